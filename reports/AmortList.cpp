@@ -1,0 +1,80 @@
+#include "AmortList.h"
+
+#include "Checked.h"
+#include "NumberPattern.h"
+#include "NumberTexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+const std::array<AmortList::Column, AmortList::ColumnCount> &AmortList::columns()
+{
+    static const std::array<Column, ColumnCount> table = {{
+        {"C1", "Paym", 700, Column::Left},
+        {"C2", "Amortization", 1600, Column::Right},
+        {"C3", "Interest", 1600, Column::Right},
+        {"C4", "Cum Amort", 1600, Column::Right},
+        {"C5", "Cum Interest", 1600, Column::Right},
+        {"C6", "Cum Payment", 1600, Column::Right},
+        {"C7", "Balance Due", 1600, Column::Right},
+        {"C8", "Excel", 700, Column::Centre},
+        {"C9", "X", 300, Column::Centre},
+    }};
+    return table;
+}
+
+void AmortList::FormatListView(const NumberTexts &texts, std::int16_t nFix)
+{
+    const NumberPattern amount = NumberPattern::parse(ZLen(nFix));
+    for (AmortRow &row : m_schedule.rows) {
+        for (int c = 1; c <= 6; ++c) {
+            // A cell that does not read as a number is left as it is.
+            if (const auto value = texts.toNumber(row.cells[c]))
+                row.cells[c] = texts.format(*value, amount);
+        }
+    }
+}
+
+QByteArray ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
+                          const QString &separator)
+{
+    const QString sep = separator.isEmpty() ? QStringLiteral(";") : separator;
+    const NumberPattern amount = NumberPattern::parse(ZLen(pv.nFix));
+    auto F = [&](double x) { return texts.format(x, amount); };
+    const QString eol = QStringLiteral("\r\n");
+
+    QString out;
+    out.reserve(qsizetype(list.rows().size()) * 96 + 512);
+    out += u"Principal:"_s + sep + F(pv.PV) + eol;
+    out += u"Payments:"_s + sep + texts.printForm(pv.n) + eol;
+    out += u"Payment:"_s + sep + F(pv.PMT) + eol;
+    out += u"Interest rate:"_s + sep + texts.plainText(pv.i) + QLatin1Char('%') + eol;
+    double repaid = 0;
+    if (assignStep(repaid, Checked(pv.TI) + pv.PV))
+        out += u"Total Repaid:"_s + sep + F(repaid) + eol;
+    out += u"Total Interest:"_s + sep + F(pv.TI) + eol;
+    double share = 0;
+    if (pv.PV != 0 && assignStep(share, Checked(pv.TI) / pv.PV * 100))
+        out += u"Interest %:"_s + sep + F(share) + QLatin1Char('%') + eol;
+
+    for (int c = 0; c <= 6; ++c) {
+        if (c > 0)
+            out += sep;
+        out += QLatin1StringView(AmortList::columns()[c].header);
+    }
+    out += eol;
+
+    int k = 0;
+    for (const AmortRow &row : list.rows()) {
+        out += texts.printForm(++k);
+        for (int c = 1; c <= 6; ++c) {
+            out += sep;
+            out += row.cells[c];
+        }
+        out += eol;
+    }
+    return out.toUtf8();
+}
+
+} // namespace pelmora

@@ -1,0 +1,55 @@
+#pragma once
+
+// The amortization list as data: the rows that FillAmort produces, whether the
+// list is shown in place of the charts, the re-format that follows a change of
+// decimal places, and the text of its "Excel" export.
+
+#include "Amortization.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace pelmora {
+
+class NumberTexts;
+
+class AmortList
+{
+public:
+    struct Column
+    {
+        const char *key;
+        const char *header; // the same in both interface languages
+        int widthTwips;
+        enum Alignment { Left, Right, Centre } alignment;
+    };
+    static constexpr int ColumnCount = 9;
+    static const std::array<Column, ColumnCount> &columns();
+
+    bool isVisible() const { return m_visible; }
+    void OpenAmort() { m_visible = true; }
+    void CloseAmort() { m_visible = false; }
+
+    const std::vector<AmortRow> &rows() const { return m_schedule.rows; }
+    void clear() { m_schedule.rows.clear(); }
+    void setSchedule(AmortSchedule schedule) { m_schedule = std::move(schedule); }
+
+    // Re-formats the amount cells from their own texts, not recomputed: after a
+    // change from 2 to 4 places, 1,234.57 shows as 1,234.5700.
+    void FormatListView(const NumberTexts &texts, std::int16_t nFix);
+
+private:
+    AmortSchedule m_schedule;
+    bool m_visible = false;
+};
+
+// The bytes of "Amort.csv": the header block from the project values at the time
+// of export, the header line, then one line per row; CR LF after every line;
+// nothing quoted.
+QByteArray ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
+                          const QString &separator);
+
+} // namespace pelmora
