@@ -1,0 +1,162 @@
+// pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
+// and usage errors that exit 2 without crashing.
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &arguments, const QString &lang)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_NUMERIC", "LC_MONETARY", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"LANG"_s, lang);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PELMORA_CLI), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {};
+    Run run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray line(const QByteArray &output, const QByteArray &name)
+{
+    for (const QByteArray &l : output.split('\n')) {
+        if (l.startsWith(name + '='))
+            return l;
+    }
+    return {};
+}
+
+const QByteArray LoanSchedule = "Principal:;1,000.00\r\n"
+                                "Payments:; 4 \r\n"
+                                "Payment:;315.47\r\n"
+                                "Interest rate:;10%\r\n"
+                                "Total Repaid:;1,261.88\r\n"
+                                "Total Interest:;261.88\r\n"
+                                "Interest %:;26.19%\r\n"
+                                "Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"
+                                " 1 ;215.47;100.00;215.47;100.00;315.47;784.53\r\n"
+                                " 2 ;237.02;78.45;452.49;178.45;630.94;547.51\r\n"
+                                " 3 ;260.72;54.75;713.21;233.20;946.41;286.79\r\n"
+                                " 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n";
+
+// The decimal-comma twin of an en_US text.
+QByteArray brazilian(QByteArray text)
+{
+    for (char &c : text)
+        c = c == '.' ? ',' : c == ',' ? '.' : c;
+    return text;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void solve_data();
+    void solve();
+    void schedule();
+    void fieldsInOrder();
+    void usage_data();
+    void usage();
+};
+
+void TestCli::solve_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // en_US values
+    QTest::addColumn<QByteArray>("expected");   // en_US line
+
+    QTest::newRow("payment") << QStringList{u"solve"_s, u"pmt"_s, u"--pv"_s, u"10000"_s, u"--n"_s, u"10"_s,
+                                            u"--i"_s, u"6"_s}
+                             << QByteArray("PMT=1,358.68");
+    QTest::newRow("periods by search") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s,
+                                                      u"200"_s, u"--i"_s, u"5"_s, u"--fix"_s, u"7"_s}
+                                       << QByteArray("n=5.89631286037");
+    QTest::newRow("rate by search") << QStringList{u"solve"_s, u"i"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s, u"300"_s,
+                                                   u"--n"_s, u"4"_s, u"--fix"_s, u"4"_s}
+                                    << QByteArray("i=7.7138");
+    QTest::newRow("grouped input") << QStringList{u"solve"_s, u"fv"_s, u"--pv"_s, u"1,000.5"_s, u"--n"_s, u"1"_s,
+                                                  u"--i"_s, u"100"_s}
+                                   << QByteArray("FV=2,001.00");
+}
+
+void TestCli::solve()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, expected);
+    const Run english = runCli(arguments, u"en_US.UTF-8"_s);
+    QCOMPARE(english.exitCode, 0);
+    QCOMPARE(line(english.out, expected.left(expected.indexOf('='))), expected);
+
+    QStringList twin = arguments;
+    for (QString &a : twin)
+        a = QString::fromLatin1(brazilian(a.toLatin1()));
+    const Run portuguese = runCli(twin, u"pt_BR.UTF-8"_s);
+    QCOMPARE(portuguese.exitCode, 0);
+    QCOMPARE(line(portuguese.out, expected.left(expected.indexOf('='))), brazilian(expected));
+}
+
+void TestCli::schedule()
+{
+    const QStringList arguments = {u"schedule"_s, u"--pv"_s, u"1000"_s, u"--n"_s, u"4"_s,
+                                   u"--i"_s, u"10"_s, u"--paym"_s, u"1"_s};
+    const Run english = runCli(arguments, u"en_US.UTF-8"_s);
+    QCOMPARE(english.exitCode, 0);
+    QCOMPARE(english.out, LoanSchedule);
+    // ";" is the separator in both locales: swap only the figures' separators.
+    QByteArray twin = brazilian(LoanSchedule);
+    const Run portuguese = runCli(arguments, u"pt_BR.UTF-8"_s);
+    QCOMPARE(portuguese.out, twin);
+
+    const Run tabbed = runCli(arguments + QStringList{u"--sep"_s, u"\t"_s}, u"en_US.UTF-8"_s);
+    QCOMPARE(tabbed.out, QByteArray(LoanSchedule).replace(';', '\t'));
+}
+
+void TestCli::fieldsInOrder()
+{
+    const Run run = runCli({u"solve"_s, u"pv"_s}, u"en_US.UTF-8"_s);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("n=0.00\ni=0.00\nPV=0.00\nPMT=0.00\nFV=0.00\npaym=0\n"
+                                 "Amort=0.00\nIPaym=0.00\nBD=0.00\nTI=0.00\n"));
+}
+
+void TestCli::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{u"fly"_s};
+    QTest::newRow("solve without target") << QStringList{u"solve"_s};
+    QTest::newRow("unknown target") << QStringList{u"solve"_s, u"x"_s};
+    QTest::newRow("unknown option") << QStringList{u"solve"_s, u"n"_s, u"--rate"_s, u"5"_s};
+    QTest::newRow("missing value") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s};
+    QTest::newRow("repeated option") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1"_s, u"--pv"_s, u"2"_s};
+    QTest::newRow("separator for solve") << QStringList{u"solve"_s, u"n"_s, u"--sep"_s, u","_s};
+}
+
+void TestCli::usage()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runCli(arguments, u"en_US.UTF-8"_s);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("usage: pelmora-cli"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
