@@ -5,6 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace pelmora {
@@ -19,13 +21,79 @@ struct Decimal15
     int exponent = 0;
 };
 
+// Exact for 1E-05 <= magnitude < 1E+15, where nearly every amount lies: with
+// magnitude = m * 2^k (m a 53-bit integer, k < 0) and s = 14 - e, the 15-digit
+// integer is m * 10^s / 2^-k rounded half to even, computed without any rounding
+// in 128-bit integers (m * 10^19 < 2^117). Returns false outside that range.
+bool toDecimal15Exact(double magnitude, Decimal15 &d)
+{
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return false;
+    static constexpr unsigned long long powers[] = {
+        1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
+        1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
+        100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL,
+        1000000000000000000ULL, 10000000000000000000ULL};
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits); // a normal double in this range
+    const int biased = int(bits >> 52) & 0x7ff;
+    const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int shift = 1075 - biased; // magnitude = mantissa / 2^shift
+    if (shift <= 0 || shift > 120)
+        return false;
+
+    // First guess of the decimal exponent, floor(log10(2^(biased - 1023))), at most
+    // one below the true one; the exact quotient corrects it.
+    int e = ((biased - 1023) * 78913) >> 18;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 14 - e;
+        if (scale < 0 || scale > 19)
+            return false;
+        const unsigned __int128 scaled = (unsigned __int128)mantissa * powers[scale];
+        unsigned long long q = (unsigned long long)(scaled >> shift); // truncated
+        if (q >= powers[15]) {
+            ++e;
+            continue;
+        }
+        if (q < powers[14]) {
+            --e;
+            continue;
+        }
+        const unsigned __int128 remainder = scaled - ((unsigned __int128)q << shift);
+        const unsigned __int128 half = (unsigned __int128)1 << (shift - 1);
+        if (remainder > half || (remainder == half && (q & 1)))
+            ++q;
+        if (q == powers[15]) { // 9.99..95 rounds to 1.0 x 10^(e+1)
+            q = powers[14];
+            ++e;
+        }
+        static constexpr char pairs[] =
+            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+            "8081828384858687888990919293949596979899";
+        for (int k = 13; k >= 1; k -= 2) {
+            const unsigned pair = unsigned(q % 100);
+            q /= 100;
+            d.digits[size_t(k)] = pairs[2 * pair];
+            d.digits[size_t(k + 1)] = pairs[2 * pair + 1];
+        }
+        d.digits[0] = char('0' + q);
+        d.exponent = e;
+        return true;
+    }
+    return false;
+}
+
 Decimal15 toDecimal15(double magnitude)
 {
+    Decimal15 d;
+    if (toDecimal15Exact(magnitude, d))
+        return d;
+
     // "d.dddddddddddddde+XXX": correctly rounded, independent of any locale.
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                       std::chars_format::scientific, 14);
-    Decimal15 d;
     d.digits[0] = buffer[0];
     for (int k = 1; k < 15; ++k)
         d.digits[k] = buffer[k + 1];
@@ -52,7 +120,13 @@ public:
             put(c.unicode());
     }
     void putDigit(char c) { put(char16_t(c)); }
-    QString take() const { return QString(reinterpret_cast<const QChar *>(m_data), m_size) + m_overflow; }
+    QString take() const
+    {
+        QString text(reinterpret_cast<const QChar *>(m_data), m_size);
+        if (!m_overflow.isEmpty())
+            text += m_overflow;
+        return text;
+    }
 
 private:
     static constexpr int Capacity = 96;
