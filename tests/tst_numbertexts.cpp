@@ -125,6 +125,11 @@ void TestNumberTexts::plainText_data()
     QTest::newRow("negative small") << -1.5e-7 << u"-1.5E-07"_s;
     QTest::newRow("denormal") << std::numeric_limits<double>::denorm_min() << u"4.94065645841247E-324"_s;
     QTest::newRow("rounds up to power of ten") << 9.9999999999999999e15 << u"1E+16"_s;
+    QTest::newRow("just below 1E-04") << 9.9999999999999896e-05 << u"9.99999999999999E-05"_s;
+    QTest::newRow("rounds up to 1E-04") << 9.99999999999999996e-05 << u"0.0001"_s;
+    QTest::newRow("rounds up to 1E+15") << 999999999999999.9 << u"1E+15"_s;
+    QTest::newRow("tie to even") << 100000000000000.5 << u"100000000000000"_s;
+    QTest::newRow("tie to even, odd") << 100000000000001.5 << u"100000000000002"_s;
 }
 
 void TestNumberTexts::plainText()
