@@ -16,6 +16,8 @@ namespace {
 const char *const Usage =
     "usage: pelmora-cli solve TARGET [--fix D] [--n X] [--i X] [--pv X] [--pmt X] [--fv X] [--paym X]\n"
     "       pelmora-cli schedule [--fix D] [--n X] [--i X] [--pv X] [--pmt X] [--fv X] [--paym X] [--sep S]\n"
+    "       pelmora-cli appraise FILE.vlx [--sep S] [--footnote | --profile | --fields]\n"
+    "       pelmora-cli resave IN.vlx OUT.vlx\n"
     "  TARGET is one of n, i, pv, pmt, fv; values are texts in the current locale.\n";
 
 Outcome usageError(const QString &why)
@@ -51,14 +53,20 @@ QByteArray fieldLines(const InputPanel &panel)
 
 } // namespace
 
-Outcome run(const QStringList &arguments)
+Outcome usage(const QString &why)
 {
-    if (arguments.isEmpty())
-        return usageError(QStringLiteral("missing command"));
+    return usageError(why);
+}
+
+QByteArray fieldsText(const InputPanel &panel)
+{
+    return fieldLines(panel);
+}
+
+Outcome runPanel(const QStringList &arguments)
+{
     const QString command = arguments.front();
     const bool schedule = command == u"schedule";
-    if (!schedule && command != u"solve")
-        return usageError(u"unknown command '"_s + command + u'\'');
 
     qsizetype next = 1;
     int target = -1;
@@ -106,6 +114,18 @@ Outcome run(const QStringList &arguments)
     }
     panel.clickCommand(9);
     return {0, ExcelAmortText(list, values, panel.numberTexts(), given.value(QStringLiteral("--sep"))), {}};
+}
+
+Outcome run(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("missing command"));
+    const QString &command = arguments.front();
+    if (command == u"solve" || command == u"schedule")
+        return runPanel(arguments);
+    if (command == u"appraise" || command == u"resave")
+        return runDocument(arguments);
+    return usageError(u"unknown command '"_s + command + u'\'');
 }
 
 } // namespace pelmora::cli

@@ -1,11 +1,16 @@
 #pragma once
 
 // pelmora-cli: a headless companion that drives the same models as the project
-// window. Each command starts from a new window's input panel and types the given
-// values into the fields, as a user would.
+// window. solve and schedule start from a new window's input panel and type the
+// given values into the fields, as a user would; appraise and resave open a
+// project file as the program does.
 
 #include <QByteArray>
 #include <QStringList>
+
+namespace pelmora {
+class InputPanel;
+}
 
 namespace pelmora::cli {
 
@@ -18,5 +23,11 @@ struct Outcome
 
 // `arguments` excludes the program name.
 Outcome run(const QStringList &arguments);
+
+// The commands, by the models they drive; and what they share.
+Outcome runPanel(const QStringList &arguments);
+Outcome runDocument(const QStringList &arguments);
+Outcome usage(const QString &why);
+QByteArray fieldsText(const InputPanel &panel);
 
 } // namespace pelmora::cli

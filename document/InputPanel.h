@@ -33,6 +33,8 @@ public:
     const QString &decimalsText() const { return m_decimals; }
     const NumberTexts &numberTexts() const { return m_texts; }
     ProjectValues &values() { return m_values; }
+    // Where calculations show the values they write: into these fields.
+    FieldDisplay &fieldDisplay() { return *this; }
 
     // A change of a field's text, as typing makes it; the same text is no change.
     void setText(int field, const QString &text);

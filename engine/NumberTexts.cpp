@@ -194,6 +194,14 @@ NumberTexts::NumberTexts(const QLocale &locale)
 
 std::optional<double> NumberTexts::toNumber(QStringView text) const
 {
+    double value = 0;
+    if (convert(text, value) != Conversion::Ok)
+        return std::nullopt;
+    return value;
+}
+
+NumberTexts::Conversion NumberTexts::convert(QStringView text, double &out) const
+{
     text = trimmed(text);
     bool negative = false;
 
@@ -242,7 +250,7 @@ std::optional<double> NumberTexts::toNumber(QStringView text) const
     }
     const int digitCount = int(integerDigits.size() + fractionDigits.size());
     if (digitCount == 0)
-        return std::nullopt;
+        return Conversion::NotANumber;
 
     std::string exponentText;
     long long decimalExponent = 0;
@@ -254,7 +262,7 @@ std::optional<double> NumberTexts::toNumber(QStringView text) const
             ++p;
         }
         if (!isDigit(p))
-            return std::nullopt;
+            return Conversion::NotANumber;
         long long exponent = 0;
         while (isDigit(p)) {
             if (exponent < 100000)
@@ -266,7 +274,7 @@ std::optional<double> NumberTexts::toNumber(QStringView text) const
         pos = p;
     }
     if (pos != size)
-        return std::nullopt;
+        return Conversion::NotANumber;
 
     std::string ascii = integerDigits.empty() ? std::string("0") : integerDigits;
     if (!fractionDigits.empty())
@@ -276,10 +284,9 @@ std::optional<double> NumberTexts::toNumber(QStringView text) const
     double value = 0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (result.ptr != ascii.data() + ascii.size())
-        return std::nullopt;
+        return Conversion::NotANumber;
     if (result.ec == std::errc::result_out_of_range) {
-        // Out of range either way: below the smallest double it reads as zero,
-        // beyond the largest it is not a number.
+        // Below the smallest double it reads as zero; beyond the largest it overflows.
         const auto first = integerDigits.find_first_not_of('0');
         const long long magnitude = first != std::string::npos
             ? (long long)(integerDigits.size() - first)
@@ -287,13 +294,14 @@ std::optional<double> NumberTexts::toNumber(QStringView text) const
         if (magnitude + decimalExponent < 0)
             value = 0;
         else
-            return std::nullopt; // beyond the largest double: not a number
+            return Conversion::Overflow; // beyond the largest double
     } else if (result.ec != std::errc()) {
-        return std::nullopt;
+        return Conversion::NotANumber;
     }
     if (!std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+        return Conversion::Overflow;
+    out = negative ? -value : value;
+    return Conversion::Ok;
 }
 
 QString NumberTexts::plainText(double value) const

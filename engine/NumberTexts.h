@@ -37,6 +37,11 @@ public:
     bool isNumeric(QStringView text) const { return toNumber(text).has_value(); }
     std::optional<double> toNumber(QStringView text) const;
 
+    // The same conversion, telling a text that is no number from one whose
+    // magnitude no double can hold (the two errors a conversion can raise).
+    enum class Conversion { Ok, NotANumber, Overflow };
+    Conversion convert(QStringView text, double &value) const;
+
     // The plain text of a double, as a value shown by a calculation: up to 15
     // significant digits, no grouping, no trailing zeros, exponent form (1E+16,
     // 1E-07) when the magnitude is 1E+15 or more, or below 1E-04.

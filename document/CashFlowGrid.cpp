@@ -1,0 +1,267 @@
+#include "CashFlowGrid.h"
+
+#include "NumberPattern.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+namespace {
+const QString EmptyText;
+} // namespace
+
+CashFlowGrid::CashFlowGrid(ProjectValues &values, const NumberTexts &texts, QObject *parent)
+    : QObject(parent), m_values(values), m_texts(texts)
+{
+    InitFlexGrid();
+}
+
+const QString &CashFlowGrid::text(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
+        return EmptyText;
+    return m_cells[size_t(row)][size_t(column)];
+}
+
+void CashFlowGrid::setText(int row, int column, const QString &text)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
+        return;
+    m_cells[size_t(row)][size_t(column)] = text;
+    Q_EMIT cellsChanged();
+}
+
+CashFlowGrid::CellStyle CashFlowGrid::style(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
+        return {};
+    return m_styles[size_t(row)][size_t(column)];
+}
+
+void CashFlowGrid::setStyle(int row, int column, CellStyle style)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
+        return;
+    m_styles[size_t(row)][size_t(column)] = style;
+    Q_EMIT cellsChanged();
+}
+
+void CashFlowGrid::setCurrentCell(int row, int column)
+{
+    // The fixed row and column cannot hold the current cell; a move off the grid is not made.
+    if (row < 1 || row >= rowCount() || column < 1 || column >= Columns)
+        return;
+    m_row = m_rowSel = row;
+    m_col = m_colSel = column;
+    enterCell();
+}
+
+void CashFlowGrid::setSelection(int row, int column, int rowSel, int colSel)
+{
+    auto inside = [this](int r, int c) { return r >= 1 && r < rowCount() && c >= 1 && c < Columns; };
+    if (!inside(row, column) || !inside(rowSel, colSel))
+        return;
+    const bool moved = row != m_row || column != m_col;
+    m_row = row;
+    m_col = column;
+    m_rowSel = rowSel;
+    m_colSel = colSel;
+    if (moved)
+        enterCell();
+}
+
+void CashFlowGrid::enterCell()
+{
+    setEditorText(text(m_row, m_col));
+    Q_EMIT currentCellChanged();
+}
+
+void CashFlowGrid::setEditorText(const QString &text)
+{
+    if (m_editorText == text)
+        return;
+    m_editorText = text;
+    Q_EMIT editorTextChanged(text);
+}
+
+void CashFlowGrid::InitFlexGrid()
+{
+    m_cells.assign(6, {});
+    m_styles.assign(6, {});
+    m_cells[0] = {u"n"_s, u"Project A"_s, u"IRR Incremental"_s, u"Project B"_s};
+    m_cells[1][0] = u"0"_s;
+    const QString results[] = {u"NPV"_s, u"IRR"_s, u"PI"_s, u"PMT"_s};
+    for (int k = 0; k < 4; ++k)
+        m_cells[size_t(2 + k)][0] = results[k];
+    m_row = m_rowSel = 1;
+    m_col = m_colSel = 1;
+    Q_EMIT rowsChanged();
+}
+
+void CashFlowGrid::SetPeriods()
+{
+    if (m_values.n > MaxPeriod)
+        return;
+    const int periods = rowCount() - 6;
+    // A difference that does not round to a 16-bit integer changes nothing.
+    const int d = roundToInt16(m_values.n - periods).value_or(0);
+    for (int k = 1; k <= d; ++k) {
+        const int p = periods + k;
+        std::array<QString, Columns> cells;
+        cells[0] = QString::number(p);
+        m_cells.insert(m_cells.begin() + (p + 1), cells);
+        m_styles.insert(m_styles.begin() + (p + 1), std::array<CellStyle, Columns>{});
+    }
+    // Period 0 always stays: the grid never has fewer than six rows.
+    for (int k = 0; k < -d && rowCount() > 6; ++k) {
+        const int lastPeriodRow = rowCount() - 5;
+        m_cells.erase(m_cells.begin() + lastPeriodRow);
+        m_styles.erase(m_styles.begin() + lastPeriodRow);
+    }
+    if (d != 0)
+        Q_EMIT rowsChanged();
+    SizeFlexGrid();
+    Q_EMIT flowsChanged();
+}
+
+void CashFlowGrid::SizeFlexGrid()
+{
+    m_values.rows = std::int16_t(rowCount());
+    m_row = m_rowSel = 1;
+    m_col = m_colSel = 1;
+    enterCell();
+}
+
+std::array<int, CashFlowGrid::Columns> CashFlowGrid::columnWidths(int gridHeightTwips, int rows)
+{
+    const bool needsScrollBar = gridHeightTwips / 296.675 - 6.183 < rows - 6;
+    const int value = needsScrollBar ? 1852 : 1924;
+    return {700, value, value, value};
+}
+
+void CashFlowGrid::writeSelection(const QString &text)
+{
+    const int top = std::min(m_row, m_rowSel), bottom = std::max(m_row, m_rowSel);
+    const int left = std::min(m_col, m_colSel), right = std::max(m_col, m_colSel);
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c)
+            m_cells[size_t(r)][size_t(c)] = text;
+    }
+    Q_EMIT cellsChanged();
+}
+
+void CashFlowGrid::CommitCell()
+{
+    const QString written = m_texts.isNumeric(m_editorText)
+        ? m_texts.format(*m_texts.toNumber(m_editorText), ZNeg(m_values.nFix))
+        : m_editorText;
+    writeSelection(written);
+    Q_EMIT flowsChanged();
+    Q_EMIT statusText(written);
+    if (!written.isEmpty())
+        Q_EMIT modified();
+    moveDown();
+}
+
+void CashFlowGrid::moveDown()
+{
+    setCurrentCell(std::max(m_row, m_rowSel) + 1, m_col);
+}
+
+void CashFlowGrid::FormatFlexGrid()
+{
+    const NumberPattern pattern = NumberPattern::parse(ZNeg(m_values.nFix));
+    for (int r = 1; r < rowCount(); ++r) {
+        for (int c = 1; c < Columns; ++c) {
+            QString &cell = m_cells[size_t(r)][size_t(c)];
+            if (const auto value = m_texts.toNumber(cell))
+                cell = m_texts.format(*value, pattern);
+        }
+    }
+    Q_EMIT cellsChanged();
+    setEditorText(text(m_row, m_col));
+}
+
+QString CashFlowGrid::CopyCell()
+{
+    // From the current cell to the far corner: a corner above or to the left
+    // selects nothing in that direction.
+    QString out;
+    for (int r = m_row; r <= m_rowSel; ++r) {
+        for (int c = m_col; c <= m_colSel; ++c) {
+            out += text(r, c);
+            if (c < m_colSel)
+                out += u'\t';
+        }
+        out += u"\r\n"_s;
+    }
+    Q_EMIT statusText(u"Copy Cell"_s);
+    return out;
+}
+
+void CashFlowGrid::PasteCell(const QString &clipboard)
+{
+    const int row = m_row, col = m_col, rowSel = m_rowSel, colSel = m_colSel;
+    int written = 0;
+    int r = row;
+    QString rest = clipboard;
+    // Text after the last line end is not pasted; moves past the right or bottom
+    // edge are not made, so the edge cells take the remaining fields.
+    for (qsizetype end = rest.indexOf(u"\r\n"_s); end >= 0; end = rest.indexOf(u"\r\n"_s)) {
+        const QStringList fields = rest.first(end).split(u'\t');
+        int c = col;
+        for (const QString &field : fields) {
+            m_cells[size_t(r)][size_t(c)] = field;
+            ++written;
+            c = std::min(c + 1, Columns - 1);
+        }
+        rest = rest.mid(end + 2);
+        if (rest.contains(u"\r\n"_s))
+            r = std::min(r + 1, rowCount() - 1);
+    }
+    Q_EMIT cellsChanged();
+    setSelection(row, col, rowSel, colSel);
+    setEditorText(text(m_row, m_col));
+    if (written == 1) {
+        CommitCell();
+        setSelection(row, col, rowSel, colSel);
+        setEditorText(text(m_row, m_col));
+    } else if (written > 1) {
+        Q_EMIT flowsChanged();
+    }
+    Q_EMIT modified();
+    Q_EMIT statusText(u"Paste Cell"_s);
+}
+
+void CashFlowGrid::ClearCell()
+{
+    for (int r = m_row; r <= m_rowSel; ++r) {
+        for (int c = m_col; c <= m_colSel; ++c)
+            m_cells[size_t(r)][size_t(c)].clear();
+    }
+    Q_EMIT cellsChanged();
+    setEditorText(QString());
+    Q_EMIT modified();
+    Q_EMIT statusText(u"Clear Cell"_s);
+}
+
+std::optional<QString> CashFlowGrid::labelToolTip(const QString &label, bool portuguese)
+{
+    if (label == u"0")
+        return u"Inv"_s + QChar(0x00F8); // character 248 of the Western code page
+    if (label == u"NPV")
+        return portuguese ? u"VPL Valor Presente Líquido (PV - Inv)"_s : u"Net Present Value (PV - Inv)"_s;
+    if (label == u"IRR")
+        return portuguese ? u"TIR Taxa Interna de Retorno"_s : u"Internal Rate of Return"_s;
+    if (label == u"PI")
+        return portuguese ? u"IL Indice de Lucratividade (PV / Inv)"_s : u"Profitability Index (PV / Inv)"_s;
+    if (label == u"PMT")
+        return portuguese ? u"Benefício Líquido Uniforme (PV = NPV)"_s : u"Uniform Net Benefit (PV = NPV)"_s;
+    return std::nullopt;
+}
+
+} // namespace pelmora

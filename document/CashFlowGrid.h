@@ -1,0 +1,104 @@
+#pragma once
+
+// The cash-flow grid as a model: the cell texts of projects A and B per period,
+// the incremental column and the four result rows, the current cell and the far
+// corner of the selection, the floating editor's text, and the grid's edit and
+// clipboard operations. The cash flows live here, as texts: whoever needs a
+// number converts the text.
+//
+//   row 0       "n" | "Project A" | "IRR Incremental" | "Project B"
+//   row 1 + p   p   | A's flow    | incremental        | B's flow      (p = 0..n)
+//   rows - 4..1 "NPV", "IRR", "PI", "PMT" result rows
+
+#include "NumberTexts.h"
+#include "ProjectValues.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace pelmora {
+
+class CashFlowGrid : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int Columns = 4;
+    static constexpr int MaxPeriod = 99;
+
+    struct CellStyle
+    {
+        bool bold = false;
+        bool grey = false; // text colour 0x808080 instead of black
+    };
+
+    CashFlowGrid(ProjectValues &values, const NumberTexts &texts, QObject *parent = nullptr);
+
+    int rowCount() const { return int(m_cells.size()); }
+    int periods() const { return rowCount() - 6; }
+    int firstResultRow() const { return rowCount() - 4; }
+    const QString &text(int row, int column) const;
+    void setText(int row, int column, const QString &text); // one cell, as a program writes it
+    bool isNumber(int row, int column) const { return m_texts.isNumeric(text(row, column)); }
+    CellStyle style(int row, int column) const;
+    void setStyle(int row, int column, CellStyle style);
+
+    // The current cell and the far corner of the selection. Setting the current
+    // cell makes it the whole selection.
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    int rowSel() const { return m_rowSel; }
+    int colSel() const { return m_colSel; }
+    void setCurrentCell(int row, int column);
+    void setSelection(int row, int column, int rowSel, int colSel);
+
+    // The floating editor TCell: its text mirrors the cell entry field Text(10).
+    const QString &editorText() const { return m_editorText; }
+    void setEditorText(const QString &text);
+
+    void InitFlexGrid();      // a blank grid: period 0 and the result rows
+    void SetPeriods();        // n periods (n from the project values), at most 99
+    void SizeFlexGrid();      // rows follows the grid, current cell (1, 1)
+    void CommitCell();        // the editor's text, formatted, into the selected cells
+    void FormatFlexGrid();    // every value cell in the signed format of nFix
+    QString CopyCell();       // the selection as tab / CR LF text
+    void PasteCell(const QString &clipboard);
+    void ClearCell();
+    void moveDown();          // Enter on the grid: one row below the selection
+
+    // Column widths in twips for a grid of the given height: narrower value
+    // columns when the period rows need the vertical scroll bar.
+    static std::array<int, Columns> columnWidths(int gridHeightTwips, int rows);
+    static constexpr int RowHeightTwips = 300;
+
+    // The tool tip of a label of column 0 ("0", "NPV", "IRR", "PI", "PMT");
+    // other labels have none (nullopt: the tool tip is left as it was).
+    static std::optional<QString> labelToolTip(const QString &label, bool portuguese);
+
+Q_SIGNALS:
+    void cellsChanged();              // texts or styles changed: redraw
+    void rowsChanged();               // rows inserted or removed
+    void currentCellChanged();        // the editor is laid over the new current cell
+    void editorTextChanged(const QString &text);
+    void flowsChanged();              // the small cash-flow charts refresh
+    void statusText(const QString &text);
+    void modified();                  // the document is marked modified
+
+private:
+    void writeSelection(const QString &text);
+    void enterCell();
+
+    ProjectValues &m_values;
+    NumberTexts m_texts;
+    std::vector<std::array<QString, Columns>> m_cells;
+    std::vector<std::array<CellStyle, Columns>> m_styles;
+    int m_row = 1;
+    int m_col = 1;
+    int m_rowSel = 1;
+    int m_colSel = 1;
+    QString m_editorText;
+};
+
+} // namespace pelmora
