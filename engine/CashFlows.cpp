@@ -11,15 +11,19 @@ const double *RatePowers::row(double ratePercent)
 {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &ratePercent, sizeof bits);
-    const auto [it, added] = m_index.try_emplace(bits, m_pool.size());
-    if (added) {
-        const double base = 1 + ratePercent / 100;
-        m_pool.resize(m_pool.size() + size_t(m_width));
-        double *powers = m_pool.data() + it->second;
-        for (int p = 0; p < m_width; ++p)
-            powers[p] = std::pow(base, double(p));
+    const auto found = m_index.find(bits);
+    if (found != m_index.end())
+        return found->second;
+    if (m_usedInBlock == RowsPerBlock) {
+        m_blocks.emplace_back(new double[RowsPerBlock * size_t(m_width)]);
+        m_usedInBlock = 0;
     }
-    return m_pool.data() + it->second;
+    double *powers = m_blocks.back().get() + m_usedInBlock++ * size_t(m_width);
+    const double base = 1 + ratePercent / 100;
+    for (int p = 0; p < m_width; ++p)
+        powers[p] = std::pow(base, double(p));
+    m_index.emplace(bits, powers);
+    return powers;
 }
 
 double NPV(const CashFlowSeries &series, double ratePercent, RatePowers *powers)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -26,14 +27,16 @@ struct CashFlowSeries
 class RatePowers
 {
 public:
-    explicit RatePowers(int width) : m_width(width < 1 ? 1 : width) {}
+    explicit RatePowers(int width) : m_width(width < 1 ? 1 : width) { m_index.reserve(2048); }
     const double *row(double ratePercent);
     int width() const { return m_width; }
 
 private:
+    static constexpr std::size_t RowsPerBlock = 64; // blocks below the mmap threshold are reused
     int m_width;
-    std::unordered_map<std::uint64_t, std::size_t> m_index; // rate bits -> offset
-    std::vector<double> m_pool;
+    std::unordered_map<std::uint64_t, const double *> m_index; // rate bits -> its powers
+    std::vector<std::unique_ptr<double[]>> m_blocks;          // filled, never moved
+    std::size_t m_usedInBlock = RowsPerBlock;
 };
 
 // NPV(x) = sum over p = 0..last of flows[p] / (1 + x / 100)^p, added in period

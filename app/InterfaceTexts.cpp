@@ -1,0 +1,211 @@
+#include "InterfaceTexts.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+namespace {
+
+// The one place of the interface texts. Some Portuguese forms are kept as the
+// program has always shown them ("Menssagem do Sistema"; "Auxílio Geral" for
+// both the Help item and its tool-bar tip).
+constexpr TextPair texts[] = {
+    {Text::File, u"File", u"Arquivo"},
+    {Text::New, u"New", u"Novo"},
+    {Text::Open, u"Open...", u"Abrir..."},
+    {Text::Save, u"Save", u"Salvar"},
+    {Text::Exit, u"Exit", u"Encerrar"},
+    {Text::Valorix, u"Valorix", u"Valorix"},
+    {Text::GraphProperties, u"Graph Properties", u"Propriedades Gráficas"},
+    {Text::PrintChart, u"Print Chart", u"Imprimir Gráfico"},
+    {Text::CopyChart, u"Copy Chart", u"Copiar Gráfico"},
+    {Text::Options, u"Options", u"Opções"},
+    {Text::Close, u"Close", u"Fechar"},
+    {Text::View, u"View", u"Exibir"},
+    {Text::Toolbar, u"Toolbar", u"Barra de Ferramentas"},
+    {Text::StatusBar, u"Status Bar", u"Barra de Status"},
+    {Text::Window, u"Window", u"Janela"},
+    {Text::Help, u"Help", u"Auxílio"},
+    {Text::Contents, u"Contents", u"Auxílio Geral"},
+    {Text::HelpContents, u"Help - Contents", u"Auxílio Geral"},
+    {Text::AboutValorix, u"About Valorix", u"Sobre Valorix"},
+    {Text::Copy, u"Copy", u"Copiar"},
+    {Text::Paste, u"Paste", u"Colar"},
+    {Text::Clear, u"Clear", u"Limpar"},
+    {Text::Excel, u"Excel", u"Excel"},
+    {Text::SystemMessage, u"System Message", u"Menssagem do Sistema"},
+    {Text::ReadyFor, u"Valorix is ready for ", u"Valorix está pronto para "},
+    {Text::LanguageFrame, u"Language", u"Linguagem"},
+    {Text::LanguageFrameTip, u"Language used in Valorix", u"Linguagem usada em Valorix"},
+    {Text::ListSeparatorFrame, u"List Separator", u"Separador de Lista"},
+    {Text::OptionEnglish, u"English", u"English"}, // the option buttons never change
+    {Text::OptionPortuguese, u"Português", u"Português"},
+    {Text::Ok, u"OK", u"OK"},
+    {Text::NumberOfPeriods, u"Number of periods", u"Número de períodos"},
+    {Text::InterestRate, u"Interest rate", u"Taxa de juros"},
+    {Text::PresentValue, u"Present Value", u"Valor Presente"},
+    {Text::Payment, u"Payment", u"Pagamento"},
+    {Text::FutureValue, u"Future Value", u"Valor Futuro"},
+    {Text::DecimalPlaces, u"Decimal places", u"Casas decimais"},
+    {Text::PaymentNumber, u"Payment number", u"Número do Pagamento"},
+    {Text::Amortization, u"Amortization", u"Amortização"},
+    {Text::InterestOfPayment, u"Interest of payment", u"Juros do Pagamento"},
+    {Text::BalanceDue, u"Balance Due", u"Saldo Devedor"},
+    {Text::TotalInterest, u"Total Interest", u"Total de Juros"},
+    {Text::GoodMorning, u"Good morning", u"Bom dia"},
+    {Text::GoodAfternoon, u"Good afternoon", u"Boa tarde"},
+    {Text::GoodEvening, u"Good evening", u"Boa noite"},
+    {Text::Welcome, u". Welcome to Valorix.", u". Bem-vindo ao Valorix."},
+    {Text::PasteHintData, u"Edit Paste (chart's data)", u"Editar Colar (dados do gráfico)"},
+    {Text::PasteHintBitmap, u" and Edit Paste Special (chart bitmap)", u" e Editar Colar Especial (gráfico bitmap)"},
+    {Text::ProgramTitle, u"Pelmora", {}},
+    {Text::TypeMismatch, u"Type mismatch", {}},
+    {Text::Overflow, u"Overflow", {}},
+};
+
+// textFor() indexes the table by id.
+constexpr bool inIdOrder()
+{
+    for (std::size_t k = 0; k < std::size(texts); ++k) {
+        if (texts[k].id != Text(k))
+            return false;
+    }
+    return true;
+}
+static_assert(inIdOrder(), "the text table must list every Text once, in the order of the enum");
+static_assert(std::size(texts) == std::size_t(Text::Overflow) + 1, "a Text without its text");
+
+constexpr MenuCaption captions[] = {
+    {u"mfile", Text::File},
+    {u"mnew", Text::New},
+    {u"mopen", Text::Open},
+    {u"msair", Text::Exit},
+    {u"mvalorix", Text::Valorix},
+    {u"mgraphpr", Text::GraphProperties},
+    {u"mprint", Text::PrintChart},
+    {u"mcopy", Text::CopyChart},
+    {u"mopcoes", Text::Options},
+    {u"mclose", Text::Close},
+    {u"mver", Text::View},
+    {u"mtoolbar", Text::Toolbar},
+    {u"mstatusbar", Text::StatusBar},
+    {u"mjanela", Text::Window},
+    {u"mauxilio", Text::Help},
+    {u"mauxiliogeral", Text::Contents},
+    {u"msobreqor", Text::AboutValorix},
+    {u"mcopycell", Text::Copy},
+    {u"mpastecell", Text::Paste},
+    {u"mclearcell", Text::Clear},
+    {u"mexcelamort", Text::Excel},
+    {u"mcloseamort", Text::Close},
+    {u"mprintmschart2", Text::PrintChart},
+    {u"mprintmschart3", Text::PrintChart},
+    {u"mcopymschart2", Text::CopyChart},
+    {u"mcopymschart3", Text::CopyChart},
+};
+
+// Buttons 1..12; 4, 8 and 10 are separators.
+constexpr std::optional<Text> toolBarTips[] = {
+    Text::New, Text::Open, Text::Save, std::nullopt, Text::GraphProperties, Text::PrintChart,
+    Text::CopyChart, std::nullopt, Text::Options, std::nullopt, Text::HelpContents, Text::Exit,
+};
+
+constexpr Text labelTips[] = {
+    Text::NumberOfPeriods, Text::InterestRate, Text::PresentValue, Text::Payment,
+    Text::FutureValue, Text::DecimalPlaces, Text::PaymentNumber, Text::Amortization,
+    Text::InterestOfPayment, Text::BalanceDue, Text::TotalInterest,
+};
+
+} // namespace
+
+std::optional<Language> chosenLanguage(bool OptEN, bool OptPT)
+{
+    std::optional<Language> language;
+    if (OptEN)
+        language = Language::English;
+    if (OptPT)
+        language = Language::Portuguese;
+    return language;
+}
+
+std::optional<Language> chosenLanguage(const Settings &settings)
+{
+    return chosenLanguage(settings.OptEN, settings.OptPT);
+}
+
+std::span<const TextPair> textTable()
+{
+    return texts;
+}
+
+QString textFor(Text id, Language language)
+{
+    const TextPair &pair = texts[std::size_t(id)];
+    const bool portuguese = language == Language::Portuguese && !pair.portuguese.isEmpty();
+    return (portuguese ? pair.portuguese : pair.english).toString();
+}
+
+std::span<const MenuCaption> menuCaptions()
+{
+    return captions;
+}
+
+std::optional<Text> toolBarTip(int button)
+{
+    if (button < 1 || button > int(std::size(toolBarTips)))
+        return std::nullopt;
+    return toolBarTips[button - 1];
+}
+
+QString statusPanelTip(int panel, Language language, QStringView userName)
+{
+    if (panel == 1)
+        return textFor(Text::SystemMessage, language);
+    if (panel != 3)
+        return {};
+    QString tip = textFor(Text::ReadyFor, language);
+    tip += userName;
+    return tip;
+}
+
+std::optional<Text> labelTip(int label)
+{
+    if (label < 1 || label > int(std::size(labelTips)))
+        return std::nullopt;
+    return labelTips[label - 1];
+}
+
+QString Greeting(QStringView clockTime, QStringView userName, Language language)
+{
+    // Compared as text, which orders "HH:MM" times as the clock does.
+    Text salutation = Text::GoodAfternoon;
+    if (clockTime.compare(u"12:00") <= 0)
+        salutation = Text::GoodMorning;
+    else if (clockTime.compare(u"18:00") >= 0)
+        salutation = Text::GoodEvening;
+    QString greeting = textFor(salutation, language);
+    greeting += u' ';
+    greeting += userName;
+    greeting += textFor(Text::Welcome, language);
+    return greeting;
+}
+
+QString pasteHint(Language language)
+{
+    return textFor(Text::PasteHintData, language) + textFor(Text::PasteHintBitmap, language);
+}
+
+void chooseLanguage(Settings &settings, Language language)
+{
+    settings.OptEN = language == Language::English;
+    settings.OptPT = language == Language::Portuguese;
+}
+
+QString listSepFromOptions(QStringView fieldText)
+{
+    return fieldText.isEmpty() ? u";"_s : fieldText.toString();
+}
+
+} // namespace pelmora

@@ -1,0 +1,206 @@
+// The settings file at start-up and exit: a first start without the file,
+// files with odd lines, the write-read round trip, and the command line.
+#include "CommandLine.h"
+#include "Settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace pelmora;
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+// Failures show the record as the file would hold it.
+char *toString(const Settings &s)
+{
+    return QTest::toString(QString::fromUtf8(settingsFileText(s)));
+}
+} // namespace pelmora
+
+namespace {
+// As the end of a run writes it: a blank before and after each number.
+const QByteArray writtenFile = "FileVlx      C:\\Projects\\Plant.vlx\r\nSGlobal      2.1.20\r\n"
+                               "OptEN        False\r\nOptPT        True\r\nTool         True\r\n"
+                               "Status       True\r\nfMax         False\r\nPrintOrient   2 \r\n"
+                               "valorixTop    1230 \r\nvalorixLeft   885 \r\nvalorixHeight 7200 \r\n"
+                               "valorixWidth  10500 \r\n";
+
+// The record before reading, set apart from the empty values so that the keys
+// left unread show.
+Settings beforeReading()
+{
+    Settings s;
+    s.Tool = s.Status = true;
+    s.valorixTop = 99;
+    return s;
+}
+
+// Reads `bytes` as the settings file into `settings`; returns the message.
+QString readFile(const QByteArray &bytes, Settings &settings)
+{
+    QTemporaryDir dir;
+    QFile file(settingsFilePath(dir.path()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return u"test file not written"_s;
+    file.close();
+    return ReadSettings(settings, dir.path()).value_or(QString());
+}
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void firstStart();
+    void oddLines_data();
+    void oddLines();
+    void startUpRules_data();
+    void startUpRules();
+    void roundTrip();
+    void commandLine_data();
+    void commandLine();
+};
+
+void TestSettings::firstStart()
+{
+    QTemporaryDir dir;
+    QVERIFY(ensureSettingsFile(dir.path()));
+    QCOMPARE(QFile(settingsFilePath(dir.path())).size(), 0);
+
+    Settings settings;
+    QCOMPARE(ReadSettings(settings, dir.path()), std::nullopt);
+    settings.VersionText = makeVersionText(0, 1, 0);
+    settleUnstoredValues(settings);
+    applySettingRules(settings);
+    QCOMPARE(settings.ListSep, u";"_s);
+
+    QVERIFY(WriteSettings(settings, dir.path()));
+    QFile file(settingsFilePath(dir.path()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("FileVlx      \r\nSGlobal      0.1.0\r\nOptEN        True\r\n"
+                                        "OptPT        False\r\nTool         True\r\nStatus       True\r\n"
+                                        "fMax         False\r\nPrintOrient   2 \r\nvalorixTop    0 \r\n"
+                                        "valorixLeft   0 \r\nvalorixHeight 0 \r\nvalorixWidth  0 \r\n"));
+}
+
+void TestSettings::oddLines_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Settings>("expected");
+    QTest::addColumn<QString>("message");
+
+    Settings s = beforeReading();
+    s.Tool = s.Status = false;
+    s.OptEN = true;
+    QTest::newRow("Tool and Status False, any case")
+        << QByteArray("Tool         False\r\nStatus       FALSE\r\nOptEN        tRUE\r\n") << s << QString();
+
+    s = beforeReading();
+    s.FileVlx = u"C:\\Tools\\Plant.vlx"_s; // the line is FileVlx's, then fails as Tool's
+    QTest::newRow("Tools folder in FileVlx")
+        << QByteArray("FileVlx      C:\\Tools\\Plant.vlx\r\nOptPT        True\r\n") << s << u"Type mismatch"_s;
+
+    s = beforeReading();
+    s.OptPT = true;
+    QTest::newRow("short Tool line")
+        << QByteArray("OptPT        True\r\nTool\r\nfMax         True\r\n") << s << u"Type mismatch"_s;
+
+    s = beforeReading();
+    s.fMax = true;
+    QTest::newRow("beyond 16 bits")
+        << QByteArray("fMax         1\r\nvalorixTop    40000 \r\nOptEN        True\r\n") << s << u"Overflow"_s;
+
+    s = beforeReading();
+    s.PrintOrient = 1;
+    s.valorixLeft = 2;
+    s.valorixTop = 4;
+    s.Tool = false;
+    QTest::newRow("last line wins, halves to even, numbers as Booleans")
+        << QByteArray("PrintOrient   2 \r\nPrintOrient   1 \r\nvalorixLeft   2.5 \r\n"
+                      "valorixTop    3.5 \r\nTool         -1\r\nTool         0\r\n") << s << QString();
+
+    s = beforeReading();
+    s.valorixWidth = 800;
+    s.FileVlx = u"C:\\Análise.vlx  "_s;
+    QTest::newRow("no key, StatusBar, Latin-1, LF, no last end")
+        << QByteArray("[Valorix]\nStatusBar    False\nFileVlx      C:\\An\xe1lise.vlx  \r\nvalorixWidth  800 ")
+        << s << QString();
+}
+
+void TestSettings::oddLines()
+{
+    QFETCH(QByteArray, file);
+    Settings settings = beforeReading();
+    QTEST(readFile(file, settings), "message");
+    QTEST(settings, "expected");
+}
+
+void TestSettings::startUpRules_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("portuguese");
+    QTest::addColumn<int>("PrintOrient");
+
+    QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n") << true << 2;
+    QTest::newRow("both False, bars hidden, portrait")
+        << QByteArray("OptEN        False\r\nOptPT        False\r\nTool         False\r\n"
+                      "Status       False\r\nPrintOrient   1 \r\n") << false << 1;
+}
+
+void TestSettings::startUpRules()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, portuguese);
+    Settings settings;
+    QCOMPARE(readFile(file, settings), QString());
+    applySettingRules(settings);
+    QVERIFY(settings.Tool && settings.Status);
+    QCOMPARE(settings.OptEN, !portuguese);
+    QCOMPARE(settings.OptPT, portuguese);
+    QTEST(int(settings.PrintOrient), "PrintOrient");
+}
+
+void TestSettings::roundTrip()
+{
+    Settings read;
+    QCOMPARE(readFile(writtenFile, read), QString());
+    QCOMPARE(settingsFileText(read), writtenFile);
+
+    Settings extreme = read;
+    extreme.FileVlx = u"/home/ana/Análise de projetos/Plant.vlx  "_s;
+    extreme.fMax = true;
+    extreme.valorixTop = -32768;
+    extreme.valorixLeft = 32767;
+    QTemporaryDir dir;
+    QVERIFY(WriteSettings(extreme, dir.path()));
+    Settings back;
+    QCOMPARE(ReadSettings(back, dir.path()), std::nullopt);
+    QCOMPARE(back, extreme);
+}
+
+void TestSettings::commandLine_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<std::optional<QString>>("FileVlx");
+
+    const QString program = u"/opt/pelmora/pelmora"_s;
+    QTest::newRow("no arguments") << shellCommandLine({program}) << std::optional<QString>();
+    QTest::newRow("one path") << shellCommandLine({program, u"/path/to/x.vlx"_s})
+                              << std::optional(u"/path/to/x.vlx"_s);
+    QTest::newRow("path split at a blank") << shellCommandLine({program, u"/my"_s, u"projects/x.vlx"_s})
+                                           << std::optional(u"/my projects/x.vlx"_s);
+    QTest::newRow("path without quotes") << u"C:\\x.vlx"_s << std::optional(u":\\x.vl"_s);
+    QTest::newRow("one character") << u"x"_s << std::optional<QString>();
+}
+
+void TestSettings::commandLine()
+{
+    QFETCH(QString, commandLine);
+    QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
