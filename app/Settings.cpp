@@ -35,7 +35,7 @@ const std::array<StoredKey, StoredSettingCount> storedKeys = {{
     {"OptEN"_L1, "OptEN"_L1, &Settings::OptEN},
     {"OptPT"_L1, "OptPT"_L1, &Settings::OptPT},
     {"Tool"_L1, "Tool"_L1, &Settings::Tool},
-    {"Status"_L1, "Status"_L1, &Settings::Status},
+    {"Status"_L1, "Status "_L1, &Settings::Status},
     {"fMax"_L1, "fMax"_L1, &Settings::fMax},
     {"PrintOrient"_L1, "PrintOrient"_L1, &Settings::PrintOrient},
     {"valorixTop"_L1, "valorixTop"_L1, &Settings::valorixTop},
@@ -49,19 +49,35 @@ QString errorText(Text id)
     return textFor(id, Language::English);
 }
 
+// A number in the user's regional settings; a text that is no number is a
+// type mismatch, one that no double can hold an overflow.
+std::optional<QString> toNumber(QStringView value, double &number, const NumberTexts &numbers)
+{
+    switch (numbers.convert(value, number)) {
+    case NumberTexts::Conversion::Ok:
+        return std::nullopt;
+    case NumberTexts::Conversion::Overflow:
+        return errorText(Text::Overflow);
+    case NumberTexts::Conversion::NotANumber:
+        break;
+    }
+    return errorText(Text::TypeMismatch);
+}
+
 // "True" or "False" in any case, or a number: 0 is False, any other True.
 // Blanks around the word are forgiven, as they are around a number.
 std::optional<QString> convert(QStringView value, bool &out, const NumberTexts &numbers)
 {
+    double number = 0;
     const QStringView word = value.trimmed();
     if (word.compare("True"_L1, Qt::CaseInsensitive) == 0) {
         out = true;
     } else if (word.compare("False"_L1, Qt::CaseInsensitive) == 0) {
         out = false;
-    } else if (const auto number = numbers.toNumber(value)) {
-        out = *number != 0;
+    } else if (const auto error = toNumber(value, number, numbers)) {
+        return error;
     } else {
-        return errorText(Text::TypeMismatch);
+        out = number != 0;
     }
     return std::nullopt;
 }
@@ -69,10 +85,10 @@ std::optional<QString> convert(QStringView value, bool &out, const NumberTexts &
 // A number rounded half to even, which must fit in 16 bits.
 std::optional<QString> convert(QStringView value, std::int16_t &out, const NumberTexts &numbers)
 {
-    const auto number = numbers.toNumber(value);
-    if (!number)
-        return errorText(Text::TypeMismatch);
-    const auto rounded = roundToInt16(*number);
+    double number = 0;
+    if (const auto error = toNumber(value, number, numbers))
+        return error;
+    const auto rounded = roundToInt16(number);
     if (!rounded)
         return errorText(Text::Overflow);
     out = *rounded;

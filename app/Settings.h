@@ -6,12 +6,17 @@
 //
 // Valorix.ini is plain text with CR LF line ends. Every line is a key field of
 // exactly 13 characters (the key name padded with blanks) followed directly by
-// the value, so the value always starts at the 14th character:
+// the value, so the value always starts at the 14th character. Strings are
+// written as they are, Booleans as True or False, integers with a blank (or the
+// minus sign) before and a blank after them:
 //
 //   FileVlx      C:\Projects\Plant.vlx
 //   OptEN        False
 //   PrintOrient   2
 //   valorixHeight 7200
+//
+// The file is written in UTF-8; a file that is not valid UTF-8 is read as
+// Latin-1, the single-byte code page of older files.
 //
 // The record is passed explicitly to whoever reads or changes it; there is no
 // global instance.

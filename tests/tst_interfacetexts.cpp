@@ -68,8 +68,6 @@ void TestInterfaceTexts::controlTexts_data()
     QTest::newRow("Help contents item") << menuText(u"mauxiliogeral") << u"Contents"_s << u"Auxílio Geral"_s;
     QTest::newRow("Help contents button") << toolBarTip(11) << u"Help - Contents"_s << u"Auxílio Geral"_s;
     QTest::newRow("chart 3 context menu") << menuText(u"mcopymschart3") << u"Copy Chart"_s << u"Copiar Gráfico"_s;
-    QTest::newRow("list context menu") << menuText(u"mcloseamort") << u"Close"_s << u"Fechar"_s;
-    QTest::newRow("Save button") << toolBarTip(3) << u"Save"_s << u"Salvar"_s;
     QTest::newRow("last label") << labelTip(11) << u"Total Interest"_s << u"Total de Juros"_s;
     QTest::newRow("English only") << std::optional(Text::TypeMismatch) << u"Type mismatch"_s << u"Type mismatch"_s;
 }
@@ -89,9 +87,6 @@ void TestInterfaceTexts::tables()
         items.insert(caption.item);
     QCOMPARE(items.size(), qsizetype(menuCaptions().size())); // each item once
     QCOMPARE(items.size(), 26);
-
-    for (const TextPair &pair : textTable())
-        QVERIFY2(!pair.english.isEmpty(), qPrintable(pair.portuguese.toString()));
 
     for (int separator : {4, 8, 10})
         QCOMPARE(toolBarTip(separator), std::nullopt);

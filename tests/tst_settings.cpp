@@ -112,6 +112,8 @@ void TestSettings::oddLines_data()
     s.fMax = true;
     QTest::newRow("beyond 16 bits")
         << QByteArray("fMax         1\r\nvalorixTop    40000 \r\nOptEN        True\r\n") << s << u"Overflow"_s;
+    QTest::newRow("beyond any double")
+        << QByteArray("fMax         1\r\nTool         1E+400\r\n") << s << u"Overflow"_s;
 
     s = beforeReading();
     s.PrintOrient = 1;

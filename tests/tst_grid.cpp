@@ -1,0 +1,197 @@
+// The cash-flow grid's edits: periods, the floating editor's commit, the
+// clipboard text and its edges, clear, the re-format, and the modified flag.
+#include "CashFlowGrid.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace pelmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+
+struct Grid
+{
+    ProjectValues pv;
+    CashFlowGrid grid{pv, NumberTexts(English)};
+    QSignalSpy modified{&grid, &CashFlowGrid::modified};
+
+    explicit Grid(double periods = 3)
+    {
+        pv.n = periods;
+        grid.SetPeriods();
+    }
+    QStringList column(int c) const
+    {
+        QStringList texts;
+        for (int r = 0; r < grid.rowCount(); ++r)
+            texts << grid.text(r, c);
+        return texts;
+    }
+};
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(English); }
+
+    void periods();
+    void commit_data();
+    void commit();
+    void copyBlock();
+    void paste_data();
+    void paste();
+    void cutAndClear();
+    void reformat();
+};
+
+void TestGrid::periods()
+{
+    Grid g(0);
+    QCOMPARE(g.column(0), (QStringList{u"n"_s, u"0"_s, u"NPV"_s, u"IRR"_s, u"PI"_s, u"PMT"_s}));
+    g.pv.n = 3;
+    g.grid.SetPeriods();
+    QCOMPARE(g.column(0), (QStringList{u"n"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"NPV"_s, u"IRR"_s, u"PI"_s, u"PMT"_s}));
+    QCOMPARE(int(g.pv.rows), 9);
+    g.grid.setText(3, 1, u"keep"_s);
+    g.grid.setText(4, 1, u"gone"_s);
+    g.pv.n = 1;
+    g.grid.SetPeriods();
+    QCOMPARE(g.column(0), (QStringList{u"n"_s, u"0"_s, u"1"_s, u"NPV"_s, u"IRR"_s, u"PI"_s, u"PMT"_s}));
+    g.pv.n = 2;
+    g.grid.SetPeriods(); // period 2 comes back empty: its value went with its row
+    QVERIFY(g.grid.text(3, 1).isEmpty());
+    g.pv.n = 120;
+    g.grid.SetPeriods();
+    QCOMPARE(g.grid.rowCount(), 8);
+    g.pv.n = 99;
+    g.grid.SetPeriods();
+    QCOMPARE(g.grid.text(100, 0), u"99"_s);
+    QCOMPARE(g.grid.text(101, 0), u"NPV"_s);
+    QCOMPARE(g.modified.count(), 0);
+}
+
+void TestGrid::commit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("modified");
+
+    QTest::newRow("amount") << u"1500"_s << u"1,500.00"_s << true;
+    QTest::newRow("negative") << u"-250"_s << u"(250.00)"_s << true;
+    QTest::newRow("parentheses typed") << u"(3)"_s << u"(3.00)"_s << true;
+    QTest::newRow("not a number stays") << u"abc"_s << u"abc"_s << true;
+    QTest::newRow("empty") << QString() << QString() << false;
+}
+
+void TestGrid::commit()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(bool, modified);
+    Grid g;
+    QSignalSpy flows(&g.grid, &CashFlowGrid::flowsChanged);
+    g.grid.setCurrentCell(2, 3);
+    g.grid.setEditorText(typed);
+    g.grid.CommitCell();
+    QCOMPARE(g.grid.text(2, 3), stored);
+    QCOMPARE(g.modified.count(), modified ? 1 : 0);
+    QCOMPARE(flows.count(), 1);
+    QCOMPARE(g.grid.row(), 3); // one row down
+    QCOMPARE(g.grid.editorText(), g.grid.text(3, 3));
+
+    g.grid.setSelection(3, 1, 4, 2); // a 2 x 2 selection takes the text in every cell
+    g.grid.setEditorText(u"7"_s);
+    g.grid.CommitCell();
+    for (int r : {3, 4})
+        for (int c : {1, 2})
+            QCOMPARE(g.grid.text(r, c), u"7.00"_s);
+    QCOMPARE(g.grid.row(), 5);
+    g.grid.setCurrentCell(g.grid.rowCount() - 1, 1);
+    g.grid.CommitCell(); // no move past the last row
+    QCOMPARE(g.grid.row(), g.grid.rowCount() - 1);
+}
+
+void TestGrid::copyBlock()
+{
+    Grid g;
+    const QString cells[2][3] = {{u"a"_s, u"b"_s, u"c"_s}, {u"d"_s, u"e"_s, u"f"_s}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            g.grid.setText(2 + r, 1 + c, cells[r][c]);
+    g.grid.setSelection(2, 1, 3, 3);
+    QCOMPARE(g.grid.CopyCell(), u"a\tb\tc\r\nd\te\tf\r\n"_s);
+    g.grid.setSelection(3, 3, 2, 1); // copying runs towards the far corner: above and left, nothing
+    QCOMPARE(g.grid.CopyCell(), QString());
+}
+
+void TestGrid::paste_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("expected"); // "row,column=text"
+
+    QTest::newRow("block") << 1 << 1 << u"a\tb\tc\r\nd\te\tf\r\n"_s
+                           << QStringList{u"1,1=a"_s, u"1,3=c"_s, u"2,1=d"_s, u"2,3=f"_s};
+    QTest::newRow("one value formatted") << 2 << 3 << u"7\r\n"_s << QStringList{u"2,3=7.00"_s};
+    QTest::newRow("no line end pastes nothing") << 2 << 3 << u"7"_s << QStringList{u"2,3="_s};
+    QTest::newRow("text after last line end dropped") << 1 << 1 << u"1\t2\r\n3"_s
+                                                      << QStringList{u"1,1=1"_s, u"1,2=2"_s, u"2,1="_s};
+    QTest::newRow("right edge takes the rest") << 1 << 3 << u"1\t2\t3\r\n"_s << QStringList{u"1,3=3"_s};
+    QTest::newRow("bottom edge takes the rest") << 8 << 1 << u"x\r\ny\r\nz\r\n"_s << QStringList{u"8,1=z"_s};
+}
+
+void TestGrid::paste()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, expected);
+    Grid g;
+    g.grid.setCurrentCell(row, column);
+    g.grid.PasteCell(clipboard);
+    for (const QString &e : expected) {
+        const QStringList parts = e.split(u'=');
+        const QStringList at = parts[0].split(u',');
+        QCOMPARE(g.grid.text(at[0].toInt(), at[1].toInt()), parts[1]);
+    }
+    QCOMPARE(g.grid.row(), row); // the current cell is kept
+    QCOMPARE(g.grid.col(), column);
+    QVERIFY(g.modified.count() >= 1);
+}
+
+void TestGrid::cutAndClear()
+{
+    Grid g;
+    g.grid.setText(1, 1, u"1"_s);
+    g.grid.setText(2, 1, u"2"_s);
+    g.grid.setSelection(1, 1, 2, 1);
+    const QString copied = g.grid.CopyCell();
+    g.grid.ClearCell(); // Ctrl+X
+    QCOMPARE(copied, u"1\r\n2\r\n"_s);
+    QVERIFY(g.grid.text(1, 1).isEmpty());
+    QVERIFY(g.grid.text(2, 1).isEmpty());
+    QVERIFY(g.grid.editorText().isEmpty());
+    QCOMPARE(g.modified.count(), 1);
+}
+
+void TestGrid::reformat()
+{
+    Grid g;
+    g.grid.setText(1, 1, u"(1,234.56)"_s);
+    g.grid.setText(g.grid.rowCount() - 1, 2, u"97.89"_s); // result rows too
+    g.grid.setText(2, 3, u"note"_s);
+    g.pv.nFix = 0;
+    g.grid.FormatFlexGrid();
+    QCOMPARE(g.grid.text(1, 1), u"(1,235)"_s);
+    QCOMPARE(g.grid.text(g.grid.rowCount() - 1, 2), u"98"_s);
+    QCOMPARE(g.grid.text(2, 3), u"note"_s);
+    QCOMPARE(g.grid.editorText(), u"(1,235)"_s);
+}
+
+QTEST_GUILESS_MAIN(TestGrid)
+#include "tst_grid.moc"
