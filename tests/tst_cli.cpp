@@ -1,6 +1,8 @@
 // pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
 // and usage errors that exit 2 without crashing.
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +77,9 @@ private Q_SLOTS:
     void fieldsInOrder();
     void usage_data();
     void usage();
+    void appraise();
+    void unreadableFile();
+    void resave();
 };
 
 void TestCli::solve_data()
@@ -156,6 +161,86 @@ void TestCli::usage()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains("usage: pelmora-cli"));
+}
+
+namespace {
+
+// The second example of the appraisal: A = -1,000, 700, 500; B = -1,500, 700, 1,200; i = 10.
+QString writeExample(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(u"example.vlx"_s);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("nfsize        8 \r\nnFix          2 \r\nn             2 \r\ni             10 \r\n"
+                   "PV            0 \r\nPMT           0 \r\nFV            0 \r\nescala        0 \r\n"
+                   "rows          8 \r\nCFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
+                   "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n");
+    }
+    return path;
+}
+
+const QByteArray ExampleData = "n;Project A;IRR Incremental;Project B\r\n"
+                               "0;(1,000.00);(500.00);(1,500.00)\r\n"
+                               "1;700.00;0.00;700.00\r\n"
+                               "2;500.00;700.00;1,200.00\r\n"
+                               "NPV;49.59;78.51;128.10\r\n"
+                               "IRR;13.90;18.32;15.77\r\n"
+                               "PI;1.05;1.16;1.09\r\n"
+                               "PMT;28.57;45.24;73.81\r\n";
+
+} // namespace
+
+void TestCli::appraise()
+{
+    QTemporaryDir dir;
+    const QString path = writeExample(dir);
+    const Run data = runCli({u"appraise"_s, path}, u"en_US.UTF-8"_s);
+    QCOMPARE(data.exitCode, 0);
+    QCOMPARE(data.out, ExampleData);
+    const Run tabbed = runCli({u"appraise"_s, path, u"--sep"_s, u"\t"_s}, u"en_US.UTF-8"_s);
+    QCOMPARE(tabbed.out, QByteArray(ExampleData).replace(';', '\t'));
+
+    const Run footnote = runCli({u"appraise"_s, path, u"--footnote"_s}, u"en_US.UTF-8"_s);
+    QCOMPARE(footnote.out,
+             QByteArray(" NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]\n"));
+
+    const Run profile = runCli({u"appraise"_s, path, u"--profile"_s}, u"en_US.UTF-8"_s);
+    const QList<QByteArray> rows = profile.out.split('\n');
+    QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
+    QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
+    QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));   // row 101: the discount rate
+    QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25")); // row 184: the Fisher rate
+
+    const Run fields = runCli({u"appraise"_s, path, u"--fields"_s}, u"en_US.UTF-8"_s);
+    QCOMPARE(line(fields.out, "PMT"), QByteArray("PMT=28.57"));
+    QCOMPARE(line(fields.out, "n"), QByteArray("n=2.00"));
+}
+
+void TestCli::unreadableFile()
+{
+    QTemporaryDir dir;
+    const Run run = runCli({u"appraise"_s, dir.filePath(u"missing.vlx"_s)}, u"en_US.UTF-8"_s);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, QByteArray("Error 53: File not found on ReadVlxcorp\n"));
+    const Run resave = runCli({u"resave"_s, dir.filePath(u"missing.vlx"_s), dir.filePath(u"out.vlx"_s)},
+                              u"en_US.UTF-8"_s);
+    QCOMPARE(resave.exitCode, 1);
+    QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
+}
+
+void TestCli::resave()
+{
+    QTemporaryDir dir;
+    const QString path = writeExample(dir);
+    const QString copy = dir.filePath(u"copy.vlx"_s);
+    QCOMPARE(runCli({u"resave"_s, path, copy}, u"en_US.UTF-8"_s).exitCode, 0);
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("nfsize        8 \r\nnFix          2 \r\n"));
+    QVERIFY(bytes.contains("\r\nCFb02        1,200.00\r\n"));
+    QCOMPARE(runCli({u"appraise"_s, copy}, u"en_US.UTF-8"_s).out, ExampleData);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
