@@ -1,0 +1,81 @@
+#pragma once
+
+// The project window fvlxcorp: the thin widget over a ProjectWindowModel. It lays
+// out the input panel, the cash-flow grid with its floating editor, the three
+// charts with their sliders and the amortization list, forwards the user's
+// events to the model and redraws from it. The main window hosts it in an MDI
+// sub-window and calls its public operations by name on the active child.
+
+#include "ProjectWindow.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace pelmora {
+
+// What a project window needs of the program around it.
+struct WindowServices
+{
+    QString programFolder; // where "Amort.csv" and "Data.csv" are written
+    // Opens a file with the program registered for its type (and reports "No
+    // File" itself when there is none).
+    std::function<void(const QString &path)> openAssociated;
+};
+
+class ProjectWindowView; // the window's controls, built lazily
+
+class ProjectWindowWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    // `session` is the record shared by all project windows; `NewDoc` in it
+    // decides whether the window is built blank or from the values just read.
+    ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts, WindowServices services,
+                        QWidget *parent = nullptr);
+    ~ProjectWindowWidget() override;
+
+    ProjectWindowModel &model() { return m_model; }
+
+    // Called by the main window when this window becomes the active one.
+    void activate();
+
+    // The operations the main window calls by name on its active child.
+    void CopyCell();   // the grid's selection to the clipboard as text
+    void PasteCell();  // the clipboard's text into the grid
+    void ClearCell();
+    void FormatFontSize(int size); // 8, 9 or 10 points
+    void AppraiseProjects();
+    void RefreshFlowCharts();
+    void OpenAmort();
+    void CloseAmort();
+    void ExcelAmort();        // writes "Amort.csv" in the program folder and opens it
+    void ExportCashFlows();   // writes "Data.csv" in the program folder and opens it
+    void setSlidersVisible(bool visible); // Graph Properties / tool-bar button 5
+
+    // The interface language: the labels' tool tips and the grid's row tips.
+    void setPortuguese(bool portuguese);
+
+Q_SIGNALS:
+    void statusText(int panel, const QString &text); // status-bar panels 1..3
+    void busyChanged(bool busy);
+    void modified();                 // a grid edit: the slot is marked modified
+    void fontSizeChanged(int size);  // the main window's check marks follow
+    // A right click where the main window's pop-up menus apply: "edit" over the
+    // grid, "mvalorix" / "mmschart2" / "mmschart3" over the charts, "mamort"
+    // over the list.
+    void popupMenuRequested(const QString &menu, const QPoint &globalPos);
+    // A text that could not be written: the main window shows the message box.
+    void messageRequested(const QString &text);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    DocumentSession &m_session;
+    WindowServices m_services;
+    ProjectWindowModel m_model;
+    ProjectWindowView *m_view = nullptr;
+};
+
+} // namespace pelmora
