@@ -1,43 +1,237 @@
 #include "ProjectWindowWidget.h"
 
+#include "CashFlowGridView.h"
+#include "InputPanelView.h"
+#include "InterfaceTexts.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSaveFile>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
-// Placeholder controls until the window's views arrive.
+// The window's controls. The chart area shows the charts or, in their place, the
+// amortization list.
 class ProjectWindowView
 {
+public:
+    InputPanelView *panel = nullptr;
+    CashFlowGridView *grid = nullptr;
+    QWidget *chart1 = nullptr; // MSChart1
+    QWidget *chart2 = nullptr; // MSChart2
+    QWidget *chart3 = nullptr; // MSChart3
+    QWidget *list = nullptr;   // ListView1
 };
+
+namespace {
+
+QWidget *placeholder(const QString &name, QWidget *parent)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(frame);
+    auto *label = new QLabel(name, frame);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(u"color: #909090"_s);
+    layout->addWidget(label);
+    return frame;
+}
+
+} // namespace
 
 ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts,
                                          WindowServices services, QWidget *parent)
     : QWidget(parent), m_session(session), m_services(std::move(services)), m_model(session, texts)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Project window"), this));
     connect(&m_model, &ProjectWindowModel::statusText, this, &ProjectWindowWidget::statusText);
-    connect(&m_model, &ProjectWindowModel::busyChanged, this, &ProjectWindowWidget::busyChanged);
     connect(&m_model, &ProjectWindowModel::modified, this, &ProjectWindowWidget::modified);
-    connect(&m_model, &ProjectWindowModel::fontSizeChanged, this, &ProjectWindowWidget::fontSizeChanged);
+    connect(&m_model, &ProjectWindowModel::exportCashFlowsRequested, this, &ProjectWindowWidget::ExportCashFlows);
+    connect(&m_model, &ProjectWindowModel::busyChanged, this, [this](bool busy) {
+        // The hourglass and a hidden editor while the appraisal runs.
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+        if (m_view && m_view->grid)
+            m_view->grid->cellEditor()->setVisible(!busy);
+        Q_EMIT busyChanged(busy);
+    });
+    connect(&m_model, &ProjectWindowModel::fontSizeChanged, this, [this](int size) {
+        if (m_view) {
+            m_view->panel->setFontPointSize(size);
+            m_view->grid->setFontPointSize(size);
+        }
+        Q_EMIT fontSizeChanged(size);
+    });
+
     m_model.load();
+
+    m_view = new ProjectWindowView;
+    m_view->panel = new InputPanelView(m_model, this);
+    m_view->grid = new CashFlowGridView(m_model.grid(), this);
+    m_view->chart2 = placeholder(u"MSChart2"_s, this);
+    m_view->chart3 = placeholder(u"MSChart3"_s, this);
+    m_view->chart1 = placeholder(u"MSChart1"_s, this);
+    m_view->list = placeholder(u"ListView1"_s, this);
+    m_view->list->hide();
+    m_view->panel->move(0, 0);
+
+    connect(m_view->grid, &CashFlowGridView::copyRequested, this, &ProjectWindowWidget::CopyCell);
+    connect(m_view->grid, &CashFlowGridView::pasteRequested, this, &ProjectWindowWidget::PasteCell);
+    connect(m_view->grid, &CashFlowGridView::cutRequested, this, [this] {
+        CopyCell();
+        ClearCell();
+    });
+    connect(m_view->grid, &CashFlowGridView::contextMenuRequested, this,
+            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"edit"_s, pos); });
+    connect(&m_model, &ProjectWindowModel::chartsChanged, this, [this] { showChartArea(); });
+    connect(m_view->panel->command(9), &QAbstractButton::clicked, this, [this] { showChartArea(); });
+    setPortuguese(false);
+    resize(twipsToPixels(12000, this), twipsToPixels(7000, this));
 }
 
-ProjectWindowWidget::~ProjectWindowWidget() = default;
+ProjectWindowWidget::~ProjectWindowWidget()
+{
+    // The controls go before the model they show and forward to.
+    qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
+    delete m_view;
+}
 
-void ProjectWindowWidget::activate() { m_model.activate(); }
-void ProjectWindowWidget::CopyCell() {}
-void ProjectWindowWidget::PasteCell() {}
-void ProjectWindowWidget::ClearCell() { m_model.grid().ClearCell(); }
-void ProjectWindowWidget::FormatFontSize(int size) { m_model.FormatFontSize(std::int16_t(size)); }
-void ProjectWindowWidget::AppraiseProjects() { m_model.clickCommand(7); }
-void ProjectWindowWidget::RefreshFlowCharts() { m_model.RefreshFlowCharts(); }
-void ProjectWindowWidget::OpenAmort() { m_model.amortList().OpenAmort(); }
-void ProjectWindowWidget::CloseAmort() { m_model.amortList().CloseAmort(); }
-void ProjectWindowWidget::ExcelAmort() {}
-void ProjectWindowWidget::ExportCashFlows() {}
-void ProjectWindowWidget::setSlidersVisible(bool) {}
-void ProjectWindowWidget::setPortuguese(bool) {}
-void ProjectWindowWidget::resizeEvent(QResizeEvent *event) { QWidget::resizeEvent(event); }
+void ProjectWindowWidget::activate()
+{
+    m_model.activate();
+}
+
+void ProjectWindowWidget::CopyCell()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(m_model.grid().CopyCell());
+}
+
+void ProjectWindowWidget::PasteCell()
+{
+    m_view->grid->setUpdatesEnabled(false); // one repaint for the whole paste
+    m_model.grid().PasteCell(QGuiApplication::clipboard()->text());
+    m_view->grid->setUpdatesEnabled(true);
+}
+
+void ProjectWindowWidget::ClearCell()
+{
+    m_model.grid().ClearCell();
+}
+
+void ProjectWindowWidget::FormatFontSize(int size)
+{
+    m_model.FormatFontSize(std::int16_t(size));
+}
+
+void ProjectWindowWidget::AppraiseProjects()
+{
+    m_model.clickCommand(7);
+}
+
+void ProjectWindowWidget::RefreshFlowCharts()
+{
+    m_model.RefreshFlowCharts();
+}
+
+void ProjectWindowWidget::OpenAmort()
+{
+    m_model.amortList().OpenAmort();
+    showChartArea();
+}
+
+void ProjectWindowWidget::CloseAmort()
+{
+    m_model.amortList().CloseAmort();
+    showChartArea();
+}
+
+void ProjectWindowWidget::showChartArea()
+{
+    const bool list = m_model.amortList().isVisible();
+    m_view->list->setVisible(list);
+    for (QWidget *chart : {m_view->chart1, m_view->chart2, m_view->chart3})
+        chart->setVisible(!list);
+}
+
+bool ProjectWindowWidget::writeExport(const QString &fileName, const QByteArray &bytes)
+{
+    const QString path = QDir(m_services.programFolder).filePath(fileName);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Q_EMIT messageRequested(u"Fail. Check if the file "_s + fileName + u" is already open. Close it and try again!"_s);
+        return false;
+    }
+    if (m_services.openAssociated)
+        m_services.openAssociated(path);
+    return true;
+}
+
+void ProjectWindowWidget::ExcelAmort()
+{
+    writeExport(u"Amort.csv"_s, m_model.ExcelAmortText());
+}
+
+void ProjectWindowWidget::ExportCashFlows()
+{
+    writeExport(u"Data.csv"_s, m_model.ExportCashFlowsText());
+}
+
+void ProjectWindowWidget::setSlidersVisible(bool visible)
+{
+    m_slidersVisible = visible;
+}
+
+void ProjectWindowWidget::setPortuguese(bool portuguese)
+{
+    const Language language = portuguese ? Language::Portuguese : Language::English;
+    std::array<QString, 11> tips;
+    for (int k = 0; k < 11; ++k) {
+        if (const auto text = labelTip(k + 1))
+            tips[size_t(k)] = textFor(*text, language);
+    }
+    m_view->panel->setLabelTips(tips);
+    m_view->grid->setPortuguese(portuguese);
+}
+
+void ProjectWindowWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+// The window's layout in twips; a size that would come out negative in a narrow
+// window is not applied, and that control keeps its size.
+void ProjectWindowWidget::layoutControls()
+{
+    const double H = pixelsToTwips(height(), this);
+    const double W = pixelsToTwips(width(), this);
+    auto place = [this](QWidget *widget, double left, double top, double w, double h) {
+        if (w < 0 || h < 0)
+            return;
+        widget->setGeometry(twipsRect(left, top, w, h, this));
+    };
+    place(m_view->grid, 20, 3010, 6520, H - 3070 + 120);
+    const double smallWidth = (W - 6500) / 2;
+    place(m_view->chart2, 6505, 0, smallWidth, 0.33 * H);
+    place(m_view->chart3, 6500 + smallWidth, 0, smallWidth, 0.33 * H);
+    place(m_view->chart1, 6505, 0.33 * H, W - 6500, 0.67 * H);
+    place(m_view->list, 6540, 10, W - 6500 - 60, H - 10);
+    m_view->grid->applySizes();
+    m_model.grid().SizeFlexGrid();
+}
 
 } // namespace pelmora

@@ -72,10 +72,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void layoutControls();
+    void showChartArea(); // the charts, or the amortization list in their place
+    bool writeExport(const QString &fileName, const QByteArray &bytes);
+
     DocumentSession &m_session;
     WindowServices m_services;
     ProjectWindowModel m_model;
     ProjectWindowView *m_view = nullptr;
+    bool m_slidersVisible = true;
 };
 
 } // namespace pelmora

@@ -1,0 +1,12 @@
+#pragma once
+
+// The pictures of the command buttons that carry no caption, drawn as vectors so
+// that they stay crisp at any scale.
+
+#include <QIcon>
+
+namespace pelmora {
+
+QIcon commandIcon(int command);
+
+} // namespace pelmora

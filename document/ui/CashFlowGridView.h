@@ -1,0 +1,56 @@
+#pragma once
+
+// MSFlexGrid1 on screen: a table view over the grid model, with the floating
+// editor TCell laid exactly over the current cell. Keys, clicks and selections
+// go to the CashFlowGrid; the view redraws from it.
+
+#include <QTableView>
+
+class QLabel;
+class QLineEdit;
+
+namespace pelmora {
+
+class CashFlowGrid;
+class GridTableModel;
+
+class CashFlowGridView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit CashFlowGridView(CashFlowGrid &grid, QWidget *parent = nullptr);
+
+    QLineEdit *cellEditor() const { return m_editor; } // TCell
+    void setFontPointSize(int size);
+    void setPortuguese(bool portuguese) { m_portuguese = portuguese; }
+    void applySizes();   // column widths and row height of the grid
+    void placeEditor();  // TCell over the current cell
+
+Q_SIGNALS:
+    void copyRequested();
+    void cutRequested();
+    void pasteRequested();
+    void contextMenuRequested(const QPoint &globalPos);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showModelSelection();
+    void forwardSelection();
+
+    CashFlowGrid &m_grid;
+    GridTableModel *m_model;
+    QLineEdit *m_editor;
+    QLabel *m_corner;
+    int m_fontSize = 8;
+    bool m_portuguese = false;
+    bool m_syncing = false;
+    QString m_labelTip; // the column-0 tip stays until another label has one
+};
+
+} // namespace pelmora

@@ -1,0 +1,92 @@
+#include "GridTableModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+namespace pelmora {
+
+GridTableModel::GridTableModel(CashFlowGrid &grid, QObject *parent) : QAbstractTableModel(parent), m_grid(grid)
+{
+    // Texts and styles change in place; rows come and go with the periods.
+    connect(&grid, &CashFlowGrid::cellsChanged, this, [this] {
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
+    });
+    connect(&grid, &CashFlowGrid::rowsChanged, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int GridTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_grid.rowCount() - 1;
+}
+
+int GridTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : CashFlowGrid::Columns - 1;
+}
+
+QVariant GridTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int row = index.row() + 1;
+    const int column = index.column() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return m_grid.text(row, column);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case Qt::FontRole: {
+        QFont font;
+        font.setPointSize(m_fontSize);
+        font.setBold(m_grid.style(row, column).bold);
+        return font;
+    }
+    case Qt::ForegroundRole:
+        if (m_grid.style(row, column).grey)
+            return QBrush(QColor(0x80, 0x80, 0x80));
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::FontRole) {
+        QFont font;
+        font.setPointSize(m_fontSize);
+        return font;
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return m_grid.text(0, section + 1);
+    return m_grid.text(section + 1, 0);
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void GridTableModel::setFontPointSize(int size)
+{
+    m_fontSize = size;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::FontRole});
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
+}
+
+} // namespace pelmora

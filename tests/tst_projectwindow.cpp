@@ -1,0 +1,176 @@
+// The project window as a user drives it: typing in the fields, the buttons,
+// Enter keys, the floating editor over the current cell, and the clipboard.
+#include "CashFlowGridView.h"
+#include "InputPanelView.h"
+#include "ProjectWindowWidget.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace pelmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+
+struct Window
+{
+    DocumentSession session;
+    ProjectWindowWidget widget{session, NumberTexts(English), WindowServices{}};
+
+    Window()
+    {
+        widget.resize(1200, 700);
+        widget.show();
+        widget.activate();
+    }
+    QLineEdit *field(int k) { return widget.findChild<QLineEdit *>(u"Text("_s + QString::number(k) + u')'); }
+    QLineEdit *decimals() { return widget.findChild<QLineEdit *>(u"Text2"_s); }
+    QPushButton *command(int k) { return widget.findChild<QPushButton *>(u"Command("_s + QString::number(k) + u')'); }
+    CashFlowGridView *grid() { return widget.findChild<CashFlowGridView *>(); }
+    void type(int k, const QString &text)
+    {
+        QLineEdit *edit = field(k);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+};
+} // namespace
+
+class TestProjectWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(English); }
+
+    void typingRules();
+    void solveButtons();
+    void enterKeys();
+    void decimalsReformatEverything();
+    void editorFollowsCurrentCell();
+    void clipboard();
+    void screenshot();
+};
+
+void TestProjectWindow::typingRules()
+{
+    Window w;
+    w.type(0, u"12a"_s); // 1, 12, then the letter empties the field
+    QCOMPARE(w.field(0)->text(), QString());
+    QCOMPARE(w.session.values.n, 12.0);
+    w.type(2, u"-"_s);
+    QCOMPARE(w.field(2)->text(), u"-"_s);
+    w.type(5, u"-"_s);
+    QCOMPARE(w.field(5)->text(), QString());
+}
+
+void TestProjectWindow::solveButtons()
+{
+    Window w;
+    w.type(2, u"10000"_s);
+    w.type(0, u"10"_s);
+    w.type(1, u"6"_s);
+    QTest::mouseClick(w.command(3), Qt::LeftButton);
+    QCOMPARE(w.field(3)->text(), u"1,358.68"_s);
+    QCOMPARE(w.field(2)->text(), u"10,000.00"_s);
+}
+
+void TestProjectWindow::enterKeys()
+{
+    Window w;
+    w.type(0, u"3"_s);
+    QTest::keyClick(w.field(0), Qt::Key_Return); // Enter in n: the grid takes three periods
+    QCOMPARE(w.widget.model().grid().rowCount(), 9);
+    w.type(10, u"-1000"_s); // the cell entry field mirrors the floating editor
+    QCOMPARE(w.grid()->cellEditor()->text(), u"-1000"_s);
+    QTest::keyClick(w.field(10), Qt::Key_Return);
+    QCOMPARE(w.widget.model().grid().text(1, 1), u"(1,000.00)"_s);
+    QCOMPARE(w.widget.model().grid().row(), 2);
+}
+
+void TestProjectWindow::decimalsReformatEverything()
+{
+    Window w;
+    w.type(2, u"1234.5678"_s);
+    w.widget.model().grid().setEditorText(u"1500"_s);
+    w.widget.model().grid().CommitCell();
+    w.decimals()->setFocus();
+    w.decimals()->selectAll();
+    QTest::keyClicks(w.decimals(), u"3"_s);
+    QCOMPARE(w.field(2)->text(), u"1,234.568"_s);
+    QCOMPARE(w.widget.model().grid().text(1, 1), u"1,500.000"_s);
+}
+
+void TestProjectWindow::editorFollowsCurrentCell()
+{
+    Window w;
+    w.type(0, u"5"_s);
+    QTest::keyClick(w.field(0), Qt::Key_Return);
+    CashFlowGridView *grid = w.grid();
+    const QModelIndex cell = grid->model()->index(3, 2);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    QCOMPARE(w.widget.model().grid().row(), 4);
+    QCOMPARE(w.widget.model().grid().col(), 3);
+    QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(cell).adjusted(1, 1, -1, -1));
+    w.widget.resize(1000, 650); // a resize brings the current cell back to period 0 of A
+    QCOMPARE(w.widget.model().grid().row(), 1);
+    QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(grid->model()->index(0, 0)).adjusted(1, 1, -1, -1));
+    QTest::keyClick(grid, Qt::Key_7); // a character on the grid starts an edit with it
+    QCOMPARE(grid->cellEditor()->text(), u"7"_s);
+    QCOMPARE(w.field(10)->text(), u"7"_s);
+}
+
+void TestProjectWindow::clipboard()
+{
+    Window w;
+    w.type(0, u"2"_s);
+    QTest::keyClick(w.field(0), Qt::Key_Return);
+    CashFlowGrid &grid = w.widget.model().grid();
+    grid.setText(1, 1, u"a"_s);
+    grid.setText(2, 1, u"b"_s);
+    grid.setSelection(1, 1, 2, 1);
+    QTest::keyClick(w.grid(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"a\r\nb\r\n"_s);
+    QVERIFY(grid.text(1, 1).isEmpty());
+    grid.setCurrentCell(1, 3);
+    QTest::keyClick(w.grid(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(grid.text(1, 3), u"a"_s);
+    QCOMPARE(grid.text(2, 3), u"b"_s);
+    grid.setCurrentCell(2, 3);
+    QTest::keyClick(w.grid(), Qt::Key_Delete);
+    QVERIFY(grid.text(2, 3).isEmpty());
+}
+
+// With PELMORA_SHOTS set, a picture of the window with a loan and two projects.
+void TestProjectWindow::screenshot()
+{
+    const QString folder = qEnvironmentVariable("PELMORA_SHOTS");
+    if (folder.isEmpty())
+        QSKIP("PELMORA_SHOTS not set");
+    Window w;
+    w.type(2, u"10000"_s);
+    w.type(0, u"10"_s);
+    w.type(1, u"6"_s);
+    QTest::mouseClick(w.command(3), Qt::LeftButton);
+    w.type(0, u"2"_s);
+    QTest::keyClick(w.field(0), Qt::Key_Return);
+    const QString flows[2][3] = {{u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}};
+    CashFlowGrid &grid = w.widget.model().grid();
+    for (int p = 0; p < 3; ++p) {
+        for (int project = 0; project < 2; ++project) {
+            grid.setCurrentCell(p + 1, project == 0 ? 1 : 3);
+            grid.setEditorText(flows[project][p]);
+            grid.CommitCell();
+        }
+    }
+    w.type(1, u"10"_s);
+    QTest::keyClick(w.field(1), Qt::Key_Return);
+    QVERIFY(w.widget.grab().save(folder + u"/project-window.png"_s));
+}
+
+QTEST_MAIN(TestProjectWindow)
+#include "tst_projectwindow.moc"
