@@ -32,30 +32,30 @@ void annuityDifference(const ProjectValues &pv, double &d)
     }
 }
 
+// The unknown (n or i) is the project value itself: the walk writes each point
+// into it. A search without a sign change up to the limit reports 0.
+GridSearchResult annuitySearch(ProjectValues &pv, double start, double &unknown)
+{
+    GridSearchResult result = gridRefine(start, SolverLimit, 0, [&pv, &unknown](double x, double &d) {
+        unknown = x;
+        annuityDifference(pv, d);
+    });
+    if (result.x > SolverLimit)
+        result.x = 0;
+    unknown = result.x;
+    return result;
+}
+
 } // namespace
 
 GridSearchResult Solver_n(ProjectValues &pv)
 {
-    GridSearchResult result = gridRefine(0, SolverLimit, 0, [&pv](double x, double &d) {
-        pv.n = x;
-        annuityDifference(pv, d);
-    });
-    if (result.x > SolverLimit)
-        result.x = 0;
-    pv.n = result.x;
-    return result;
+    return annuitySearch(pv, 0, pv.n);
 }
 
 GridSearchResult Solver_i(ProjectValues &pv)
 {
-    GridSearchResult result = gridRefine(-90, SolverLimit, 0, [&pv](double x, double &d) {
-        pv.i = x;
-        annuityDifference(pv, d);
-    });
-    if (result.x > SolverLimit)
-        result.x = 0;
-    pv.i = result.x;
-    return result;
+    return annuitySearch(pv, -90, pv.i);
 }
 
 void Calc_n(ProjectValues &pv, FieldDisplay &display)
