@@ -1,0 +1,138 @@
+#include "AmortListView.h"
+
+#include "AmortListModel.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+namespace {
+constexpr double TwipsPerInch = 1440;
+} // namespace
+
+AmortListView::AmortListView(const AmortList &list, QWidget *parent)
+    : QTableView(parent), m_model(new AmortListModel(list, this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    // Uniform rows: the height of every row is known without asking the model,
+    // which keeps a long schedule as quick as a short one.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    applyRowHeight();
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(12); // the style's least is wider than the "X" column
+    applyColumnWidths();
+    connect(header, &QHeaderView::sectionClicked, this, &AmortListView::headerClicked);
+
+    viewport()->setMouseTracking(true);
+    setSelectionShown(true);
+}
+
+// Widths in twips, 1440 to the inch, at the screen's logical resolution.
+void AmortListView::applyColumnWidths()
+{
+    const double dpi = logicalDpiX();
+    for (int c = 0; c < AmortList::ColumnCount; ++c)
+        setColumnWidth(c, qRound(AmortList::columns()[size_t(c)].widthTwips * dpi / TwipsPerInch));
+}
+
+void AmortListView::applyRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void AmortListView::reload()
+{
+    m_model->reload();
+}
+
+void AmortListView::textsChanged()
+{
+    m_model->textsChanged();
+}
+
+void AmortListView::headerClicked(int section)
+{
+    const QString text = m_model->headerData(section, Qt::Horizontal).toString();
+    if (text == u"Excel"_s)
+        Q_EMIT excelClicked();
+    else if (text == u"X"_s)
+        Q_EMIT closeClicked();
+}
+
+void AmortListView::selectPaymentRow(int row)
+{
+    if (row < 1 || row > m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row - 1, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void AmortListView::setSelectionShown(bool shown)
+{
+    m_selectionShown = shown;
+    QPalette p = QApplication::palette(this);
+    if (shown) {
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   p.color(QPalette::Active, QPalette::HighlightedText));
+    } else {
+        p.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Inactive, QPalette::Text));
+    }
+    setPalette(p);
+}
+
+void AmortListView::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMovedOverList();
+    QTableView::mouseMoveEvent(event);
+}
+
+void AmortListView::mousePressEvent(QMouseEvent *event)
+{
+    // The right button only brings up the menu; the payment's row stays selected.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void AmortListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}
+
+void AmortListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyRowHeight();
+}
+
+} // namespace pelmora

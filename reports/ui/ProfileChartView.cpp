@@ -1,0 +1,323 @@
+#include "ProfileChartView.h"
+
+#include "ChartStyle.h"
+
+#include <QCategoryAxis>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QSlider>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <limits>
+
+namespace pelmora {
+
+namespace {
+
+constexpr qreal MarkerSize = 11;
+constexpr qreal HitRadius = 8;      // pixels around a point that still select it
+constexpr int BaseBottomMargin = 4;
+constexpr int FootnoteGap = 4;       // between the rate labels and the footnote strip
+constexpr int SliderHeight = 22;
+constexpr int ScaleSliderWidth = 120;
+constexpr int FootnoteSliderWidth = 40;
+constexpr int SliderGap = 10;
+
+} // namespace
+
+ProfileChartView::ProfileChartView(QWidget *parent)
+    : QChartView(parent), m_chart(new QChart)
+{
+    setChart(m_chart);
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    ChartStyle::setUpChart(m_chart);
+
+    QLegend *legend = m_chart->legend();
+    legend->setAlignment(Qt::AlignTop);
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    QFont legendFont = legend->font();
+    legendFont.setPointSizeF(9);
+    legend->setFont(legendFont);
+    legend->setLabelColor(ChartStyle::LabelColour);
+
+    m_rateAxis = new QCategoryAxis(m_chart);
+    m_rateAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    ChartStyle::setUpAxis(m_rateAxis);
+    m_valueAxis = new QValueAxis(m_chart);
+    ChartStyle::setUpAxis(m_valueAxis);
+    m_chart->addAxis(m_rateAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+
+    // Added in drawing order: the zero line and the guides below the profiles;
+    // markers (scatter series) are always drawn above the lines.
+    m_zeroLine = new QLineSeries(m_chart);
+    m_zeroLine->setPen(QPen(ChartStyle::ZeroLineColour, 1));
+    addSeries(m_zeroLine, false);
+    for (auto &guide : m_guides) {
+        guide = new QLineSeries(m_chart);
+        addSeries(guide, false);
+    }
+    for (auto &profile : m_profiles) {
+        profile = new QLineSeries(m_chart);
+        addSeries(profile, true);
+    }
+    for (auto &marker : m_markers) {
+        marker = new QScatterSeries(m_chart);
+        marker->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        marker->setMarkerSize(MarkerSize);
+        addSeries(marker, true);
+    }
+
+    m_footnote = new QGraphicsSimpleTextItem(m_chart);
+    QFont footnoteFont = m_footnote->font();
+    footnoteFont.setPointSizeF(8.5);
+    m_footnote->setFont(footnoteFont);
+    m_footnote->setBrush(ChartStyle::LabelColour);
+    m_footnote->setVisible(false);
+
+    m_scaleSlider = new QSlider(Qt::Horizontal, this);
+    m_footnoteSlider = new QSlider(Qt::Horizontal, this);
+    for (QSlider *slider : {m_scaleSlider, m_footnoteSlider})
+        slider->installEventFilter(this);
+    connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::relabelRateAxis);
+
+    setProfile(ProfileChart{});
+}
+
+void ProfileChartView::addSeries(QXYSeries *series, bool inLegend)
+{
+    m_chart->addSeries(series);
+    series->attachAxis(m_rateAxis);
+    series->attachAxis(m_valueAxis);
+    if (!inLegend) {
+        for (QLegendMarker *marker : m_chart->legend()->markers(series))
+            marker->setVisible(false);
+    }
+}
+
+QXYSeries *ProfileChartView::series(int column) const
+{
+    if (column == 1 || column == 2)
+        return m_profiles[size_t(column - 1)];
+    if (column == 3 || column == 4)
+        return m_markers[size_t(column - 3)];
+    return nullptr;
+}
+
+QLineSeries *ProfileChartView::guideLine(int column) const
+{
+    return column == 3 || column == 4 ? m_guides[size_t(column - 3)] : nullptr;
+}
+
+void ProfileChartView::setProfile(const ProfileChart &profile)
+{
+    const int rowCount = int(profile.rows.size());
+    m_rowLabels.clear();
+    m_rowLabels.reserve(rowCount);
+    for (const ChartRow &row : profile.rows)
+        m_rowLabels.append(row.label);
+
+    for (int k = 0; k < 2; ++k) {
+        QList<QPointF> points;
+        points.reserve(rowCount);
+        for (int r = 1; r <= rowCount; ++r) {
+            // A row without a value is passed over: the line joins its neighbours.
+            if (const auto &value = profile.rows[size_t(r - 1)].values[size_t(k)])
+                points.append(QPointF(r, *value));
+        }
+        m_profiles[size_t(k)]->replace(points);
+        m_profiles[size_t(k)]->setPen(ChartStyle::pen(profile.pens[size_t(k)]));
+        m_profiles[size_t(k)]->setName(profile.columnLabels[size_t(k)]);
+    }
+    setMarker(0, profile);
+    setMarker(1, profile);
+    m_zeroLine->replace(rowCount > 0 ? QList<QPointF>{{1, 0}, {qreal(rowCount), 0}} : QList<QPointF>{});
+    fitAxes(profile);
+
+    m_chart->legend()->setVisible(profile.legendVisible);
+    m_footnoteText = profile.footnote;
+    ChartStyle::applySliderSettings(m_scaleSlider, profile.scaleSlider);
+    ChartStyle::applySliderSettings(m_footnoteSlider, profile.footnoteSlider);
+    setFootnoteVisible(profile.footnoteVisible);
+    setEscala(profile.escala);
+}
+
+// Column 3 or 4 (k = 0, 1): the marker points, and the guide line from the
+// first of them down to the rate axis. The data hold one point per marker.
+void ProfileChartView::setMarker(int k, const ProfileChart &profile)
+{
+    const PenStyle &style = profile.pens[size_t(k + 2)];
+    QList<QPointF> points;
+    for (int r = 1; r <= int(profile.rows.size()); ++r) {
+        if (const auto &value = profile.rows[size_t(r - 1)].values[size_t(k + 2)])
+            points.append(QPointF(r, *value));
+    }
+    QScatterSeries *marker = m_markers[size_t(k)];
+    marker->replace(points);
+    marker->setName(profile.columnLabels[size_t(k + 2)]);
+    marker->setColor(ChartStyle::colour(style.rgb));
+    marker->setBorderColor(Qt::white);
+
+    QLineSeries *guide = m_guides[size_t(k)];
+    guide->setPen(ChartStyle::pen(style));
+    if (style.guideLine && !points.isEmpty())
+        guide->replace({QPointF(points.front().x(), 0), points.front()});
+    else
+        guide->clear();
+}
+
+void ProfileChartView::fitAxes(const ProfileChart &profile)
+{
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    for (const ChartRow &row : profile.rows) {
+        for (const auto &value : row.values) {
+            if (value) {
+                low = std::min(low, *value);
+                high = std::max(high, *value);
+            }
+        }
+    }
+    if (low > high)
+        low = high = 0;
+    ChartStyle::fitValueAxis(m_valueAxis, low, high);
+
+    const int rowCount = int(profile.rows.size());
+    if (rowCount > 1)
+        m_rateAxis->setRange(1, rowCount);
+    else
+        m_rateAxis->setRange(0.5, 1.5);
+}
+
+void ProfileChartView::setEscala(int escala)
+{
+    m_escala = escala;
+    m_labelStep = 0; // relabel even when the step comes out the same
+    relabelRateAxis();
+}
+
+void ProfileChartView::relabelRateAxis()
+{
+    const int step = ChartStyle::labelStep(m_rowLabels, m_chart->plotArea().width(), m_rateAxis->labelsFont(), m_escala);
+    if (step == m_labelStep)
+        return;
+    m_labelStep = step;
+    ChartStyle::setAxisLabels(m_rateAxis, m_rowLabels, step, 1);
+}
+
+void ProfileChartView::setFootnoteVisible(bool visible)
+{
+    m_footnoteVisible = visible;
+    m_footnote->setVisible(visible);
+    layOutFootStrip();
+}
+
+void ProfileChartView::placeSliders(const QRect &scale, const QRect &footnote)
+{
+    m_scaleSliderPlace = scale;
+    m_footnoteSliderPlace = footnote;
+    layOutFootStrip();
+}
+
+bool ProfileChartView::slidersInFootStrip() const
+{
+    return m_scaleSliderPlace.isEmpty() && m_footnoteSliderPlace.isEmpty()
+        && (m_scaleSlider->isVisibleTo(this) || m_footnoteSlider->isVisibleTo(this));
+}
+
+// The strip below the rate labels: the footnote at the left, the sliders at the
+// right. It is there while either has something to show, so that the footnote
+// switch stays within reach when the footnote is off.
+void ProfileChartView::layOutFootStrip()
+{
+    const QFontMetrics metrics(m_footnote->font());
+    const bool sliders = slidersInFootStrip();
+    const int strip = std::max(metrics.height(), SliderHeight);
+    QMargins margins = m_chart->margins();
+    margins.setBottom(BaseBottomMargin + (m_footnoteVisible || sliders ? strip + FootnoteGap : 0));
+    m_chart->setMargins(margins);
+
+    const int stripTop = height() - BaseBottomMargin - strip;
+    const int right = width() - margins.right();
+    const QRect footnoteSwitch(right - FootnoteSliderWidth, stripTop, FootnoteSliderWidth, SliderHeight);
+    const QRect scale(footnoteSwitch.left() - SliderGap - ScaleSliderWidth, stripTop, ScaleSliderWidth, SliderHeight);
+    m_scaleSlider->setGeometry(m_scaleSliderPlace.isEmpty() ? scale : m_scaleSliderPlace);
+    m_footnoteSlider->setGeometry(m_footnoteSliderPlace.isEmpty() ? footnoteSwitch : m_footnoteSliderPlace);
+
+    // Too long for the room: cut with an ellipsis rather than under a slider or at the edge.
+    const int left = margins.left() + 4;
+    const int end = sliders ? scale.left() - SliderGap : right;
+    m_footnote->setText(metrics.elidedText(m_footnoteText, Qt::ElideRight, std::max(end - left, 0)));
+    m_footnote->setPos(left, stripTop + (strip - metrics.height()) / 2.0);
+}
+
+bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A slider shown or hidden by the window: the strip follows.
+    if ((watched == m_scaleSlider || watched == m_footnoteSlider)
+        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        layOutFootStrip();
+    return QChartView::eventFilter(watched, event);
+}
+
+void ProfileChartView::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    layOutFootStrip();
+}
+
+void ProfileChartView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept(); // the menu comes on the release
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        QChartView::mousePressEvent(event);
+        return;
+    }
+    const QPointF at = m_chart->mapFromScene(mapToScene(event->position().toPoint()));
+    // The nearest drawn point within reach. The markers lie on top of the
+    // profiles, so a marker within reach wins over a profile's point.
+    for (const auto &columns : {std::array{3, 4}, std::array{1, 2}}) {
+        int bestColumn = 0, bestRow = 0;
+        qreal best = HitRadius * HitRadius;
+        for (int column : columns) {
+            QXYSeries *s = series(column);
+            const QList<QPointF> points = s->points();
+            for (const QPointF &point : points) {
+                const QPointF d = m_chart->mapToPosition(point, s) - at;
+                const qreal distance = QPointF::dotProduct(d, d);
+                if (distance < best) {
+                    best = distance;
+                    bestColumn = column;
+                    bestRow = qRound(point.x());
+                }
+            }
+        }
+        if (bestColumn != 0) {
+            Q_EMIT pointSelected(bestColumn, bestRow);
+            break;
+        }
+    }
+    QChartView::mousePressEvent(event);
+}
+
+void ProfileChartView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QChartView::mouseReleaseEvent(event);
+}
+
+} // namespace pelmora

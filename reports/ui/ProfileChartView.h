@@ -1,0 +1,104 @@
+#pragma once
+
+// MSChart1, the large chart of a project window: the NPV profiles of projects A
+// and B over the discount rate, a marker with a guide line at the discount rate
+// and at the Fisher rate, the legend on top and the appraisal's footnote at the
+// bottom left. Slider1 (the scale) and Slider6 (the footnote switch) sit on it.
+//
+// The rate axis of the data crosses the value axis at 0. Here a zero line marks
+// that crossing, and the rate labels stay below the plot, where no profile runs
+// through them. They stand every `escala` rows; where so many cannot stand side
+// by side at the chart's width, every 2nd, 5th, 10th... of them, so that no
+// label is cut short.
+//
+// Row r of the data is drawn at x = r, so a point's x is its 1-based row number.
+
+#include "ChartData.h"
+
+#include <QChartView>
+#include <QStringList>
+
+#include <array>
+
+QT_BEGIN_NAMESPACE
+class QCategoryAxis;
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QScatterSeries;
+class QSlider;
+class QValueAxis;
+class QXYSeries;
+QT_END_NAMESPACE
+
+namespace pelmora {
+
+class ProfileChartView : public QChartView
+{
+    Q_OBJECT
+public:
+    explicit ProfileChartView(QWidget *parent = nullptr);
+
+    void setProfile(const ProfileChart &profile);
+    void setEscala(int escala); // rows per rate label and per grid line; 0 or 1: every row
+    void setFootnoteVisible(bool visible);
+
+    // The sliders are the view's children, drawn over the chart. Their settings
+    // come from the profile; setting them raises no valueChanged, moving them does.
+    QSlider *scaleSlider() const { return m_scaleSlider; }       // Slider1
+    QSlider *footnoteSlider() const { return m_footnoteSlider; } // Slider6
+    // Where the window wants them, in view coordinates. Until it says, they sit
+    // at the bottom right, in the footnote's strip below the rate labels.
+    void placeSliders(const QRect &scale, const QRect &footnote);
+    int rateLabelStep() const { return m_labelStep; } // rows between the labels drawn
+
+    // What is drawn, for copying the picture and for tests. Columns as in the
+    // data: 1 "Project A", 2 "Project B" (lines), 3 "Discount Rate", 4 "Fisher"
+    // (one marker each); guideLine(3 or 4) runs from a marker down to 0.
+    QXYSeries *series(int column) const;
+    QLineSeries *guideLine(int column) const;
+    QLineSeries *zeroLine() const { return m_zeroLine; }
+    QCategoryAxis *rateAxis() const { return m_rateAxis; }
+    QValueAxis *valueAxis() const { return m_valueAxis; }
+    const QGraphicsSimpleTextItem *footnote() const { return m_footnote; }
+
+Q_SIGNALS:
+    // A click on or near a drawn point: the column (1..4) and the row (1-based).
+    void pointSelected(int series, int point);
+    void contextMenuRequested(QPoint globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using QChartView::setChart; // the view keeps its one chart
+    void addSeries(QXYSeries *series, bool inLegend);
+    void setMarker(int k, const ProfileChart &profile);
+    void fitAxes(const ProfileChart &profile);
+    void relabelRateAxis();
+    bool slidersInFootStrip() const;
+    void layOutFootStrip();
+
+    QChart *m_chart = nullptr;
+    QCategoryAxis *m_rateAxis = nullptr;
+    QValueAxis *m_valueAxis = nullptr;
+    std::array<QLineSeries *, 2> m_profiles{};
+    std::array<QScatterSeries *, 2> m_markers{};
+    std::array<QLineSeries *, 2> m_guides{};
+    QLineSeries *m_zeroLine = nullptr;
+    QGraphicsSimpleTextItem *m_footnote = nullptr;
+    QString m_footnoteText;
+    QStringList m_rowLabels; // the rate labels, kept to re-space them for a new escala
+    int m_escala = 0;
+    int m_labelStep = 0;
+    bool m_footnoteVisible = false;
+
+    QSlider *m_scaleSlider = nullptr;
+    QSlider *m_footnoteSlider = nullptr;
+    QRect m_scaleSliderPlace;
+    QRect m_footnoteSliderPlace;
+};
+
+} // namespace pelmora
