@@ -113,7 +113,10 @@ Outcome runPanel(const QStringList &arguments)
         return {0, fieldLines(panel), {}};
     }
     panel.clickCommand(9);
-    return {0, ExcelAmortText(list, values, panel.numberTexts(), given.value(QStringLiteral("--sep"))), {}};
+    const auto text = ExcelAmortText(list, values, panel.numberTexts(), given.value(QStringLiteral("--sep")));
+    if (!text)
+        return {1, {}, "Fail. Check if the file Amort.csv is already open. Close it and try again!\n"};
+    return {0, *text, {}};
 }
 
 Outcome run(const QStringList &arguments)

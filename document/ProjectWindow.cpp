@@ -146,7 +146,7 @@ QByteArray ProjectWindowModel::ExportCashFlowsText() const
                                         m_session.ListSep.isEmpty() ? u";"_s : m_session.ListSep);
 }
 
-QByteArray ProjectWindowModel::ExcelAmortText() const
+std::optional<QByteArray> ProjectWindowModel::ExcelAmortText() const
 {
     return pelmora::ExcelAmortText(m_list, m_session.values, m_texts, m_session.ListSep);
 }

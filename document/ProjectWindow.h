@@ -53,7 +53,7 @@ public:
     // The cell texts of A and B into CFa and CFb, before the file is written.
     void fillProjectArrays();
     QByteArray ExportCashFlowsText() const;
-    QByteArray ExcelAmortText() const;
+    std::optional<QByteArray> ExcelAmortText() const;
 
     // The large chart's sliders.
     void Slider1_Change(int value);

@@ -36,7 +36,7 @@ void AmortList::FormatListView(const NumberTexts &texts, std::int16_t nFix)
     }
 }
 
-QByteArray ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
+std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
                           const QString &separator)
 {
     const QString sep = separator.isEmpty() ? QStringLiteral(";") : separator;
@@ -51,12 +51,16 @@ QByteArray ExcelAmortText(const AmortList &list, const ProjectValues &pv, const 
     out += u"Payment:"_s + sep + F(pv.PMT) + eol;
     out += u"Interest rate:"_s + sep + texts.plainText(pv.i) + QLatin1Char('%') + eol;
     double repaid = 0;
-    if (assignStep(repaid, Checked(pv.TI) + pv.PV))
-        out += u"Total Repaid:"_s + sep + F(repaid) + eol;
+    if (!assignStep(repaid, Checked(pv.TI) + pv.PV))
+        return std::nullopt;
+    out += u"Total Repaid:"_s + sep + F(repaid) + eol;
     out += u"Total Interest:"_s + sep + F(pv.TI) + eol;
-    double share = 0;
-    if (pv.PV != 0 && assignStep(share, Checked(pv.TI) / pv.PV * 100))
+    if (pv.PV != 0) {
+        double share = 0;
+        if (!assignStep(share, Checked(pv.TI) / pv.PV * 100))
+            return std::nullopt;
         out += u"Interest %:"_s + sep + F(share) + QLatin1Char('%') + eol;
+    }
 
     for (int c = 0; c <= 6; ++c) {
         if (c > 0)

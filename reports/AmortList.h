@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace pelmora {
 
@@ -48,8 +49,9 @@ private:
 
 // The bytes of "Amort.csv": the header block from the project values at the time
 // of export, the header line, then one line per row; CR LF after every line;
-// nothing quoted.
-QByteArray ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
+// nothing quoted. A total that overflows fails the export (nullopt), like any
+// error while the file is written.
+std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
                           const QString &separator);
 
 } // namespace pelmora

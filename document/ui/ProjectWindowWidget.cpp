@@ -182,7 +182,12 @@ bool ProjectWindowWidget::writeExport(const QString &fileName, const QByteArray 
 
 void ProjectWindowWidget::ExcelAmort()
 {
-    writeExport(u"Amort.csv"_s, m_model.ExcelAmortText());
+    const auto text = m_model.ExcelAmortText();
+    if (!text) {
+        Q_EMIT messageRequested(u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s);
+        return;
+    }
+    writeExport(u"Amort.csv"_s, *text);
 }
 
 void ProjectWindowWidget::ExportCashFlows()
