@@ -1,20 +1,24 @@
-#include "InputPanel.h"
+#include "Pictures.h"
+#include "QtPlatform.h"
+#include "Startup.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
-// Until the main window arrives, the program shows one plain window.
 int main(int argc, char *argv[])
 {
+    using namespace pelmora;
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pelmora"));
-    auto *label = new QLabel(QStringLiteral("Pelmora — financial appraisal of investment projects"), &window);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(24);
-    window.setCentralWidget(label);
-    window.resize(640, 400);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    QApplication::setApplicationVersion(programVersionText());
+    QApplication::setWindowIcon(pictureIcon(Picture::Program));
+
+    QtPlatform desktop;
+    Settings settings;
+    DocumentSession session;
+    StartupOptions options;
+    options.programFolder = QCoreApplication::applicationDirPath();
+    options.arguments = QCoreApplication::arguments();
+    options.mainWindowCreated = [&desktop](QWidget *window) { desktop.setParent(window); };
+    const auto window = Main(settings, session, desktop.platform(), options);
     return app.exec();
 }

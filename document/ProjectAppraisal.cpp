@@ -28,6 +28,7 @@ void ProjectWindowModel::AppraiseProjects()
 {
     ProjectValues &v = values();
     m_list.CloseAmort();
+    Q_EMIT amortListChanged();
     m_panel.setText(Field_n, m_texts.plainText(m_grid.rowCount() - 6));
     if (v.n == 0 || (!m_grid.isNumber(1, 1) && !m_grid.isNumber(1, 3))) {
         v.n = m_session.nLoaded;
@@ -88,7 +89,7 @@ void ProjectWindowModel::AppraiseProjects()
     input.nFix = v.nFix;
     resetProfileChart();
     m_profile = buildProfileChart(input, v.escala, v.i, m_texts, &powers);
-    Q_EMIT chartsChanged();
+    Q_EMIT profileChanged();
 
     readField(Field_i, v.i);
     Q_EMIT busyChanged(false);

@@ -85,7 +85,10 @@ void ProjectWindowModel::clickCommand(int k)
         m_panel.FormatNumber();
         break;
     case 8: Q_EMIT exportCashFlowsRequested(); break;
-    case 9: m_panel.FillAmort(); break;
+    case 9:
+        m_panel.FillAmort();
+        Q_EMIT amortListChanged();
+        break;
     default: break;
     }
 }
@@ -117,10 +120,12 @@ void ProjectWindowModel::RefreshFlowCharts()
             cells.push_back(m_grid.text(p + 1, column));
         bool resetLarge = false;
         chart->FillFlowChart(cells, m_texts, resetLarge);
-        if (resetLarge)
+        if (resetLarge) {
             resetProfileChart();
+            Q_EMIT profileChanged();
+        }
     }
-    Q_EMIT chartsChanged();
+    Q_EMIT flowChartsChanged();
 }
 
 void ProjectWindowModel::resetProfileChart()
@@ -159,7 +164,7 @@ void ProjectWindowModel::Slider1_Change(int value)
     m_profile.escala = std::int16_t(value);
     m_profile.scaleSlider.value = value;
     m_profile.scaleSlider.toolTip = scaleToolTip(value);
-    Q_EMIT chartsChanged();
+    Q_EMIT profileScaleChanged(value);
 }
 
 void ProjectWindowModel::Slider6_Change(int value)
@@ -169,7 +174,7 @@ void ProjectWindowModel::Slider6_Change(int value)
     m_profile.footnoteSlider.value = value;
     m_profile.footnoteVisible = value == 2;
     m_profile.footnoteSlider.toolTip = footnoteToolTip(value == 2);
-    Q_EMIT chartsChanged();
+    Q_EMIT footnoteShown(value == 2);
 }
 
 bool ProjectWindowModel::readField(int field, double &target) const

@@ -63,7 +63,11 @@ Q_SIGNALS:
     void statusText(int panel, const QString &text); // status-bar panels 1..3
     void busyChanged(bool busy);                      // hourglass and editor hidden while busy
     void modified();
-    void chartsChanged();
+    void flowChartsChanged();          // MSChart2 and MSChart3 refreshed
+    void profileChanged();             // MSChart1 rebuilt or reset
+    void profileScaleChanged(int escala);
+    void footnoteShown(bool shown);
+    void amortListChanged();           // filled, shown or hidden
     void fontSizeChanged(int size);
     void exportCashFlowsRequested(); // Command(8): write and open "Data.csv"
 

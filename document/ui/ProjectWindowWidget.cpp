@@ -1,6 +1,9 @@
 #include "ProjectWindowWidget.h"
 
+#include "AmortListView.h"
 #include "CashFlowGridView.h"
+#include "FlowChartView.h"
+#include "ProfileChartView.h"
 #include "InputPanelView.h"
 #include "InterfaceTexts.h"
 #include "Twips.h"
@@ -27,28 +30,11 @@ class ProjectWindowView
 public:
     InputPanelView *panel = nullptr;
     CashFlowGridView *grid = nullptr;
-    QWidget *chart1 = nullptr; // MSChart1
-    QWidget *chart2 = nullptr; // MSChart2
-    QWidget *chart3 = nullptr; // MSChart3
-    QWidget *list = nullptr;   // ListView1
+    ProfileChartView *chart1 = nullptr; // MSChart1
+    FlowChartView *chart2 = nullptr;    // MSChart2
+    FlowChartView *chart3 = nullptr;    // MSChart3
+    AmortListView *list = nullptr;      // ListView1
 };
-
-namespace {
-
-QWidget *placeholder(const QString &name, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto *layout = new QVBoxLayout(frame);
-    auto *label = new QLabel(name, frame);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(u"color: #909090"_s);
-    layout->addWidget(label);
-    return frame;
-}
-
-} // namespace
 
 ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts,
                                          WindowServices services, QWidget *parent)
@@ -80,12 +66,22 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
     m_view = new ProjectWindowView;
     m_view->panel = new InputPanelView(m_model, this);
     m_view->grid = new CashFlowGridView(m_model.grid(), this);
-    m_view->chart2 = placeholder(u"MSChart2"_s, this);
-    m_view->chart3 = placeholder(u"MSChart3"_s, this);
-    m_view->chart1 = placeholder(u"MSChart1"_s, this);
-    m_view->list = placeholder(u"ListView1"_s, this);
+    m_view->chart2 = new FlowChartView(this);
+    m_view->chart2->setObjectName(u"MSChart2"_s);
+    m_view->chart2->setTitle(u"Project A"_s);
+    m_view->chart2->setBarColour(QColor(0, 0, 255));
+    m_view->chart3 = new FlowChartView(this);
+    m_view->chart3->setObjectName(u"MSChart3"_s);
+    m_view->chart3->setTitle(u"Project B"_s);
+    m_view->chart3->setBarColour(QColor(255, 0, 0));
+    m_view->chart1 = new ProfileChartView(this);
+    m_view->chart1->setObjectName(u"MSChart1"_s);
+    m_view->list = new AmortListView(m_model.amortList(), this);
+    m_view->list->setObjectName(u"ListView1"_s);
     m_view->list->hide();
     m_view->panel->move(0, 0);
+    connectCharts();
+    connectList();
 
     connect(m_view->grid, &CashFlowGridView::copyRequested, this, &ProjectWindowWidget::CopyCell);
     connect(m_view->grid, &CashFlowGridView::pasteRequested, this, &ProjectWindowWidget::PasteCell);
@@ -95,9 +91,10 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
     });
     connect(m_view->grid, &CashFlowGridView::contextMenuRequested, this,
             [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"edit"_s, pos); });
-    connect(&m_model, &ProjectWindowModel::chartsChanged, this, [this] { showChartArea(); });
-    connect(m_view->panel->command(9), &QAbstractButton::clicked, this, [this] { showChartArea(); });
     setPortuguese(false);
+    m_view->chart2->setChart(m_model.flowChartA());
+    m_view->chart3->setChart(m_model.flowChartB());
+    m_view->chart1->setProfile(m_model.profileChart());
     resize(twipsToPixels(12000, this), twipsToPixels(7000, this));
 }
 
@@ -147,6 +144,66 @@ void ProjectWindowWidget::RefreshFlowCharts()
     m_model.RefreshFlowCharts();
 }
 
+void ProjectWindowWidget::connectCharts()
+{
+    connect(&m_model, &ProjectWindowModel::flowChartsChanged, this, [this] {
+        m_view->chart2->setChart(m_model.flowChartA());
+        m_view->chart3->setChart(m_model.flowChartB());
+    });
+    connect(&m_model, &ProjectWindowModel::profileChanged, this, [this] {
+        m_view->chart1->setProfile(m_model.profileChart());
+        m_view->chart1->setToolTip(QString());
+    });
+    connect(&m_model, &ProjectWindowModel::profileScaleChanged, m_view->chart1, &ProfileChartView::setEscala);
+    connect(&m_model, &ProjectWindowModel::footnoteShown, m_view->chart1, &ProfileChartView::setFootnoteVisible);
+    connect(m_view->chart1->scaleSlider(), &QSlider::valueChanged, this, [this](int value) {
+        m_model.Slider1_Change(value);
+        m_view->chart1->scaleSlider()->setToolTip(m_model.profileChart().scaleSlider.toolTip);
+    });
+    connect(m_view->chart1->footnoteSlider(), &QSlider::valueChanged, this, [this](int value) {
+        m_model.Slider6_Change(value);
+        m_view->chart1->footnoteSlider()->setToolTip(m_model.profileChart().footnoteSlider.toolTip);
+    });
+    connect(m_view->chart1, &ProfileChartView::pointSelected, this, [this](int series, int point) {
+        const PointReadout readout =
+            MSChart1_PointSelected(m_model.profileChart(), series, point, m_model.numberTexts());
+        Q_EMIT statusText(2, readout.status);
+        if (readout.toolTip)
+            m_view->chart1->setToolTip(*readout.toolTip);
+    });
+    connect(m_view->chart1, &ProfileChartView::contextMenuRequested, this,
+            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mvalorix"_s, pos); });
+    connect(m_view->chart2, &FlowChartView::contextMenuRequested, this,
+            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mmschart2"_s, pos); });
+    connect(m_view->chart3, &FlowChartView::contextMenuRequested, this,
+            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mmschart3"_s, pos); });
+}
+
+void ProjectWindowWidget::connectList()
+{
+    AmortListView *list = m_view->list;
+    connect(&m_model, &ProjectWindowModel::amortListChanged, this, [this] {
+        m_view->list->reload();
+        showChartArea();
+    });
+    connect(&m_model.panel(), &InputPanel::decimalsApplied, list, &AmortListView::textsChanged);
+    connect(list, &AmortListView::excelClicked, this, &ProjectWindowWidget::ExcelAmort);
+    connect(list, &AmortListView::closeClicked, this, &ProjectWindowWidget::CloseAmort);
+    connect(list, &AmortListView::contextMenuRequested, this,
+            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mamort"_s, pos); });
+    // Moving over the list selects the row of the current payment number.
+    connect(list, &AmortListView::mouseMovedOverList, this, [this] {
+        const double paym = m_model.values().paym;
+        const int rows = int(m_model.amortList().rows().size());
+        if (paym > 0 && rows >= 1 && paym <= rows) {
+            m_view->list->setSelectionShown(true);
+            m_view->list->selectPaymentRow(roundToInt16(paym).value_or(1));
+        } else if (paym == 0) {
+            m_view->list->setSelectionShown(false);
+        }
+    });
+}
+
 void ProjectWindowWidget::OpenAmort()
 {
     m_model.amortList().OpenAmort();
@@ -163,7 +220,7 @@ void ProjectWindowWidget::showChartArea()
 {
     const bool list = m_model.amortList().isVisible();
     m_view->list->setVisible(list);
-    for (QWidget *chart : {m_view->chart1, m_view->chart2, m_view->chart3})
+    for (QWidget *chart : std::initializer_list<QWidget *>{m_view->chart1, m_view->chart2, m_view->chart3})
         chart->setVisible(!list);
 }
 
@@ -198,6 +255,8 @@ void ProjectWindowWidget::ExportCashFlows()
 void ProjectWindowWidget::setSlidersVisible(bool visible)
 {
     m_slidersVisible = visible;
+    m_view->chart1->scaleSlider()->setVisible(visible);
+    m_view->chart1->footnoteSlider()->setVisible(visible);
 }
 
 void ProjectWindowWidget::setPortuguese(bool portuguese)
@@ -235,6 +294,10 @@ void ProjectWindowWidget::layoutControls()
     place(m_view->chart3, 6500 + smallWidth, 0, smallWidth, 0.33 * H);
     place(m_view->chart1, 6505, 0.33 * H, W - 6500, 0.67 * H);
     place(m_view->list, 6540, 10, W - 6500 - 60, H - 10);
+    // The sliders sit over the large chart's top left corner.
+    const QRect scale = twipsRect(60, 60, 1800, 330, this);
+    m_view->chart1->placeSliders(scale, QRect(scale.right() + twipsToPixels(20, this), scale.top(),
+                                              twipsToPixels(600, this), scale.height()));
     m_view->grid->applySizes();
     m_model.grid().SizeFlexGrid();
 }

@@ -73,6 +73,8 @@ protected:
 
 private:
     void layoutControls();
+    void connectCharts();
+    void connectList();
     void showChartArea(); // the charts, or the amortization list in their place
     bool writeExport(const QString &fileName, const QByteArray &bytes);
 

@@ -1,0 +1,113 @@
+#pragma once
+
+// The main window fvalorix: the multiple-document frame around the project
+// windows, with the menus, the hidden pop-up menus, the tool bar and the status
+// bar. Document commands act on the active project window; the document table
+// and its prompts are DocumentSlots; the settings are the record it is given.
+// Its unload at the end of the run stores the placement and writes the
+// settings file, the only moment the file is written.
+
+#include "DocumentSlots.h"
+#include "InterfaceTexts.h"
+#include "MainMenus.h"
+#include "Platform.h"
+#include "Settings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace pelmora {
+
+class ProjectSubWindow;
+class ProjectWindowWidget;
+class StatusPanels;
+class fopcoes;
+
+class fvalorix : public QMainWindow, private WindowFactory
+{
+    Q_OBJECT
+public:
+    // `settings` has been read and settled; `programFolder` holds the settings
+    // file and the exports.
+    fvalorix(Settings &settings, DocumentSession &session, Platform platform, const QString &programFolder,
+             QWidget *parent = nullptr);
+    ~fvalorix() override;
+
+    // The load step: pictures, the settings applied, the window shown, the texts
+    // in the chosen language with the greeting, the splash screen unloaded, and
+    // the first document: the file of `commandLine`, or a new empty window.
+    void load(const QString &commandLine, QWidget *splash = nullptr);
+
+    DocumentSlots &documents() { return m_slots; }
+    ProjectWindowWidget *activeProject() const;
+
+    // Called by the project windows and the document commands.
+    void EnableDocCommands();
+    void DisableDocCommands();
+    void SyncPasteItem();
+    void SyncGraphButton();
+    void CheckFontSize(int size);
+    void UncheckArrange();
+
+    // Interface text.
+    void SetMenuCaptions();
+    void SetLabelTips();
+    void Greeting();
+    void ShowPasteHint();
+
+    // Opens a file with the program registered for it; "No File" when that fails.
+    void OpenAssociated(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    QMenu *createPopupMenu() override { return nullptr; } // the View menu alone shows and hides the bars
+
+private:
+    // WindowFactory
+    DocumentWindow *createWindow(const QString &caption) override;
+    DocumentWindow *activeWindow() const override;
+
+    ProjectSubWindow *activeSubWindow() const;
+    void connectCommands();
+    void connectDocumentCommands();
+    void connectViewCommands();
+    void connectProject(ProjectSubWindow *window);
+    void subWindowActivated(QMdiSubWindow *window);
+    void updateWindowMenu();
+    void setDocCommandsEnabled(bool enabled);
+    void popupMenu(const QString &name, const QPoint &globalPos);
+    void arrange(const QString &item);
+    void toggleBar(bool &setting, QWidget *bar, const QString &item);
+    void GraphProperties();
+    void showOptions();
+    void showAbout();
+    void openFirstDocument(const QString &commandLine);
+    void applyPlacement();
+    void storePlacementAndWrite();
+    QRect outerGeometry() const;
+    double dpiX() const;
+    double dpiY() const;
+
+    Settings &m_settings;
+    DocumentSession &m_session;
+    Platform m_platform;
+    QString m_programFolder;
+    NumberTexts m_texts;
+    QMdiArea *m_mdiArea;
+    MainMenus m_menus;
+    StatusPanels *m_status;
+    DocumentSlots m_slots;
+    QPointer<QMdiSubWindow> m_activated; // the project window last activated
+    QPointer<fopcoes> m_options;
+    QRect m_wantedOuter;   // the placement asked for at start-up
+    bool m_placementSettled = false;
+    bool m_unloaded = false;
+};
+
+} // namespace pelmora

@@ -1,0 +1,71 @@
+#include "OptionsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"fopcoes"_s);
+    setWindowTitle(u"Options"_s);
+
+    m_frame2 = new QGroupBox(u"List Separator"_s, this);
+    m_frame2->setObjectName(u"Frame2"_s);
+    m_text1 = new QLineEdit(listSep, m_frame2);
+    m_text1->setObjectName(u"Text1"_s);
+    (new QVBoxLayout(m_frame2))->addWidget(m_text1);
+
+    m_frame1 = new QGroupBox(u"Language"_s, this);
+    m_frame1->setObjectName(u"Frame1"_s);
+    m_option1 = new QRadioButton(textFor(Text::OptionEnglish, Language::English), m_frame1);
+    m_option1->setObjectName(u"Option1"_s);
+    m_option2 = new QRadioButton(textFor(Text::OptionPortuguese, Language::English), m_frame1);
+    m_option2->setObjectName(u"Option2"_s);
+    auto *options = new QVBoxLayout(m_frame1);
+    options->addWidget(m_option1);
+    options->addWidget(m_option2);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
+    m_ok->setObjectName(u"cok"_s);
+    m_ok->setDefault(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame2);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (language == Language::English)
+        m_option1->setChecked(true);
+    else if (language == Language::Portuguese)
+        m_option2->setChecked(true);
+    if (language)
+        setTexts(*language);
+
+    // clicked, not toggled: only the user's click chooses a language.
+    connect(m_option1, &QRadioButton::clicked, this, [this] { Q_EMIT languageClicked(Language::English); });
+    connect(m_option2, &QRadioButton::clicked, this, [this] { Q_EMIT languageClicked(Language::Portuguese); });
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        Q_EMIT okClicked(m_text1->text());
+        accept();
+    });
+}
+
+void fopcoes::setTexts(Language language)
+{
+    setWindowTitle(textFor(Text::Options, language));
+    m_frame1->setTitle(textFor(Text::LanguageFrame, language));
+    m_frame1->setToolTip(textFor(Text::LanguageFrameTip, language));
+    m_frame2->setTitle(textFor(Text::ListSeparatorFrame, language));
+}
+
+} // namespace pelmora

@@ -1,0 +1,26 @@
+#pragma once
+
+// The shell's pictures, drawn as vectors so that they stay sharp at any size
+// and scale factor: the tool-bar image list, the menu bitmaps (the same nine
+// drawings, numbered from 0) and the two status pictures.
+
+#include <QIcon>
+
+namespace pelmora {
+
+enum class Picture {
+    New, Open, Save, GraphProperties, Print, Copy, Options, Help, Exit, // tool bar 1..9, menus 0..8
+    Ready, Busy,                                                         // status 1 and 2
+    Program,                                                             // the windows' icon
+};
+
+QIcon pictureIcon(Picture picture);
+
+// Picture `index` of the tool bar's image list (1..9).
+QIcon toolBarImage(int index);
+// Picture `index` of the menu bitmaps (0..8).
+QIcon menuBitmap(int index);
+// Status picture `index`: 1 ready, 2 busy (0 is not used).
+QIcon statusPicture(int index);
+
+} // namespace pelmora

@@ -1,0 +1,132 @@
+#include "ShellRules.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace pelmora {
+
+namespace {
+
+constexpr ToolBarButton buttons[] = {
+    {1, "New"_L1, 1, "mnew"_L1},
+    {2, "Open"_L1, 2, "mopen"_L1},
+    {3, "Save"_L1, 3, "msave"_L1},
+    {4, {}, 0, {}},
+    {5, "GraphPr"_L1, 4, "mgraphpr"_L1},
+    {6, "Print"_L1, 5, "mprint"_L1},
+    {7, "Copy"_L1, 6, "mcopy"_L1},
+    {8, {}, 0, {}},
+    {9, "Opcoes"_L1, 7, "mopcoes"_L1},
+    {10, {}, 0, {}},
+    {11, "Auxilio"_L1, 8, "mauxiliogeral"_L1},
+    {12, "Sair"_L1, 9, "msair"_L1},
+};
+
+// Menu positions: 0 mfile, 1 mvalorix, 2 mver, 3 mjanela, 4 mauxilio, then the
+// hidden 5 mmsflexgrid, 6 mamort, 7 mmschart2, 8 mmschart3.
+constexpr MenuBitmap bitmaps[] = {
+    {0, 0, 0}, {1, 0, 1}, {2, 0, 3}, {3, 1, 0}, {4, 1, 1}, {5, 1, 2}, {6, 1, 4},
+    {7, 4, 0}, {8, 0, 6}, {4, 7, 0}, {5, 7, 1}, {4, 8, 0}, {5, 8, 1},
+};
+
+constexpr int TwipsPerInch = 1440;
+
+} // namespace
+
+std::span<const ToolBarButton> toolBarButtons()
+{
+    return buttons;
+}
+
+std::span<const MenuBitmap> menuBitmaps()
+{
+    return bitmaps;
+}
+
+double twipsPerPixel(double logicalDpi)
+{
+    return TwipsPerInch / (logicalDpi > 0 ? logicalDpi : 96.0);
+}
+
+int twipsToPixels(int twips, double logicalDpi)
+{
+    return int(std::lround(twips / twipsPerPixel(logicalDpi)));
+}
+
+std::optional<std::int16_t> pixelsToTwips(int pixels, double logicalDpi)
+{
+    return roundToInt16(pixels * twipsPerPixel(logicalDpi));
+}
+
+QRect placedWindow(const QRect &defaultOuter, const Settings &settings, double dpiX, double dpiY)
+{
+    // Edges in the order top, left, height, width, each on its own: a new top
+    // keeps the height.
+    QRect outer = defaultOuter;
+    if (settings.valorixTop != 0)
+        outer.moveTop(twipsToPixels(settings.valorixTop, dpiY));
+    if (settings.valorixLeft != 0)
+        outer.moveLeft(twipsToPixels(settings.valorixLeft, dpiX));
+    if (settings.valorixHeight != 0)
+        outer.setHeight(twipsToPixels(settings.valorixHeight, dpiY));
+    if (settings.valorixWidth != 0)
+        outer.setWidth(twipsToPixels(settings.valorixWidth, dpiX));
+    return outer;
+}
+
+void storePlacement(Settings &settings, const QRect &outer, double dpiX, double dpiY)
+{
+    const auto store = [](std::int16_t &setting, std::optional<std::int16_t> twips) {
+        if (twips)
+            setting = *twips;
+    };
+    store(settings.valorixTop, pixelsToTwips(outer.top(), dpiY));
+    store(settings.valorixLeft, pixelsToTwips(outer.left(), dpiX));
+    store(settings.valorixHeight, pixelsToTwips(outer.height(), dpiY));
+    store(settings.valorixWidth, pixelsToTwips(outer.width(), dpiX));
+}
+
+QRect defaultPlacement(const QRect &available)
+{
+    const QSize size(qMin(1280, available.width() * 3 / 4), qMin(860, available.height() * 3 / 4));
+    QRect outer(QPoint(), size);
+    outer.moveCenter(available.center());
+    return outer;
+}
+
+std::optional<int> systemPanelTwips(int windowWidthTwips)
+{
+    constexpr int OtherPanels = 5000;
+    if (windowWidthTwips > OtherPanels)
+        return windowWidthTwips - OtherPanels;
+    return std::nullopt;
+}
+
+QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area)
+{
+    QList<QRect> rects;
+    const bool sideBySide = arrangement == Arrangement::Vertical;
+    const int span = sideBySide ? area.width() : area.height();
+    for (int k = 0; k < count; ++k) {
+        // Integer shares whose sum is the whole span, so no pixel is left over.
+        const int from = span * k / count;
+        const int to = span * (k + 1) / count;
+        if (sideBySide)
+            rects.append(QRect(area.left() + from, area.top(), to - from, area.height()));
+        else
+            rects.append(QRect(area.left(), area.top() + from, area.width(), to - from));
+    }
+    return rects;
+}
+
+std::optional<bool> graphPropertiesToggle(bool slidersShown, bool chartsShown)
+{
+    if (slidersShown)
+        return false;
+    if (!chartsShown)
+        return std::nullopt;
+    return true;
+}
+
+} // namespace pelmora

@@ -1,0 +1,83 @@
+#pragma once
+
+// The main window's rules that need no widgets: the tool-bar and menu-bitmap
+// tables, the window placement in twips, the width of the first status panel,
+// the two tiled arrangements and the Graph Properties toggle.
+
+#include "Settings.h"
+
+#include <QLatin1StringView>
+#include <QList>
+#include <QRect>
+
+#include <optional>
+#include <span>
+
+namespace pelmora {
+
+// ---- tool bar ----
+
+// Button `number` (from 1) with its key and picture (1..9 of the tool-bar image
+// list); it runs the command of the menu item `command`. Separators have an
+// empty key. The button is the item's own action, so a click runs exactly that
+// command, and the key is the button's object name.
+struct ToolBarButton
+{
+    int number;
+    QLatin1StringView key;
+    int picture;
+    QLatin1StringView command;
+};
+std::span<const ToolBarButton> toolBarButtons();
+
+// ---- menu bitmaps ----
+
+// Picture `picture` (0..8 of the menu pictures) for the item at `item` of the
+// menu at `menu`: positions from 0, separators counted; the hidden menus come
+// after the five of the menu bar.
+struct MenuBitmap
+{
+    int picture;
+    int menu;
+    int item;
+};
+std::span<const MenuBitmap> menuBitmaps();
+
+// ---- placement ----
+
+// 1440 twips an inch: 15 twips a pixel at 96 logical dots per inch.
+double twipsPerPixel(double logicalDpi);
+int twipsToPixels(int twips, double logicalDpi);
+std::optional<std::int16_t> pixelsToTwips(int pixels, double logicalDpi);
+
+// Where the main window goes at start-up, as outer edges in pixels: each stored
+// edge that is not 0 replaces that edge of `defaultOuter`. (A maximised window
+// takes no placement; the caller maximises it instead.)
+QRect placedWindow(const QRect &defaultOuter, const Settings &settings, double dpiX, double dpiY);
+
+// Stores the outer edges at exit. An edge that does not fit in 16 bits keeps
+// its old value.
+void storePlacement(Settings &settings, const QRect &outer, double dpiX, double dpiY);
+
+// The default place and size when none is stored: three quarters of the
+// screen's free area, at most 1280 by 860 pixels, centred.
+QRect defaultPlacement(const QRect &available);
+
+// Status panel 1 follows the window's width: the width less 5000 twips, when
+// the window is wider than 5000 twips; else it keeps its width (no value).
+std::optional<int> systemPanelTwips(int windowWidthTwips);
+
+// ---- window arrangement ----
+
+// Side by side (vertical tiling) or one above the other (horizontal tiling):
+// `count` rectangles that fill `area` without gaps.
+enum class Arrangement { Vertical, Horizontal };
+QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area);
+
+// ---- Graph Properties ----
+
+// The sliders of the large chart: hidden when shown; shown when hidden unless
+// the amortization list covers the charts (no change: no value).
+std::optional<bool> graphPropertiesToggle(bool slidersShown, bool chartsShown);
+
+} // namespace pelmora
