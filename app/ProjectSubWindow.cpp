@@ -1,5 +1,7 @@
 #include "ProjectSubWindow.h"
 
+#include "Twips.h"
+
 #include <QCloseEvent>
 #include <QMdiArea>
 
@@ -13,10 +15,11 @@ ProjectSubWindow::ProjectSubWindow(ProjectWindowWidget *project, QMdiArea &area)
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(project);
     area.addSubWindow(this);
-    // A window that has not laid out its controls yet still opens at a size
-    // one can work in.
+    // A new window opens large enough for the input panel, the grid and readable
+    // charts, within the room the main window has.
     const QSize room = area.viewport()->size();
-    resize(size().expandedTo(QSize(720, 480)).boundedTo(room.isEmpty() ? QSize(720, 480) : room));
+    const QSize wanted(twipsToPixels(16500, project), twipsToPixels(9800, project));
+    resize(room.isEmpty() ? wanted : wanted.boundedTo(room));
 }
 
 void ProjectSubWindow::setCaption(const QString &caption)
