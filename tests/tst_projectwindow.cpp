@@ -4,7 +4,13 @@
 #include "InputPanelView.h"
 #include "ProjectWindowWidget.h"
 
+#include "AmortListView.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTemporaryDir>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,10 +25,16 @@ const QLocale English(QLocale::English, QLocale::UnitedStates);
 struct Window
 {
     DocumentSession session;
-    ProjectWindowWidget widget{session, NumberTexts(English), WindowServices{}};
+    QStringList opened;   // files handed to the associated program
+    QStringList messages; // message boxes asked for
+    ProjectWindowWidget widget;
 
-    Window()
+    explicit Window(const QString &programFolder = QDir::tempPath())
+        : widget(session, NumberTexts(English),
+                 WindowServices{programFolder, [this](const QString &path) { opened << path; }})
     {
+        QObject::connect(&widget, &ProjectWindowWidget::messageRequested, &widget,
+                         [this](const QString &text) { messages << text; });
         widget.resize(1200, 700);
         widget.show();
         widget.activate();
@@ -53,6 +65,9 @@ private Q_SLOTS:
     void decimalsReformatEverything();
     void editorFollowsCurrentCell();
     void clipboard();
+    void exports_data();
+    void exports();
+    void amortizationList();
     void screenshot();
 };
 
@@ -143,6 +158,70 @@ void TestProjectWindow::clipboard()
     grid.setCurrentCell(2, 3);
     QTest::keyClick(w.grid(), Qt::Key_Delete);
     QVERIFY(grid.text(2, 3).isEmpty());
+}
+
+void TestProjectWindow::exports_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("written and opened") << true;
+    QTest::newRow("folder that cannot take the file") << false;
+}
+
+// "Data.csv" and "Amort.csv": written into the program folder and opened, or,
+// when the file cannot be written, the message and nothing opened.
+void TestProjectWindow::exports()
+{
+    QFETCH(bool, writable);
+    QTemporaryDir dir;
+    const QString folder = writable ? dir.path() : dir.filePath(u"missing/folder"_s);
+    Window w(folder);
+    QTest::mouseClick(w.command(8), Qt::LeftButton);
+    w.type(2, u"1000"_s);
+    w.type(0, u"4"_s);
+    w.type(1, u"10"_s);
+    QTest::mouseClick(w.command(9), Qt::LeftButton);
+    w.widget.ExcelAmort();
+    if (!writable) {
+        QVERIFY(w.opened.isEmpty());
+        QCOMPARE(w.messages, (QStringList{u"Fail. Check if the file Data.csv is already open. Close it and try again!"_s,
+                                          u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s}));
+        return;
+    }
+    QCOMPARE(w.opened, (QStringList{dir.filePath(u"Data.csv"_s), dir.filePath(u"Amort.csv"_s)}));
+    QFile data(dir.filePath(u"Data.csv"_s));
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    QCOMPARE(data.readAll(), QByteArray("n;Project A;IRR Incremental;Project B\r\n0;;;\r\nNPV;;;\r\nIRR;;;\r\nPI;;;\r\nPMT;;;\r\n"));
+    QFile amort(dir.filePath(u"Amort.csv"_s));
+    QVERIFY(amort.open(QIODevice::ReadOnly));
+    QVERIFY(amort.readAll().endsWith(" 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n"));
+}
+
+// The list takes the charts' place, re-formats with the decimals, and its "X"
+// header brings the charts back.
+void TestProjectWindow::amortizationList()
+{
+    Window w;
+    w.type(2, u"1000"_s);
+    w.type(0, u"4"_s);
+    w.type(1, u"10"_s);
+    QTest::mouseClick(w.command(9), Qt::LeftButton);
+    auto *list = w.widget.findChild<AmortListView *>();
+    QWidget *chart = w.widget.findChild<QWidget *>(u"MSChart1"_s);
+    QVERIFY(list->isVisible());
+    QVERIFY(!chart->isVisible());
+    QCOMPARE(list->model()->rowCount(), 4);
+    QCOMPARE(list->model()->index(3, 3).data().toString(), u"1,000.00"_s);
+    w.decimals()->setFocus();
+    w.decimals()->selectAll();
+    QTest::keyClicks(w.decimals(), u"4"_s);
+    QCOMPARE(list->model()->index(3, 3).data().toString(), u"1,000.0000"_s);
+    const int closeColumn = 8;
+    QHeaderView *header = list->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(closeColumn) + header->sectionSize(closeColumn) / 2,
+                             header->height() / 2));
+    QVERIFY(!list->isVisible());
+    QVERIFY(chart->isVisible());
 }
 
 // With PELMORA_SHOTS set, a picture of the window with a loan and two projects.
