@@ -6,6 +6,8 @@
 
 #include "AmortListView.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -68,6 +70,8 @@ private Q_SLOTS:
     void exports_data();
     void exports();
     void amortizationList();
+    void accessibleNames_data();
+    void accessibleNames();
     void screenshot();
 };
 
@@ -222,6 +226,36 @@ void TestProjectWindow::amortizationList()
                              header->height() / 2));
     QVERIFY(!list->isVisible());
     QVERIFY(chart->isVisible());
+}
+
+void TestProjectWindow::accessibleNames_data()
+{
+    QTest::addColumn<bool>("portuguese");
+    QTest::addColumn<QString>("presentValue");
+    QTest::newRow("English") << false << u"Present Value"_s;
+    QTest::newRow("Portuguese") << true << u"Valor Presente"_s;
+}
+
+// What a screen reader reads: fields by their long names, the picture buttons
+// by their tips, grid cells by row label and column header.
+void TestProjectWindow::accessibleNames()
+{
+    QFETCH(bool, portuguese);
+    QFETCH(QString, presentValue);
+    Window w;
+    w.widget.setPortuguese(portuguese);
+    auto name = [](QObject *object) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+        return face ? face->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(name(w.field(2)), presentValue);
+    QCOMPARE(name(w.command(3)), u"Solve for PMT"_s);
+    w.widget.model().grid().setText(1, 3, u"(1,500.00)"_s);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(w.grid());
+    QVERIFY(table && table->tableInterface());
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(0, 2);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), u"0, Project B: (1,500.00)"_s);
 }
 
 // With PELMORA_SHOTS set, a picture of the window with a loan and two projects.

@@ -48,6 +48,12 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
         font.setBold(m_grid.style(row, column).bold);
         return font;
     }
+    case Qt::AccessibleTextRole: {
+        // Read out by row label and column header: "NPV, Project B: 128.10".
+        const QString &text = m_grid.text(row, column);
+        const QString place = m_grid.text(row, 0) + QStringLiteral(", ") + m_grid.text(0, column);
+        return text.isEmpty() ? place : place + QStringLiteral(": ") + text;
+    }
     case Qt::ForegroundRole:
         if (m_grid.style(row, column).grey)
             return QBrush(QColor(0x80, 0x80, 0x80));

@@ -95,8 +95,11 @@ void InputPanelView::build()
             button->setText(QString::fromLatin1(CommandCaptions[k]));
         else
             button->setIcon(commandIcon(k));
-        if (CommandTips[k])
+        if (CommandTips[k]) {
             button->setToolTip(QString::fromLatin1(CommandTips[k]));
+            // A button with a picture only is read out by its tool tip.
+            button->setAccessibleName(button->toolTip().trimmed());
+        }
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, [this, k] { m_model.clickCommand(k); });
         m_commands[size_t(k)] = button;
@@ -154,8 +157,17 @@ void InputPanelView::setFontPointSize(int size)
 
 void InputPanelView::setLabelTips(const std::array<QString, 11> &tips)
 {
-    for (int k = 0; k < 11; ++k)
+    // The labels' tips are the fields' long names: a screen reader reads them.
+    for (int k = 0; k < 11; ++k) {
         m_labels[size_t(k)]->setToolTip(tips[size_t(k)]);
+        QLineEdit *field = LabelField[k] < 0 ? m_decimals : m_fields[size_t(LabelField[k])];
+        field->setAccessibleName(tips[size_t(k)]);
+    }
+}
+
+void InputPanelView::setCellEntryName(const QString &name)
+{
+    m_fields[Field_CellEntry]->setAccessibleName(name);
 }
 
 bool InputPanelView::eventFilter(QObject *watched, QEvent *event)

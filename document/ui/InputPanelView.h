@@ -30,6 +30,7 @@ public:
     void layoutControls();          // the controls at their twip positions
     void setFontPointSize(int size);
     void setLabelTips(const std::array<QString, 11> &tips);
+    void setCellEntryName(const QString &name); // the cell entry field has no label
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
