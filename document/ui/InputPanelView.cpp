@@ -173,14 +173,12 @@ void InputPanelView::setCellEntryName(const QString &name)
 bool InputPanelView::eventFilter(QObject *watched, QEvent *event)
 {
     // A field that gets the focus shows its whole text selected (after the click
-    // that gave it the focus has placed the caret), and so does every other field.
+    // that gave it the focus has placed the caret), so typing replaces it. The
+    // other fields select theirs when they get the focus: a selection in a field
+    // without the focus is not seen, and drawn here it would only distract.
     if (event->type() == QEvent::FocusIn) {
-        if (watched == m_decimals) {
-            QTimer::singleShot(0, m_decimals, &QLineEdit::selectAll);
-        } else {
-            for (QLineEdit *edit : m_fields)
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        }
+        if (auto *edit = qobject_cast<QLineEdit *>(watched))
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     }
     return QFrame::eventFilter(watched, event);
 }
