@@ -95,6 +95,9 @@ void FlowChartView::setChart(const FlowChart &chart)
     m_zeroLine->replace(values.isEmpty() ? QList<QPointF>{} : QList<QPointF>{{-0.5, 0}, {right, 0}});
     m_labelStep = 0; // relabel even when the step comes out the same
     relabelPeriodAxis();
+    // A chart without cash flows shows its title only, not empty scales.
+    m_valueAxis->setVisible(!values.isEmpty());
+    m_periodAxis->setVisible(!values.isEmpty());
 }
 
 void FlowChartView::relabelPeriodAxis()

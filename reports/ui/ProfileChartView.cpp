@@ -142,6 +142,9 @@ void ProfileChartView::setProfile(const ProfileChart &profile)
     fitAxes(profile);
 
     m_chart->legend()->setVisible(profile.legendVisible);
+    // Before the first appraisal the chart is blank rather than empty scales.
+    for (QAbstractAxis *axis : m_chart->axes())
+        axis->setVisible(rowCount > 0);
     m_footnoteText = profile.footnote;
     ChartStyle::applySliderSettings(m_scaleSlider, profile.scaleSlider);
     ChartStyle::applySliderSettings(m_footnoteSlider, profile.footnoteSlider);
