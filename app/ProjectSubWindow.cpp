@@ -18,7 +18,7 @@ ProjectSubWindow::ProjectSubWindow(ProjectWindowWidget *project, QMdiArea &area)
     // A new window opens large enough for the input panel, the grid and readable
     // charts, within the room the main window has.
     const QSize room = area.viewport()->size();
-    const QSize wanted(twipsToPixels(16500, project), twipsToPixels(9800, project));
+    const QSize wanted(twipsToPixels(18000, project), twipsToPixels(9800, project));
     resize(room.isEmpty() ? wanted : wanted.boundedTo(room));
 }
 
