@@ -1,14 +1,15 @@
 #include "AboutBox.h"
 
+#include "AboutPictures.h"
 #include "Pictures.h"
 #include "ShellRules.h"
 
-#include <QDialogButtonBox>
-#include <QFrame>
+#include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,8 @@ namespace pelmora {
 namespace {
 
 constexpr int SplashHeightTwips = 3700;
+constexpr int FrameHeightTwips = 3500; // ends just above the splash screen's edge
+constexpr int BoxWidthTwips = 7800;
 
 QLabel *line(const QString &text, QWidget *parent, double scale = 1.0, bool bold = false)
 {
@@ -30,6 +33,11 @@ QLabel *line(const QString &text, QWidget *parent, double scale = 1.0, bool bold
     return label;
 }
 
+QString english(Text text)
+{
+    return textFor(text, Language::English);
+}
+
 } // namespace
 
 QString fsobre::versionLine(const QString &versionText)
@@ -37,43 +45,134 @@ QString fsobre::versionLine(const QString &versionText)
     return u"Version "_s + versionText + u" 10Nov2009"_s;
 }
 
-fsobre::fsobre(const QString &versionText, Role role, QWidget *parent) : QDialog(parent)
+fsobre::fsobre(const QString &versionText, Role role, std::optional<Language> language, AboutActions actions,
+               QWidget *parent)
+    : QDialog(parent), m_actions(std::move(actions))
 {
     setObjectName(u"fsobre"_s);
-    setWindowTitle(u"About Pelmora"_s);
+    setWindowTitle(english(Text::AboutCaption));
     setWindowIcon(pictureIcon(Picture::Program));
+    const double dpi = logicalDpiY();
 
-    // Frame1: the upper part, which the splash screen shows.
-    auto *frame = new QFrame(this);
+    // The whole designed box; the splash screen is a window onto its top.
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(8, 7, 8, 10);
+    layout->addWidget(buildFrame(versionText, content));
+    layout->addSpacing(8);
+
+    // Label3 keeps its designed text until a language is known.
+    auto *warning = line(textFor(Text::LegalWarning, language.value_or(Language::English)), content, 0.85);
+    warning->setObjectName(u"Label3"_s);
+    warning->setWordWrap(true);
+    auto *ok = new QPushButton(english(Text::Ok), content);
+    ok->setObjectName(u"Command1"_s);
+    ok->setDefault(true);
+    auto *sysInfo = new QPushButton(english(Text::SystemInfo), content);
+    sysInfo->setObjectName(u"cmdSysInfo"_s);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(sysInfo, &QPushButton::clicked, this, [this] {
+        if (m_actions.startSysInfo)
+            m_actions.startSysInfo();
+    });
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(sysInfo);
+    buttons->addStretch();
+    auto *lower = new QHBoxLayout;
+    lower->addWidget(warning, 1);
+    lower->addSpacing(12);
+    lower->addLayout(buttons);
+    layout->addLayout(lower);
+
+    content->setFixedWidth(twipsToPixels(BoxWidthTwips, dpi));
+    content->adjustSize();
+    const QSize full = content->size();
+    if (role == Role::Splash) {
+        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        setFixedSize(full.width(), qMin(twipsToPixels(SplashHeightTwips, dpi), full.height()));
+    } else {
+        setFixedSize(full);
+    }
+}
+
+QWidget *fsobre::buildFrame(const QString &versionText, QWidget *parent)
+{
+    auto *frame = new QGroupBox(english(Text::MakerCopyright), parent);
     frame->setObjectName(u"Frame1"_s);
-    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    frame->setFixedHeight(twipsToPixels(FrameHeightTwips, logicalDpiY()));
     auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(18, 16, 24, 16);
-    grid->setHorizontalSpacing(16);
-    auto *picture = new QLabel(frame);
-    picture->setObjectName(u"Image2"_s);
-    picture->setPixmap(pictureIcon(Picture::Program).pixmap(QSize(64, 64), devicePixelRatioF()));
-    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(line(u"Pelmora"_s, frame, 2.0, true), 0, 1);
-    grid->addWidget(line(u"Corporate Valorix: financial appraisal of investment projects"_s, frame), 1, 1);
+    grid->setContentsMargins(14, 12, 14, 10);
+    grid->setHorizontalSpacing(14);
+
+    auto *program = new QLabel(frame);
+    program->setObjectName(u"Image2"_s);
+    program->setPixmap(pictureIcon(Picture::Program).pixmap(QSize(64, 64), devicePixelRatioF()));
+    grid->addWidget(program, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(line(english(Text::ProgramTitle), frame, 2.0, true), 0, 1);
+    QLabel *description = line(english(Text::ProgramDescription), frame);
+    description->setWordWrap(true);
+    grid->addWidget(description, 1, 1, 1, 2);
     QLabel *version = line(versionLine(versionText), frame);
     version->setObjectName(u"Label1"_s);
     grid->addWidget(version, 2, 1);
+    auto *profile = new QLabel(frame);
+    profile->setObjectName(u"Image3"_s);
+    profile->setPixmap(profilePicture(QSize(112, 72), devicePixelRatioF()));
+    grid->addWidget(profile, 3, 2, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(1, 1);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    if (role == Role::Splash) {
-        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-        const double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
-        setFixedHeight(qMin(twipsToPixels(SplashHeightTwips, dpi), sizeHint().height()));
-        return;
+    m_link = line(english(Text::MakerHomePage), frame);
+    m_link->setObjectName(u"Label5"_s);
+    m_link->setToolTip(english(Text::HomePageTip));
+    QFont underlined = m_link->font();
+    underlined.setUnderline(true);
+    m_link->setFont(underlined);
+    m_link->installEventFilter(this);
+    setLinkColour(Qt::black);
+    grid->addWidget(m_link, 4, 1);
+    QLabel *mail = line(english(Text::MakerEmail), frame);
+    mail->setObjectName(u"Label2"_s);
+    mail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(mail, 5, 1);
+    return frame;
+}
+
+void fsobre::setLinkColour(const QColor &colour)
+{
+    QPalette palette = m_link->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    m_link->setPalette(palette);
+}
+
+// The link turns blue with its own pointer under the mouse and black again
+// when the mouse moves elsewhere; a click opens the address in the browser.
+bool fsobre::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_link)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+        m_link->setCursor(linkCursor(devicePixelRatioF()));
+        setLinkColour(QColor(0, 0, 255));
+        break;
+    case QEvent::Leave:
+        setLinkColour(Qt::black);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            m_link->setCursor(Qt::ArrowCursor);
+            if (m_actions.openInBrowser)
+                m_actions.openInBrowser(m_link->text());
+            return true;
+        }
+        break;
+    default:
+        break;
     }
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
-    ok->setObjectName(u"Command1"_s);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace pelmora

@@ -1,22 +1,55 @@
 #pragma once
 
-// The About box fsobre: the program's name and version line. At start-up it is
-// the splash screen, 3700 twips high so that only its upper frame shows; from
-// the Help menu it is modal with its OK button.
+// The About box fsobre. Its upper frame Frame1, captioned with the maker's
+// copyright line, holds the program's pictures, the version line Label1, the
+// web link Label5 and the e-mail address Label2; below it are the legal warning
+// Label3 and the buttons "OK" (Command1) and "System Info..." (cmdSysInfo).
+//
+// At start-up it is the splash screen: modeless and 3700 twips high, so that
+// the frame shows and everything below it is cut off. From the Help menu it is
+// modal at its full height.
+
+#include "InterfaceTexts.h"
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
+class QLabel;
+
 namespace pelmora {
+
+// What the box's link and button ask of the program; the splash screen has
+// neither.
+struct AboutActions
+{
+    std::function<void(const QString &address)> openInBrowser;
+    std::function<void()> startSysInfo;
+};
 
 class fsobre : public QDialog
 {
     Q_OBJECT
 public:
     enum class Role { Splash, Dialog };
-    fsobre(const QString &versionText, Role role, QWidget *parent = nullptr);
+    // `language`: the legal warning's language; none (before the settings are
+    // read) keeps the designed text.
+    fsobre(const QString &versionText, Role role, std::optional<Language> language = std::nullopt,
+           AboutActions actions = {}, QWidget *parent = nullptr);
 
     // "Version " + the version text + the build date of the program's documents.
     static QString versionLine(const QString &versionText);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildFrame(const QString &versionText, QWidget *parent);
+    void setLinkColour(const QColor &colour);
+
+    AboutActions m_actions;
+    QLabel *m_link = nullptr; // Label5
 };
 
 } // namespace pelmora

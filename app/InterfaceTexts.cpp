@@ -63,6 +63,37 @@ constexpr TextPair texts[] = {
     {Text::ProgramTitle, u"Pelmora", {}},
     {Text::TypeMismatch, u"Type mismatch", {}},
     {Text::Overflow, u"Overflow", {}},
+    // The About box keeps its designed caption in both languages; the maker's
+    // texts are the same in both.
+    {Text::AboutCaption, u"Sobre o Qor", {}},
+    {Text::ProgramDescription, u"Corporate Valorix: financial appraisal of investment projects",
+     u"Corporate Valorix: análise financeira de projetos de investimento"},
+    {Text::MakerCopyright, u"Copyright © 2009 Pelmora Software. All rights reserved.", {}},
+    {Text::MakerHomePage, u"https://www.pelmora.example", {}},
+    {Text::MakerSupportPage, u"https://www.pelmora.example/support", {}},
+    {Text::MakerEmail, u"support@pelmora.example", {}},
+    {Text::HomePageTip, u"Valorix Home Page", {}},
+    {Text::LegalWarning,
+     u"Warning: this program is protected by copyright. Copying it, lending it or passing it on "
+     u"without the written permission of Pelmora Software is not allowed and may be prosecuted.",
+     u"Aviso: este programa é protegido por direitos autorais. Copiá-lo, emprestá-lo ou repassá-lo "
+     u"sem a permissão por escrito da Pelmora Software não é permitido e pode ser punido por lei."},
+    {Text::SystemInfo, u"System Info...", {}},
+    {Text::NoFile, u"No File", {}},
+    {Text::BrowserNotFound, u"Sorry, I did not find your Browser", u"Desculpe, não encontrei o seu Browser"},
+    {Text::SysInfoUnavailable, u"System Information Is Unavailable At This Time", {}},
+    {Text::PrintCaption, u"Print", {}},
+    {Text::PrinterSetup, u"Setup...", u"Configurar.."},
+    {Text::Cancel, u"Cancel", u"Cancelar"},
+    {Text::NoPrinter, u"No Printer", {}},
+    {Text::PrintConfirmation, u"The graphic will be send to ", {}},
+    {Text::ErrorPrefix, u"Error: ", {}},
+    {Text::NoDefaultPrinter, u"A default printer does not exist. You must install a printer to send the chart.", {}},
+    {Text::PrinterDriverUnavailable, u"Printer driver unavailable", {}},
+    {Text::InvalidPropertyValue, u"Invalid property value", {}},
+    // A device name, like the installed printers' own, in every language.
+    {Text::PdfFilePrinter, u"PDF File", {}},
+    {Text::PrintToPdf, u"Print to PDF File", u"Imprimir em Arquivo PDF"},
 };
 
 // textFor() indexes the table by id.
@@ -75,7 +106,7 @@ constexpr bool inIdOrder()
     return true;
 }
 static_assert(inIdOrder(), "the text table must list every Text once, in the order of the enum");
-static_assert(std::size(texts) == std::size_t(Text::Overflow) + 1, "a Text without its text");
+static_assert(std::size(texts) == std::size_t(Text::PrintToPdf) + 1, "a Text without its text");
 
 constexpr MenuCaption captions[] = {
     {u"mfile", Text::File},

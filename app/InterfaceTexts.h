@@ -45,6 +45,18 @@ enum class Text {
     // English only: the program's title (caption of its message boxes) and the
     // descriptions of the two errors a conversion of a settings value raises.
     ProgramTitle, TypeMismatch, Overflow,
+    // The About box: its caption, the program's description, the maker's fixed
+    // texts, the web link's tool tip, the legal warning and the button.
+    AboutCaption, ProgramDescription, MakerCopyright, MakerHomePage, MakerSupportPage, MakerEmail,
+    HomePageTip, LegalWarning, SystemInfo,
+    // The shell services' messages.
+    NoFile, BrowserNotFound, SysInfoUnavailable,
+    // The print dialog: caption, buttons, the printer list's design text, the
+    // confirmation (followed by the printer's caption), the load error ("Error: "
+    // number, blank, description) with its two descriptions, and the PDF file
+    // printer with the title of its save dialog.
+    PrintCaption, PrinterSetup, Cancel, NoPrinter, PrintConfirmation, ErrorPrefix, NoDefaultPrinter,
+    PrinterDriverUnavailable, InvalidPropertyValue, PdfFilePrinter, PrintToPdf,
 };
 
 struct TextPair

@@ -41,10 +41,8 @@ void fvalorix::connectCommands()
     on(u"mopcoes", [this] { showOptions(); });
     on(u"msobreqor", [this] { showAbout(); });
     on(u"mauxiliogeral", [this] { OpenAssociated(QDir(m_programFolder).filePath(u"Valorix.pdf"_s)); });
-    // The maker's web pages arrive with the shell services; until then the two
-    // items are shown but cannot be chosen.
-    m_menus.action(u"mqorhp")->setEnabled(false);
-    m_menus.action(u"msupport")->setEnabled(false);
+    on(u"mqorhp", [this] { OpenInBrowser(textFor(Text::MakerHomePage, Language::English)); });
+    on(u"msupport", [this] { OpenInBrowser(textFor(Text::MakerSupportPage, Language::English)); });
     connect(m_menus.menu(u"mjanela"), &QMenu::aboutToShow, this, &fvalorix::updateWindowMenu);
 }
 
@@ -85,8 +83,12 @@ void fvalorix::connectDocumentCommands()
     onProject(u"mclearcell", [](ProjectWindowWidget &p) { p.ClearCell(); });
     onProject(u"mexcelamort", [](ProjectWindowWidget &p) { p.ExcelAmort(); });
     onProject(u"mcloseamort", [](ProjectWindowWidget &p) { p.CloseAmort(); });
-    // mprint, mcopy and the chart menus' items call the chart operations of the
-    // project window once it offers them.
+    on(u"mprint", [this] { printChart(1); });
+    on(u"mcopy", [this] { copyChart(1); });
+    on(u"mprintmschart2", [this] { printChart(2); });
+    on(u"mcopymschart2", [this] { copyChart(2); });
+    on(u"mprintmschart3", [this] { printChart(3); });
+    on(u"mcopymschart3", [this] { copyChart(3); });
 }
 
 void fvalorix::connectViewCommands()
@@ -239,7 +241,8 @@ void fvalorix::showOptions()
 
 void fvalorix::showAbout()
 {
-    fsobre box(m_settings.VersionText, fsobre::Role::Dialog, this);
+    AboutActions actions{[this](const QString &address) { OpenInBrowser(address); }, [this] { StartSysInfo(); }};
+    fsobre box(m_settings.VersionText, fsobre::Role::Dialog, chosenLanguage(m_settings), std::move(actions), this);
     box.exec();
 }
 
@@ -249,7 +252,21 @@ void fvalorix::OpenAssociated(const QString &path)
     const bool readable = file.open(QIODevice::ReadOnly);
     file.close();
     if (!readable || !m_platform.shell.openAssociated(path))
-        m_platform.messages.information(u"No File"_s);
+        m_platform.messages.information(textFor(Text::NoFile, Language::English));
+}
+
+void fvalorix::OpenInBrowser(const QString &address)
+{
+    if (m_platform.shell.openInBrowser(address))
+        return;
+    if (const auto language = chosenLanguage(m_settings))
+        m_platform.messages.information(textFor(Text::BrowserNotFound, *language));
+}
+
+void fvalorix::StartSysInfo()
+{
+    if (!m_platform.shell.startSysInfo())
+        m_platform.messages.information(textFor(Text::SysInfoUnavailable, Language::English));
 }
 
 // ---- interface text ----

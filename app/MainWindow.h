@@ -7,6 +7,7 @@
 // Its unload at the end of the run stores the placement and writes the
 // settings file, the only moment the file is written.
 
+#include "ChartPrint.h"
 #include "DocumentSlots.h"
 #include "InterfaceTexts.h"
 #include "MainMenus.h"
@@ -60,6 +61,10 @@ public:
 
     // Opens a file with the program registered for it; "No File" when that fails.
     void OpenAssociated(const QString &path);
+    // Opens a web address in the browser; the browser message when that fails.
+    void OpenInBrowser(const QString &address);
+    // The About box's "System Info..."; a message when there is no such tool.
+    void StartSysInfo();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +92,10 @@ private:
     void GraphProperties();
     void showOptions();
     void showAbout();
+    // Chart 1, 2 or 3 of the active project window to the clipboard, then the
+    // paste hint or the print dialog.
+    void copyChart(int chart);
+    void printChart(int chart);
     void openFirstDocument(const QString &commandLine);
     void applyPlacement();
     void storePlacementAndWrite();
@@ -105,6 +114,7 @@ private:
     DocumentSlots m_slots;
     QPointer<QMdiSubWindow> m_activated; // the project window last activated
     QPointer<fopcoes> m_options;
+    CurrentPrinter m_printer; // the printer chosen last, for the rest of the run
     QRect m_wantedOuter;   // the placement asked for at start-up
     bool m_placementSettled = false;
     bool m_unloaded = false;

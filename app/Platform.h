@@ -2,9 +2,9 @@
 
 // What the shell needs of the desktop, each through one small interface:
 // message boxes and file dialogs (declared with the document commands, which
-// use them too), the clock, the user's name and the shell's opening of files
-// and web addresses. The program passes the real ones (QtPlatform.h); tests
-// pass their own, so that no prompt waits for a person.
+// use them too), the clock, the user's name, the shell's opening of files and
+// web addresses, and the printers. The program passes the real ones
+// (QtPlatform.h); tests pass their own, so that no prompt waits for a person.
 
 #include "DocumentSlots.h"
 
@@ -35,7 +35,12 @@ public:
     // when there is none or it cannot be started.
     virtual bool openAssociated(const QString &path) = 0;
     virtual bool openInBrowser(const QString &address) = 0;
+    // Starts the system information tool; false when there is none or it cannot
+    // be started. A shell without one keeps this answer.
+    virtual bool startSysInfo() { return false; }
 };
+
+class PrinterServices; // PrinterServices.h
 
 struct Platform
 {
@@ -44,6 +49,9 @@ struct Platform
     Clock &clock;
     UserNameService &user;
     ShellService &shell;
+    // The printers and the print prompts; with none, Print copies the chart but
+    // has nothing to print on and shows no dialog.
+    PrinterServices *printers = nullptr;
 };
 
 } // namespace pelmora

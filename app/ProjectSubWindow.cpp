@@ -54,15 +54,11 @@ void ProjectSubWindow::fillProjectArrays()
 
 bool ProjectSubWindow::slidersShown() const
 {
-    // The window's own slider when it has one; else what was last asked of it.
-    if (const auto *slider = m_project->findChild<QWidget *>(u"Slider1"_s))
-        return slider->isVisibleTo(m_project);
-    return m_slidersShown;
+    return m_project->slidersVisible();
 }
 
 void ProjectSubWindow::setSlidersShown(bool shown)
 {
-    m_slidersShown = shown;
     m_project->setSlidersVisible(shown);
 }
 

@@ -46,7 +46,6 @@ private:
     QMdiArea &m_area;
     ProjectWindowWidget *m_project;
     QString m_caption;
-    bool m_slidersShown = true; // as the window is created
 };
 
 } // namespace pelmora

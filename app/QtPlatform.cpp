@@ -2,10 +2,8 @@
 
 #include "InterfaceTexts.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace pelmora {
 
@@ -60,13 +58,17 @@ QString SystemUserName::UserName() const
 
 bool DesktopShell::openAssociated(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return OpenAssociated(m_system, path);
 }
 
 bool DesktopShell::openInBrowser(const QString &address)
 {
-    const QUrl url(address);
-    return url.isValid() && !url.isEmpty() && QDesktopServices::openUrl(url);
+    return OpenInBrowser(m_system, m_programFolder, address);
+}
+
+bool DesktopShell::startSysInfo()
+{
+    return StartSysInfo(m_system);
 }
 
 } // namespace pelmora

@@ -1,9 +1,11 @@
 #pragma once
 
-// The desktop's own dialogs, clock, user name and shell behind the interfaces
-// of Platform.h.
+// The desktop's own dialogs, clock, user name, shell and printers behind the
+// interfaces of Platform.h.
 
 #include "Platform.h"
+#include "PrinterServices.h"
+#include "XdgShell.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -44,27 +46,43 @@ public:
     QString UserName() const override;
 };
 
+// The shell services' steps (ShellServices.h) over a system's shell.
 class DesktopShell : public ShellService
 {
 public:
+    // `programFolder` holds the browser look-up's "index.html".
+    DesktopShell(SystemShell &system, QString programFolder)
+        : m_system(system), m_programFolder(std::move(programFolder))
+    {
+    }
     bool openAssociated(const QString &path) override;
     bool openInBrowser(const QString &address) override;
+    bool startSysInfo() override;
+
+private:
+    SystemShell &m_system;
+    QString m_programFolder;
 };
 
-// All of them, for the program's main().
+// All of them, for the program's main(), which passes the program's folder.
 struct QtPlatform
 {
+    explicit QtPlatform(const QString &programFolder) : shell(system, programFolder) {}
+
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs;
     SystemClock clock;
     SystemUserName user;
+    XdgShell system;
     DesktopShell shell;
+    QtPrinterServices printers;
 
-    Platform platform() { return {messages, fileDialogs, clock, user, shell}; }
+    Platform platform() { return {messages, fileDialogs, clock, user, shell, &printers}; }
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
         fileDialogs.setParent(parent);
+        printers.setParent(parent);
     }
 };
 

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(pictureIcon(Picture::Program));
 
-    QtPlatform desktop;
+    QtPlatform desktop(QCoreApplication::applicationDirPath());
     Settings settings;
     DocumentSession session;
     StartupOptions options;

@@ -2,6 +2,7 @@
 
 #include "AmortListView.h"
 #include "CashFlowGridView.h"
+#include "ChartDataText.h"
 #include "FlowChartView.h"
 #include "ProfileChartView.h"
 #include "InputPanelView.h"
@@ -14,6 +15,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSaveFile>
@@ -257,6 +260,54 @@ void ProjectWindowWidget::setSlidersVisible(bool visible)
     m_slidersVisible = visible;
     m_view->chart1->scaleSlider()->setVisible(visible);
     m_view->chart1->footnoteSlider()->setVisible(visible);
+}
+
+namespace {
+
+// A chart's picture as drawn, without the sliders over it, at twice the
+// screen's resolution so that it stays sharp when printed. Its dots per inch
+// say so, and a program that pastes it shows it at the chart's size on screen.
+QImage chartPicture(QGraphicsView &view)
+{
+    constexpr int Scale = 2;
+    const QSize size = view.viewport()->size();
+    QImage picture(size * Scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(Scale);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    view.render(&painter, QRectF(QPointF(), size), view.viewport()->rect());
+    painter.end();
+    const int dotsPerMeter = int(std::lround(view.logicalDpiX() * Scale / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+} // namespace
+
+void ProjectWindowWidget::CopyChart(int chart)
+{
+    QGraphicsView *view = nullptr;
+    QString data;
+    const NumberTexts &texts = m_model.numberTexts();
+    if (chart == 1) {
+        view = m_view->chart1;
+        data = chartDataText(m_model.profileChart(), texts);
+    } else if (chart == 2) {
+        view = m_view->chart2;
+        data = chartDataText(m_model.flowChartA(), u"Project A"_s, texts);
+    } else if (chart == 3) {
+        view = m_view->chart3;
+        data = chartDataText(m_model.flowChartB(), u"Project B"_s, texts);
+    } else {
+        return;
+    }
+    auto *mime = new QMimeData;
+    mime->setImageData(chartPicture(*view));
+    mime->setText(data);
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void ProjectWindowWidget::setPortuguese(bool portuguese)

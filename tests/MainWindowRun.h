@@ -1,0 +1,143 @@
+#pragma once
+
+// One run of the program in a folder of its own, with stand-ins for every
+// desktop service: message boxes, file dialogs, clock, user name, shell and
+// printers. The printers are the desktop's own but for their prompts, so that a
+// page really goes into a PDF file.
+
+#include "PrinterServices.h"
+#include "ShellFakes.h"
+#include "Startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace pelmora::testing {
+
+class FixedClock : public Clock
+{
+public:
+    QDateTime now() const override { return {QDate(2026, 3, 2), QTime(9, 30)}; }
+};
+
+class FixedUser : public UserNameService
+{
+public:
+    QString UserName() const override { return QStringLiteral("Ana"); }
+};
+
+class RecordingShell : public ShellService
+{
+public:
+    QStringList browsed; // web addresses
+    int sysInfoStarts = 0;
+    bool openAssociated(const QString &) override { return true; }
+    bool openInBrowser(const QString &address) override
+    {
+        browsed.append(address);
+        return true;
+    }
+    bool startSysInfo() override
+    {
+        ++sysInfoStarts;
+        return false; // none installed
+    }
+};
+
+// The print system's printers replaced by a list; set-up dialog, confirmation
+// and the PDF file's name answered from queues.
+class ScriptedPrinters : public QtPrinterServices
+{
+public:
+    QStringList names{pdfPrinterName()};
+    QString defaultName = pdfPrinterName();
+    QList<std::optional<std::int16_t>> setups; // empty: cancelled
+    QList<bool> answers;                        // empty: No
+    QStringList questions;
+    QString pdfPath;                            // empty: the save dialog cancelled
+    int pdfAsked = 0;
+
+    QStringList printerNames() const override { return names; }
+    QString defaultPrinterName() const override { return defaultName; }
+    std::optional<std::int16_t> PrinterSetup(const QString &, std::int16_t) override
+    {
+        return setups.isEmpty() ? std::nullopt : setups.takeFirst();
+    }
+    bool confirm(const QString &text) override
+    {
+        questions.append(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+
+protected:
+    std::optional<QString> pdfFileName(const QString &) override
+    {
+        ++pdfAsked;
+        return pdfPath.isEmpty() ? std::nullopt : std::optional(pdfPath);
+    }
+};
+
+struct Run
+{
+    QTemporaryDir folder;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    FixedUser user;
+    RecordingShell recordingShell;
+    ShellService *shell = &recordingShell;
+    ScriptedPrinters printers;
+    Settings settings;
+    DocumentSession session;
+    std::unique_ptr<fvalorix> window;
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    // Starts with the settings file's `settings` and, when given, a project file.
+    void start(const QByteArray &settingsFile = {}, const QString &project = {})
+    {
+        if (!settingsFile.isEmpty())
+            writeFile(QStringLiteral("Valorix.ini"), settingsFile);
+        QStringList arguments{QStringLiteral("pelmora")};
+        if (!project.isEmpty())
+            arguments.append(folder.filePath(project));
+        using namespace std::chrono_literals;
+        window = Main(settings, session, {messages, dialogs, clock, user, *shell, &printers},
+                      {folder.path(), arguments, 0ms, {}});
+    }
+    template<typename T = QAction>
+    T *find(const QString &name) const { return window->findChild<T *>(name); }
+    void trigger(const QString &item) { find(item)->trigger(); }
+};
+
+// The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
+inline const QByteArray ExampleProject = "nfsize        8 \r\nnFix          2 \r\nn             2 \r\n"
+                                         "i             10 \r\nPV            0 \r\nPMT           0 \r\n"
+                                         "FV            0 \r\nescala        0 \r\nrows          8 \r\n"
+                                         "CFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
+                                         "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n";
+
+// Runs `look` on the modal dialog that `open` shows, then closes it whatever
+// `look` found, so that a failed check never leaves the test waiting.
+inline void inModalDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
+{
+    QTimer::singleShot(0, [look] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog)
+            look(dialog);
+        if (QWidget *still = QApplication::activeModalWidget())
+            still->close();
+    });
+    open();
+}
+
+} // namespace pelmora::testing

@@ -1,0 +1,249 @@
+// Copying and printing charts as a user does it: the chart commands of the main
+// window put the picture and the data on the clipboard; the print dialog shows
+// the page, follows the set-up dialog's orientation, asks before it prints,
+// stays open on No, writes a one-page PDF file on Yes, and reports a machine
+// without any printer. Graph Properties shows and hides the sliders.
+#include "MainWindowRun.h"
+#include "PrintDialog.h"
+#include "ProjectWindowWidget.h"
+#include "ShellRules.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+using namespace pelmora;
+using namespace pelmora::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QSize Window(16500, 9800); // twips
+
+QImage chartLikePicture()
+{
+    QImage picture(400, 240, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixelColor(10, 10, Qt::blue);
+    return picture;
+}
+
+struct Dialog
+{
+    std::int16_t PrintOrient = PrintOrientation::Landscape;
+    CurrentPrinter printer;
+    ScriptedPrinters printers;
+    ScriptedMessages messages;
+    std::unique_ptr<fprinter> dialog;
+
+    Dialog() { QGuiApplication::clipboard()->setImage(chartLikePicture()); }
+    void open()
+    {
+        dialog = std::make_unique<fprinter>(PrintRequest{PrintOrient, printer, Window, Language::English, {}},
+                                            printers, messages);
+        dialog->load();
+        dialog->show();
+    }
+    template<typename T = QPushButton>
+    T *find(const QString &name) const { return dialog->findChild<T *>(name); }
+    void click(const QString &button) { QTest::mouseClick(find(button), Qt::LeftButton); }
+    QString listText() const { return find<QComboBox>(u"Combo1"_s)->currentText(); }
+};
+
+int pixels(int twips)
+{
+    return twipsToPixels(twips, 96.0);
+}
+
+} // namespace
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void previewFollowsOrientation_data();
+    void previewFollowsOrientation();
+    void noLeavesTheDialogOpen();
+    void printsOnePagePdf();
+    void noPrinterAtAll();
+    void copyCommands_data();
+    void copyCommands();
+    void printCommandShowsTheChart();
+    void graphProperties();
+};
+
+void TestPrinting::previewFollowsOrientation_data()
+{
+    QTest::addColumn<int>("PrintOrient");
+    QTest::addColumn<std::optional<std::int16_t>>("setup"); // nothing: cancelled
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QSize>("picture"); // twips
+    QTest::newRow("new installation") << 0 << std::optional<std::int16_t>() << 2 << QSize(8910, 6300);
+    QTest::newRow("set up to portrait") << 2 << std::optional<std::int16_t>(1) << 1 << QSize(6300, 8910);
+    QTest::newRow("set up to landscape") << 1 << std::optional<std::int16_t>(2) << 2 << QSize(8910, 6300);
+}
+
+void TestPrinting::previewFollowsOrientation()
+{
+    QFETCH(int, PrintOrient);
+    QFETCH(std::optional<std::int16_t>, setup);
+    QFETCH(int, after);
+    QFETCH(QSize, picture);
+
+    Dialog d;
+    d.PrintOrient = std::int16_t(PrintOrient);
+    d.printers.setups = {setup};
+    d.open();
+    d.click(u"csetup"_s);
+
+    QCOMPARE(d.PrintOrient, after);
+    const auto *preview = d.find<PagePreview>(u"Picture1"_s);
+    QCOMPARE(preview->size(), QSize(pixels(picture.width()), pixels(picture.height())));
+    const int dialogHeight = after == 1 ? 10010 : 7400;
+    QCOMPARE(d.dialog->height(), pixels(dialogHeight - 395));
+    // The window is wider than the page: its picture is fitted into the preview.
+    const ChartPlacement at = fitOnPage(
+        DrawChart(DrawTarget::Preview, Window.width(), Window.height(), std::int16_t(after)), picture.width(),
+        picture.height());
+    const QRect drawn = preview->chartRect();
+    QCOMPARE(drawn.topLeft(), QPoint(0, pixels(300)));
+    QVERIFY(qAbs(drawn.width() - pixels(at.width)) <= 1 && qAbs(drawn.height() - pixels(at.height)) <= 1);
+    QVERIFY(drawn.right() < preview->width() && drawn.bottom() < preview->height());
+    QCOMPARE(d.listText(), after == 1 ? u"PDF File - Portrait"_s : u"PDF File - Landscape"_s);
+}
+
+void TestPrinting::noLeavesTheDialogOpen()
+{
+    Dialog d;
+    d.printers.answers = {false};
+    d.open();
+    d.click(u"cok"_s);
+    QCOMPARE(d.printers.questions, QStringList{u"The graphic will be send to PDF File - Landscape"_s});
+    QVERIFY(d.dialog->isVisible());
+    QCOMPARE(d.dialog->result(), 0);
+    QCOMPARE(d.printers.pdfAsked, 0);
+}
+
+void TestPrinting::printsOnePagePdf()
+{
+    QTemporaryDir folder;
+    Dialog d;
+    d.printers.answers = {true};
+    d.printers.pdfPath = folder.filePath(u"chart.pdf"_s);
+    d.open();
+    d.click(u"cok"_s);
+    QVERIFY(!d.dialog->isVisible());
+    QCOMPARE(d.dialog->result(), int(QDialog::Accepted));
+
+    QFile pdf(d.printers.pdfPath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
+    // The chart is the one picture on the page, in its own size.
+    const QImage picture = chartLikePicture();
+    QVERIFY(bytes.contains("/Subtype /Image"));
+    QVERIFY(bytes.contains("/Width " + QByteArray::number(picture.width())));
+    QVERIFY(bytes.contains("/Height " + QByteArray::number(picture.height())));
+    // A landscape page: wider than high.
+    const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(QString::fromLatin1(bytes));
+    QVERIFY(box.hasMatch());
+    QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+}
+
+void TestPrinting::noPrinterAtAll()
+{
+    Dialog d;
+    d.printers.names.clear();
+    d.printers.defaultName.clear();
+    d.open();
+    QCOMPARE(d.messages.shown, (QStringList{u"Error: 484 Printer driver unavailable"_s,
+                                            u"A default printer does not exist. You must install a printer to "
+                                            u"send the chart."_s}));
+    QCOMPARE(d.listText(), u"No Printer"_s);
+    QCOMPARE(d.find<QComboBox>(u"Combo1"_s)->count(), 0);
+    QCOMPARE(d.PrintOrient, PrintOrientation::Landscape);
+}
+
+void TestPrinting::copyCommands_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("data");
+    QTest::newRow("large chart") << u"mcopy"_s
+                                 << u"\tProject A\tProject B\tDiscount Rate\tFisher\r\n0\t200\t400\t\t\r\n"_s;
+    QTest::newRow("project A") << u"mcopymschart2"_s << u"\tProject A\r\n0\t-1000\r\n1\t700\r\n2\t500\r\n"_s;
+    QTest::newRow("project B") << u"mcopymschart3"_s << u"\tProject B\r\n0\t-1500\r\n1\t700\r\n2\t1200\r\n"_s;
+}
+
+void TestPrinting::copyCommands()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, data);
+
+    Run run;
+    run.writeFile(u"example.vlx"_s, ExampleProject);
+    run.start({}, u"example.vlx"_s);
+    QGuiApplication::clipboard()->clear();
+    run.trigger(item);
+
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied && copied->hasImage() && copied->hasText());
+    QVERIFY(copied->text().startsWith(data));
+    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    QVERIFY(picture.width() > 100 && picture.height() > 100);
+    QCOMPARE(run.find<QLabel>(u"system"_s)->text(),
+             u"Edit Paste (chart's data) and Edit Paste Special (chart bitmap)"_s);
+}
+
+void TestPrinting::printCommandShowsTheChart()
+{
+    Run run;
+    run.writeFile(u"example.vlx"_s, ExampleProject);
+    run.start({}, u"example.vlx"_s);
+    QString listText;
+    QRect chart;
+    inModalDialog([&] { run.trigger(u"mprint"_s); },
+                  [&](QWidget *dialog) {
+                      listText = dialog->findChild<QComboBox *>(u"Combo1"_s)->currentText();
+                      chart = dialog->findChild<PagePreview *>(u"Picture1"_s)->chartRect();
+                      QTest::mouseClick(dialog->findChild<QPushButton *>(u"ccancelar"_s), Qt::LeftButton);
+                  });
+    QCOMPARE(listText, u"PDF File - Landscape"_s);
+    QVERIFY(chart.width() > 0 && chart.height() > 0);
+    QCOMPARE(chart.topLeft(), QPoint(0, pixels(300)));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->text().startsWith(u"\tProject A\tProject B"_s));
+    QCOMPARE(run.settings.PrintOrient, PrintOrientation::Landscape);
+}
+
+void TestPrinting::graphProperties()
+{
+    Run run;
+    run.start();
+    ProjectWindowWidget *project = run.window->activeProject();
+    auto *button = run.find<QToolButton>(u"GraphPr"_s);
+    QVERIFY(project->slidersVisible() && button->isChecked());
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!project->slidersVisible() && !button->isChecked());
+    QVERIFY(project->findChildren<QSlider *>().constFirst()->isHidden());
+
+    run.trigger(u"mgraphpr"_s);
+    QVERIFY(project->slidersVisible() && button->isChecked());
+
+    // While the amortization list covers the charts, hidden sliders stay hidden.
+    run.trigger(u"mgraphpr"_s);
+    project->OpenAmort();
+    run.trigger(u"mgraphpr"_s);
+    QVERIFY(!project->slidersVisible() && !button->isChecked());
+}
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
