@@ -94,6 +94,12 @@ constexpr TextPair texts[] = {
     // A device name, like the installed printers' own, in every language.
     {Text::PdfFilePrinter, u"PDF File", {}},
     {Text::PrintToPdf, u"Print to PDF File", u"Imprimir em Arquivo PDF"},
+    {Text::CellEntryName, u"Cell entry", u"Entrada da célula"},
+    {Text::ProfileChartName, u"NPV profile of projects A and B by discount rate",
+     u"Perfil do VPL dos projetos A e B por taxa de desconto"},
+    {Text::CashFlowChartAName, u"Cash flows of project A by period", u"Fluxos de caixa do projeto A por período"},
+    {Text::CashFlowChartBName, u"Cash flows of project B by period", u"Fluxos de caixa do projeto B por período"},
+    {Text::AmortListName, u"Amortization schedule", u"Tabela de amortização"},
 };
 
 // textFor() indexes the table by id.
@@ -106,7 +112,7 @@ constexpr bool inIdOrder()
     return true;
 }
 static_assert(inIdOrder(), "the text table must list every Text once, in the order of the enum");
-static_assert(std::size(texts) == std::size_t(Text::PrintToPdf) + 1, "a Text without its text");
+static_assert(std::size(texts) == std::size_t(Text::AmortListName) + 1, "a Text without its text");
 
 constexpr MenuCaption captions[] = {
     {u"mfile", Text::File},

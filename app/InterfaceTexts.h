@@ -57,6 +57,8 @@ enum class Text {
     // printer with the title of its save dialog.
     PrintCaption, PrinterSetup, Cancel, NoPrinter, PrintConfirmation, ErrorPrefix, NoDefaultPrinter,
     PrinterDriverUnavailable, InvalidPropertyValue, PdfFilePrinter, PrintToPdf,
+    // Names read out by screen readers for controls that show no caption.
+    CellEntryName, ProfileChartName, CashFlowChartAName, CashFlowChartBName, AmortListName,
 };
 
 struct TextPair

@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(pictureIcon(Picture::Program));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pelmora"));
 
     QtPlatform desktop(QCoreApplication::applicationDirPath());
     Settings settings;

@@ -232,8 +232,10 @@ void TestProjectWindow::accessibleNames_data()
 {
     QTest::addColumn<bool>("portuguese");
     QTest::addColumn<QString>("presentValue");
-    QTest::newRow("English") << false << u"Present Value"_s;
-    QTest::newRow("Portuguese") << true << u"Valor Presente"_s;
+    QTest::addColumn<QString>("profile");
+    QTest::newRow("English") << false << u"Present Value"_s << u"NPV profile of projects A and B by discount rate"_s;
+    QTest::newRow("Portuguese") << true << u"Valor Presente"_s
+                                << u"Perfil do VPL dos projetos A e B por taxa de desconto"_s;
 }
 
 // What a screen reader reads: fields by their long names, the picture buttons
@@ -242,6 +244,7 @@ void TestProjectWindow::accessibleNames()
 {
     QFETCH(bool, portuguese);
     QFETCH(QString, presentValue);
+    QFETCH(QString, profile);
     Window w;
     w.widget.setPortuguese(portuguese);
     auto name = [](QObject *object) {
@@ -256,6 +259,18 @@ void TestProjectWindow::accessibleNames()
     QAccessibleInterface *cell = table->tableInterface()->cellAt(0, 2);
     QVERIFY(cell);
     QCOMPARE(cell->text(QAccessible::Name), u"0, Project B: (1,500.00)"_s);
+
+    // The large chart by what it shows, with the appraisal's footnote.
+    w.type(0, u"1"_s);
+    QTest::keyClick(w.field(0), Qt::Key_Return);
+    w.widget.model().grid().setText(1, 1, u"-100"_s);
+    w.widget.model().grid().setText(2, 1, u"150"_s);
+    w.type(1, u"10"_s);
+    QTest::keyClick(w.field(1), Qt::Key_Return);
+    QWidget *chart = w.widget.findChild<QWidget *>(u"MSChart1"_s);
+    QCOMPARE(name(chart), profile);
+    QVERIFY(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description).startsWith(u"NPVA: $36.36"));
+    QVERIFY(!name(w.field(10)).isEmpty());
 }
 
 // With PELMORA_SHOTS set, a picture of the window with a loan and two projects.

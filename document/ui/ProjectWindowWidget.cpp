@@ -156,6 +156,7 @@ void ProjectWindowWidget::connectCharts()
     connect(&m_model, &ProjectWindowModel::profileChanged, this, [this] {
         m_view->chart1->setProfile(m_model.profileChart());
         m_view->chart1->setToolTip(QString());
+        m_view->chart1->setAccessibleDescription(m_model.profileChart().footnote.trimmed());
     });
     connect(&m_model, &ProjectWindowModel::profileScaleChanged, m_view->chart1, &ProfileChartView::setEscala);
     connect(&m_model, &ProjectWindowModel::footnoteShown, m_view->chart1, &ProfileChartView::setFootnoteVisible);
@@ -319,7 +320,13 @@ void ProjectWindowWidget::setPortuguese(bool portuguese)
             tips[size_t(k)] = textFor(*text, language);
     }
     m_view->panel->setLabelTips(tips);
+    m_view->panel->setCellEntryName(textFor(Text::CellEntryName, language));
     m_view->grid->setPortuguese(portuguese);
+    // The charts are read out by what they show; the large one adds its footnote.
+    m_view->chart1->setAccessibleName(textFor(Text::ProfileChartName, language));
+    m_view->chart2->setAccessibleName(textFor(Text::CashFlowChartAName, language));
+    m_view->chart3->setAccessibleName(textFor(Text::CashFlowChartBName, language));
+    m_view->list->setAccessibleName(textFor(Text::AmortListName, language));
 }
 
 void ProjectWindowWidget::resizeEvent(QResizeEvent *event)
