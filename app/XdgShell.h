@@ -19,7 +19,7 @@ namespace pelmora {
 std::span<const QStringView> SystemInfoTools();
 
 // The command of a desktop entry's Exec line (the freedesktop.org Desktop
-// Entry Specification): quoted arguments and escapes resolved, the file's
+// entry format): quoted arguments and escapes resolved, the file's
 // field code (%f, %F, %u, %U; the first one) replaced by TargetMark, %i, %c
 // and %k expanded, other codes dropped. `entryPath` is the entry's own file.
 // The program is found on PATH unless given with its path; an empty program
