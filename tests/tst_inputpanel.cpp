@@ -20,7 +20,6 @@ class TestInputPanel : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void newPanel();
     void typing_data();
     void typing();
     void decimalPlaces_data();
@@ -30,16 +29,6 @@ private Q_SLOTS:
     void loadInputs();
     void twoPanelsShareOneRecord();
 };
-
-void TestInputPanel::newPanel()
-{
-    ProjectValues pv;
-    InputPanel panel(pv, NumberTexts(English));
-    for (int k = 0; k <= 9; ++k)
-        QCOMPARE(panel.text(k), u"0"_s);
-    QVERIFY(panel.text(Field_CellEntry).isEmpty());
-    QCOMPARE(panel.decimalsText(), u"2"_s);
-}
 
 void TestInputPanel::typing_data()
 {

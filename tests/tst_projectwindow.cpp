@@ -72,7 +72,6 @@ private Q_SLOTS:
     void amortizationList();
     void accessibleNames_data();
     void accessibleNames();
-    void screenshot();
 };
 
 void TestProjectWindow::typingRules()
@@ -271,33 +270,6 @@ void TestProjectWindow::accessibleNames()
     QCOMPARE(name(chart), profile);
     QVERIFY(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description).startsWith(u"NPVA: $36.36"));
     QVERIFY(!name(w.field(10)).isEmpty());
-}
-
-// With PELMORA_SHOTS set, a picture of the window with a loan and two projects.
-void TestProjectWindow::screenshot()
-{
-    const QString folder = qEnvironmentVariable("PELMORA_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("PELMORA_SHOTS not set");
-    Window w;
-    w.type(2, u"10000"_s);
-    w.type(0, u"10"_s);
-    w.type(1, u"6"_s);
-    QTest::mouseClick(w.command(3), Qt::LeftButton);
-    w.type(0, u"2"_s);
-    QTest::keyClick(w.field(0), Qt::Key_Return);
-    const QString flows[2][3] = {{u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}};
-    CashFlowGrid &grid = w.widget.model().grid();
-    for (int p = 0; p < 3; ++p) {
-        for (int project = 0; project < 2; ++project) {
-            grid.setCurrentCell(p + 1, project == 0 ? 1 : 3);
-            grid.setEditorText(flows[project][p]);
-            grid.CommitCell();
-        }
-    }
-    w.type(1, u"10"_s);
-    QTest::keyClick(w.field(1), Qt::Key_Return);
-    QVERIFY(w.widget.grab().save(folder + u"/project-window.png"_s));
 }
 
 QTEST_MAIN(TestProjectWindow)
