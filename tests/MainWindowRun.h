@@ -34,9 +34,14 @@ public:
 class RecordingShell : public ShellService
 {
 public:
-    QStringList browsed; // web addresses
+    QStringList browsed, opened; // web addresses, files
     int sysInfoStarts = 0;
-    bool openAssociated(const QString &) override { return true; }
+    bool programRegistered = true;
+    bool openAssociated(const QString &path) override
+    {
+        opened.append(path);
+        return programRegistered;
+    }
     bool openInBrowser(const QString &address) override
     {
         browsed.append(address);
@@ -82,6 +87,13 @@ protected:
     }
 };
 
+// The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
+inline const QByteArray ExampleProject = "nfsize        8 \r\nnFix          2 \r\nn             2 \r\n"
+                                         "i             10 \r\nPV            0 \r\nPMT           0 \r\n"
+                                         "FV            0 \r\nescala        0 \r\nrows          8 \r\n"
+                                         "CFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
+                                         "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n";
+
 struct Run
 {
     QTemporaryDir folder;
@@ -102,29 +114,26 @@ struct Run
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
     }
-    // Starts with the settings file's `settings` and, when given, a project file.
-    void start(const QByteArray &settingsFile = {}, const QString &project = {})
+    // Starts with the settings file's `settings` and the command line's `arguments`.
+    void start(const QByteArray &settingsFile = {}, QStringList arguments = {})
     {
         if (!settingsFile.isEmpty())
             writeFile(QStringLiteral("Valorix.ini"), settingsFile);
-        QStringList arguments{QStringLiteral("pelmora")};
-        if (!project.isEmpty())
-            arguments.append(folder.filePath(project));
+        arguments.prepend(QStringLiteral("pelmora"));
         using namespace std::chrono_literals;
         window = Main(settings, session, {messages, dialogs, clock, user, *shell, &printers},
                       {folder.path(), arguments, 0ms, {}});
+    }
+    // Starts with the example appraisal open.
+    void startWithExample()
+    {
+        writeFile(QStringLiteral("example.vlx"), ExampleProject);
+        start({}, {folder.filePath(QStringLiteral("example.vlx"))});
     }
     template<typename T = QAction>
     T *find(const QString &name) const { return window->findChild<T *>(name); }
     void trigger(const QString &item) { find(item)->trigger(); }
 };
-
-// The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
-inline const QByteArray ExampleProject = "nfsize        8 \r\nnFix          2 \r\nn             2 \r\n"
-                                         "i             10 \r\nPV            0 \r\nPMT           0 \r\n"
-                                         "FV            0 \r\nescala        0 \r\nrows          8 \r\n"
-                                         "CFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
-                                         "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n";
 
 // Runs `look` on the modal dialog that `open` shows, then closes it whatever
 // `look` found, so that a failed check never leaves the test waiting.

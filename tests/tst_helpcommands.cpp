@@ -84,7 +84,6 @@ void TestHelpCommands::aboutBox()
                   });
     QCOMPARE(caption, u"Sobre o Qor"_s);
     QCOMPARE(version, u"Version "_s + programVersionText() + u" 10Nov2009"_s);
-    QVERIFY(version.contains(QRegularExpression(u"^Version \\d+\\.\\d+\\.\\d+ 10Nov2009$"_s)));
     QVERIFY(warning.startsWith(warningStart));
     QVERIFY(height > twipsToPixels(3700, 96.0)); // the full box, buttons included
     QCOMPARE(run.recordingShell.browsed, QStringList{u"https://www.pelmora.example"_s});
@@ -109,11 +108,10 @@ void TestHelpCommands::webCommands_data()
     QTest::addColumn<bool>("writableFolder");
     QTest::addColumn<QString>("message"); // empty: the browser started
     QTest::addColumn<QString>("address");
-    const QString browserMessage = u"Sorry, I did not find your Browser"_s;
-    QTest::newRow("home page") << English << u"mqorhp"_s << true << QString() << u"https://www.pelmora.example"_s;
     QTest::newRow("support page") << English << u"msupport"_s << true << QString()
                                   << u"https://www.pelmora.example/support"_s;
-    QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false << browserMessage << QString();
+    QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false
+                                              << u"Sorry, I did not find your Browser"_s << QString();
     QTest::newRow("folder cannot be written, Portuguese")
         << Portuguese << u"msupport"_s << false << u"Desculpe, não encontrei o seu Browser"_s << QString();
 }

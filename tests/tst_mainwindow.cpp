@@ -1,17 +1,13 @@
 // The program from start-up to exit, driven as a user would: the first start
 // without a settings file, starts from settings and command lines, the tool
 // bar, the save prompt while quitting, the Options dialog's language switch,
-// and the commands that follow the documents. Dialogs, message boxes, the clock
-// and the user name are stand-ins.
+// and the commands that follow the documents.
+#include "MainWindowRun.h"
 #include "OptionsDialog.h"
 #include "ProjectFile.h"
 #include "ProjectSubWindow.h"
-#include "ShellFakes.h"
 #include "ShellRules.h"
-#include "Startup.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,95 +17,46 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 using namespace pelmora;
 using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 namespace {
 
-class FixedClock : public Clock
-{
-public:
-    QDateTime time{QDate(2026, 3, 2), QTime(9, 30)};
-    QDateTime now() const override { return time; }
-};
+QString panel(const Run &run, const QString &key) { return run.find<QLabel>(key)->text(); }
 
-class FixedUser : public UserNameService
+QStringList captions(const Run &run)
 {
-public:
-    QString UserName() const override { return u"Ana"_s; }
-};
+    QStringList list;
+    for (QMdiSubWindow *w : run.find<QMdiArea>(u"mdiclient"_s)->subWindowList(QMdiArea::CreationOrder))
+        list.append(qobject_cast<ProjectSubWindow *>(w)->caption());
+    return list;
+}
 
-class RecordingShell : public ShellService
+QStringList settingsKeys(const Run &run)
 {
-public:
-    bool programRegistered = true;
-    QStringList opened;
-    bool openAssociated(const QString &path) override
-    {
-        opened.append(path);
-        return programRegistered;
-    }
-    bool openInBrowser(const QString &) override { return false; }
-};
-
-// One run of the program in a folder of its own.
-struct Run
-{
-    QTemporaryDir folder;
-    ScriptedMessages messages;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    FixedUser user;
-    RecordingShell shell;
-    Settings settings;
-    DocumentSession session;
-    std::unique_ptr<fvalorix> window;
-
-    void writeSettings(const QByteArray &bytes)
-    {
-        QFile file(settingsFilePath(folder.path()));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    void start(const QStringList &arguments = {u"pelmora"_s})
-    {
-        window = Main(settings, session, {messages, dialogs, clock, user, shell},
-                      {folder.path(), arguments, 0ms, {}});
-    }
-    template<typename T = QAction>
-    T *find(const QString &name) const { return window->findChild<T *>(name); }
-    void trigger(const QString &item) { find(item)->trigger(); }
-    QString panel(const QString &key) const { return find<QLabel>(key)->text(); }
-    QStringList captions() const
-    {
-        QStringList list;
-        for (QMdiSubWindow *w : find<QMdiArea>(u"mdiclient"_s)->subWindowList(QMdiArea::CreationOrder))
-            list.append(qobject_cast<ProjectSubWindow *>(w)->caption());
-        return list;
-    }
-    QStringList settingsKeys() const
-    {
-        QFile file(settingsFilePath(folder.path()));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList keys;
+    QFile file(settingsFilePath(run.folder.path()));
+    QStringList keys;
+    if (file.open(QIODevice::ReadOnly)) {
         for (const QString &line : QString::fromUtf8(file.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts))
             keys.append(line.left(SettingsKeyFieldWidth).trimmed());
-        return keys;
     }
-};
+    return keys;
+}
 
 const QStringList storedKeys = {u"FileVlx"_s, u"SGlobal"_s, u"OptEN"_s, u"OptPT"_s, u"Tool"_s, u"Status"_s,
                                 u"fMax"_s, u"PrintOrient"_s, u"valorixTop"_s, u"valorixLeft"_s,
                                 u"valorixHeight"_s, u"valorixWidth"_s};
+
+void verifyBarsShown(const Run &run)
+{
+    QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
+    QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
+}
 
 } // namespace
 
@@ -122,19 +69,14 @@ private Q_SLOTS:
     void firstStartWithoutSettingsFile();
     void startFromSettings_data();
     void startFromSettings();
-    void commandLineOpensFile_data();
     void commandLineOpensFile();
     void toolBarRunsMenuCommands_data();
     void toolBarRunsMenuCommands();
-    void toolBarSaveIsFileSave();
     void cancelAtSavePrompt_data();
     void cancelAtSavePrompt();
     void languageSwitch_data();
     void languageSwitch();
     void documentCommandsFollowWindows();
-    void pasteItemFollowsClipboard_data();
-    void pasteItemFollowsClipboard();
-    void arrangementTicks();
     void helpContents_data();
     void helpContents();
 };
@@ -145,21 +87,20 @@ void TestMainWindow::firstStartWithoutSettingsFile()
     run.start();
     QVERIFY(QFile::exists(settingsFilePath(run.folder.path())));
     QVERIFY(run.window->isVisible() && !run.window->isMaximized());
-    QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
-    QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
+    verifyBarsShown(run);
     QCOMPARE(run.find(u"mfile"_s)->text(), u"File"_s);
     QCOMPARE(run.settings.PrintOrient, 2);
-    QCOMPARE(run.captions(), QStringList{u"Corporate Valorix 1"_s});
+    QCOMPARE(captions(run), QStringList{u"Corporate Valorix 1"_s});
     QVERIFY(run.find(u"msave"_s)->isEnabled()); // enabled by the window's activation
-    QCOMPARE(run.panel(u"system"_s), u"Good morning Ana. Welcome to Valorix."_s);
-    QCOMPARE(run.panel(u"time"_s), u"9:30 AM"_s);
+    QCOMPARE(panel(run, u"system"_s), u"Good morning Ana. Welcome to Valorix."_s);
+    QCOMPARE(panel(run, u"time"_s), u"9:30 AM"_s);
     QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
     QCOMPARE(run.find<QWidget>(u"conectar"_s)->toolTip(), u"Valorix is ready for Ana"_s);
-    QVERIFY(run.settingsKeys().isEmpty()); // written at exit only
+    QVERIFY(settingsKeys(run).isEmpty()); // written at exit only
 
     run.trigger(u"msair"_s);
     QVERIFY(!run.window->isVisible());
-    QCOMPARE(run.settingsKeys(), storedKeys);
+    QCOMPARE(settingsKeys(run), storedKeys);
     QVERIFY(run.messages.questions.isEmpty());
 }
 
@@ -169,7 +110,6 @@ void TestMainWindow::startFromSettings_data()
     QTest::addColumn<QString>("fileMenu");
     QTest::addColumn<bool>("maximized");
     QTest::addColumn<QStringList>("messages");
-
     QTest::newRow("tool bar and status bar off") << QByteArray("Tool         False\r\nStatus       False\r\n")
                                                  << u"File"_s << false << QStringList();
     QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n") << u"Arquivo"_s
@@ -185,51 +125,27 @@ void TestMainWindow::startFromSettings_data()
 void TestMainWindow::startFromSettings()
 {
     QFETCH(QByteArray, file);
-    QFETCH(QString, fileMenu);
-    QFETCH(bool, maximized);
-    QFETCH(QStringList, messages);
-
     Run run;
-    run.writeSettings(file);
-    run.start();
-    QCOMPARE(run.messages.shown, messages);
-    QCOMPARE(run.find(u"mfile"_s)->text(), fileMenu);
-    QCOMPARE(run.window->isMaximized(), maximized);
-    QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
-    QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
-    QCOMPARE(run.find(u"msave"_s)->text(), u"Save"_s); // a caption that no language changes
-
+    run.start(file);
+    QTEST(run.messages.shown, "messages");
+    QTEST(run.find(u"mfile"_s)->text(), "fileMenu");
+    QTEST(run.window->isMaximized(), "maximized");
+    verifyBarsShown(run);
     run.trigger(u"msair"_s);
-    QCOMPARE(run.settingsKeys(), storedKeys);
+    QCOMPARE(settingsKeys(run), storedKeys);
 }
 
-void TestMainWindow::commandLineOpensFile_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QStringList>("arguments"); // after the program; %1 is the folder
-    QTest::newRow("one path") << u"plant.vlx"_s << QStringList{u"%1/plant.vlx"_s};
-    QTest::newRow("a path the shell split at its blank") << u"my plant.vlx"_s
-                                                         << QStringList{u"%1/my"_s, u"plant.vlx"_s};
-}
-
+// A path with a blank that the shell split into two arguments.
 void TestMainWindow::commandLineOpensFile()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QStringList, arguments);
-
     Run run;
-    const QString path = run.folder.filePath(fileName);
     ProjectValues values;
     values.n = 3;
     values.rows = 9;
-    QVERIFY(WriteProject(path, values, NumberTexts()).ok);
-    QStringList command{u"pelmora"_s};
-    for (const QString &argument : arguments)
-        command.append(argument.arg(run.folder.path()));
-
-    run.start(command);
-    QCOMPARE(run.captions(), QStringList{fileName});
-    QCOMPARE(run.settings.FileVlx, path);
+    QVERIFY(WriteProject(run.folder.filePath(u"my plant.vlx"_s), values, NumberTexts()).ok);
+    run.start({}, {run.folder.filePath(u"my"_s), u"plant.vlx"_s});
+    QCOMPARE(captions(run), QStringList{u"my plant.vlx"_s});
+    QCOMPARE(run.settings.FileVlx, run.folder.filePath(u"my plant.vlx"_s));
     QCOMPARE(run.find<QLineEdit>(u"Text(0)"_s)->text(), u"3.00"_s);
     QVERIFY(run.messages.shown.isEmpty());
 }
@@ -249,29 +165,14 @@ void TestMainWindow::toolBarRunsMenuCommands()
 {
     QFETCH(QString, key);
     QFETCH(QString, item);
-
     Run run;
     run.start();
     auto *button = run.find<QToolButton>(key);
     QVERIFY(button);
     QSignalSpy ran(run.find(item), &QAction::triggered);
-    QTest::mouseClick(button, Qt::LeftButton);
+    inModalDialog([&] { QTest::mouseClick(button, Qt::LeftButton); }, [](QWidget *) {});
     QCOMPARE(ran.count(), 1);
     QVERIFY(!button->toolTip().isEmpty());
-}
-
-void TestMainWindow::toolBarSaveIsFileSave()
-{
-    Run run;
-    run.start();
-    QTest::mouseClick(run.find<QToolButton>(u"Save"_s), Qt::LeftButton);
-    QCOMPARE(run.dialogs.saved.size(), 1); // a new window saves through Save As
-    QVERIFY(run.dialogs.saved[0].initialPath.endsWith(u"Corporate Valorix 1"_s));
-
-    const QList<QAction *> entries = run.find<QToolBar>(u"Toolbar1"_s)->actions();
-    QCOMPARE(entries.size(), 12);
-    for (int separator : {4, 8, 10})
-        QVERIFY(entries[separator - 1]->isSeparator());
 }
 
 void TestMainWindow::cancelAtSavePrompt_data()
@@ -284,7 +185,6 @@ void TestMainWindow::cancelAtSavePrompt_data()
 void TestMainWindow::cancelAtSavePrompt()
 {
     QFETCH(QString, cancelledBy);
-
     Run run;
     run.start();
     run.window->activeProject()->ClearCell(); // a grid edit marks the document
@@ -292,69 +192,55 @@ void TestMainWindow::cancelAtSavePrompt()
     run.trigger(cancelledBy);
     QCOMPARE(run.messages.questions, QStringList{u"Do you want to save changes to 'Corporate Valorix 1'?"_s});
     QVERIFY(run.window->isVisible());
-    QCOMPARE(run.captions().size(), 1);
+    QCOMPARE(captions(run).size(), 1);
 
     // The close box now does nothing, without asking; File > Exit asks again.
     QVERIFY(!run.window->close());
     QCOMPARE(run.messages.questions.size(), 1);
-    QVERIFY(run.settingsKeys().isEmpty());
+    QVERIFY(settingsKeys(run).isEmpty());
     run.messages.answers = {Answer::No};
     run.trigger(u"msair"_s);
     QCOMPARE(run.messages.questions.size(), 2);
     QVERIFY(!run.window->isVisible());
-    QCOMPARE(run.settingsKeys(), storedKeys);
+    QCOMPARE(settingsKeys(run), storedKeys);
 }
 
 void TestMainWindow::languageSwitch_data()
 {
     QTest::addColumn<bool>("withWindow");
-    QTest::addColumn<QString>("separator"); // typed into Text1
-    QTest::addColumn<bool>("ok");           // else the close box
+    QTest::addColumn<bool>("ok"); // else the close box; "|" is typed as separator
     QTest::addColumn<QString>("listSep");
-
-    QTest::newRow("OK takes a vertical bar") << true << u"|"_s << true << u"|"_s;
-    QTest::newRow("OK with an empty field") << true << QString() << true << u";"_s;
-    QTest::newRow("close box keeps the separator") << true << u"|"_s << false << u";"_s;
-    QTest::newRow("no window open") << false << u";"_s << true << u";"_s;
+    QTest::newRow("OK takes a vertical bar") << true << true << u"|"_s;
+    QTest::newRow("close box keeps the separator") << true << false << u";"_s;
+    QTest::newRow("no window open") << false << true << u"|"_s;
 }
 
 void TestMainWindow::languageSwitch()
 {
     QFETCH(bool, withWindow);
-    QFETCH(QString, separator);
     QFETCH(bool, ok);
     QFETCH(QString, listSep);
-
     Run run;
     run.start();
     if (!withWindow)
         run.trigger(u"mclose"_s);
-    const QString greeting = run.panel(u"system"_s);
-
+    const QString greeting = panel(run, u"system"_s);
     QString titleWhileOpen, menuWhileOpen;
-    QTimer::singleShot(0, run.window.get(), [&] {
-        auto *dialog = qobject_cast<fopcoes *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QTest::mouseClick(dialog->findChild<QRadioButton *>(u"Option2"_s), Qt::LeftButton);
-        titleWhileOpen = dialog->windowTitle();
-        menuWhileOpen = run.find(u"mfile"_s)->text();
-        dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(separator);
-        if (ok)
-            QTest::mouseClick(dialog->findChild<QPushButton *>(u"cok"_s), Qt::LeftButton);
-        else
-            dialog->close();
-    });
-    run.trigger(u"mopcoes"_s);
-
+    inModalDialog([&] { run.trigger(u"mopcoes"_s); },
+                  [&](QWidget *dialog) {
+                      QTest::mouseClick(dialog->findChild<QRadioButton *>(u"Option2"_s), Qt::LeftButton);
+                      titleWhileOpen = dialog->windowTitle();
+                      menuWhileOpen = run.find(u"mfile"_s)->text();
+                      dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(u"|"_s);
+                      if (ok)
+                          QTest::mouseClick(dialog->findChild<QPushButton *>(u"cok"_s), Qt::LeftButton);
+                  });
     // Everything at the click, before the dialog closed.
     QCOMPARE(titleWhileOpen, u"Opções"_s);
     QCOMPARE(menuWhileOpen, u"Arquivo"_s);
-    QCOMPARE(run.find(u"mnew"_s)->text(), u"Novo"_s);
-    QCOMPARE(run.find(u"mauxiliogeral"_s)->text(), u"Auxílio Geral"_s);
     QCOMPARE(run.find<QToolButton>(u"Save"_s)->toolTip(), u"Salvar"_s);
     QCOMPARE(run.find<QLabel>(u"system"_s)->toolTip(), u"Menssagem do Sistema"_s);
-    QCOMPARE(run.find<QWidget>(u"conectar"_s)->toolTip(), u"Valorix está pronto para Ana"_s);
-    QCOMPARE(run.panel(u"system"_s), greeting); // the greeting is not rewritten
+    QCOMPARE(panel(run, u"system"_s), greeting); // the greeting is not rewritten
     if (withWindow)
         QCOMPARE(run.find<QLabel>(u"Label1"_s)->toolTip(), u"Número de períodos"_s);
     QVERIFY(run.settings.OptPT && !run.settings.OptEN);
@@ -367,61 +253,39 @@ void TestMainWindow::documentCommandsFollowWindows()
     Run run;
     run.start();
     run.trigger(u"mclose"_s);
-    QCOMPARE(run.panel(u"system"_s), u"Corporate Valorix 1 closed"_s);
+    QCOMPARE(panel(run, u"system"_s), u"Corporate Valorix 1 closed"_s);
     for (const QString &item : {u"msave"_s, u"msaveas"_s, u"mgraphpr"_s, u"mprint"_s, u"mcopy"_s, u"mclose"_s})
         QVERIFY2(!run.find(item)->isEnabled(), qPrintable(item));
     QVERIFY(!run.find<QToolButton>(u"Save"_s)->isEnabled());
 
     run.trigger(u"mnew"_s);
-    QCOMPARE(run.captions(), QStringList{u"Corporate Valorix 1"_s});
+    QCOMPARE(captions(run), QStringList{u"Corporate Valorix 1"_s});
     QVERIFY(run.find(u"msave"_s)->isEnabled() && run.find<QToolButton>(u"GraphPr"_s)->isEnabled());
-
-    // Graph Properties hides the sliders and releases button 5, and back.
-    QVERIFY(run.find(u"mgraphpr"_s)->isChecked());
+    // Graph Properties' button and item stay in step.
     QTest::mouseClick(run.find<QToolButton>(u"GraphPr"_s), Qt::LeftButton);
     QVERIFY(!run.find(u"mgraphpr"_s)->isChecked());
     run.trigger(u"mgraphpr"_s);
-    QVERIFY(run.find(u"mgraphpr"_s)->isChecked());
-}
+    QVERIFY(run.find(u"mgraphpr"_s)->isChecked() && run.find<QToolButton>(u"GraphPr"_s)->isChecked());
 
-void TestMainWindow::pasteItemFollowsClipboard_data()
-{
-    QTest::addColumn<QString>("clipboard"); // empty: no text at all
-    QTest::addColumn<bool>("pasteEnabled");
-    QTest::newRow("no text") << QString() << false;
-    QTest::newRow("text") << u"1,250.00"_s << true;
-}
-
-void TestMainWindow::pasteItemFollowsClipboard()
-{
-    QFETCH(QString, clipboard);
-    QFETCH(bool, pasteEnabled);
-
-    Run run;
-    run.start();
-    if (clipboard.isEmpty())
-        QGuiApplication::clipboard()->clear();
-    else
-        QGuiApplication::clipboard()->setText(clipboard);
-    Q_EMIT run.window->activeProject()->popupMenuRequested(u"edit"_s, run.window->geometry().center());
+    // The grid's Paste item follows the clipboard.
     auto *menu = run.find<QMenu>(u"mmsflexgrid"_s);
-    QVERIFY(menu->isVisible());
-    QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), pasteEnabled);
-    menu->close();
-}
+    for (bool withText : {false, true}) {
+        if (withText)
+            QGuiApplication::clipboard()->setText(u"1,250.00"_s);
+        else
+            QGuiApplication::clipboard()->clear();
+        Q_EMIT run.window->activeProject()->popupMenuRequested(u"edit"_s, run.window->geometry().center());
+        QVERIFY(menu->isVisible());
+        QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), withText);
+        menu->close();
+    }
 
-void TestMainWindow::arrangementTicks()
-{
-    Run run;
-    run.start();
+    // The arrangement's tick goes when a window is maximized.
     run.trigger(u"mnew"_s);
     run.trigger(u"mvertical"_s);
-    QVERIFY(run.find(u"mvertical"_s)->isChecked());
-    QVERIFY(!run.find(u"mhorizontal"_s)->isChecked() && !run.find(u"mtabular"_s)->isChecked());
+    QVERIFY(run.find(u"mvertical"_s)->isChecked() && !run.find(u"mhorizontal"_s)->isChecked());
     const QList<QMdiSubWindow *> windows = run.find<QMdiArea>(u"mdiclient"_s)->subWindowList();
-    QCOMPARE(windows[0]->y(), windows[1]->y()); // side by side
-    QVERIFY(windows[0]->x() != windows[1]->x());
-
+    QVERIFY(windows[0]->y() == windows[1]->y() && windows[0]->x() != windows[1]->x()); // side by side
     windows[0]->showMaximized();
     QVERIFY(!run.find(u"mvertical"_s)->isChecked());
 }
@@ -430,28 +294,23 @@ void TestMainWindow::helpContents_data()
 {
     QTest::addColumn<bool>("helpFile");
     QTest::addColumn<bool>("programRegistered");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("no help file") << false << true << QStringList{u"No File"_s};
-    QTest::newRow("no program for it") << true << false << QStringList{u"No File"_s};
-    QTest::newRow("opened") << true << true << QStringList();
+    QTest::newRow("no help file") << false << true;
+    QTest::newRow("no program for it") << true << false;
+    QTest::newRow("opened") << true << true;
 }
 
 void TestMainWindow::helpContents()
 {
     QFETCH(bool, helpFile);
     QFETCH(bool, programRegistered);
-    QFETCH(QStringList, messages);
-
     Run run;
-    if (helpFile) {
-        QFile pdf(run.folder.filePath(u"Valorix.pdf"_s));
-        QVERIFY(pdf.open(QIODevice::WriteOnly));
-    }
-    run.shell.programRegistered = programRegistered;
+    if (helpFile)
+        run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
+    run.recordingShell.programRegistered = programRegistered;
     run.start();
     run.trigger(u"mauxiliogeral"_s);
-    QCOMPARE(run.messages.shown, messages);
-    QCOMPARE(run.shell.opened.size(), helpFile ? 1 : 0);
+    QCOMPARE(run.messages.shown, helpFile && programRegistered ? QStringList() : QStringList{u"No File"_s});
+    QCOMPARE(run.recordingShell.opened.size(), helpFile ? 1 : 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -57,8 +57,6 @@ private Q_SLOTS:
     void firstStart();
     void oddLines_data();
     void oddLines();
-    void startUpRules_data();
-    void startUpRules();
     void roundTrip();
     void commandLine_data();
     void commandLine();
@@ -112,8 +110,6 @@ void TestSettings::oddLines_data()
     s.fMax = true;
     QTest::newRow("beyond 16 bits")
         << QByteArray("fMax         1\r\nvalorixTop    40000 \r\nOptEN        True\r\n") << s << u"Overflow"_s;
-    QTest::newRow("beyond any double")
-        << QByteArray("fMax         1\r\nTool         1E+400\r\n") << s << u"Overflow"_s;
 
     s = beforeReading();
     s.PrintOrient = 1;
@@ -140,31 +136,6 @@ void TestSettings::oddLines()
     QTEST(settings, "expected");
 }
 
-void TestSettings::startUpRules_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("portuguese");
-    QTest::addColumn<int>("PrintOrient");
-
-    QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n") << true << 2;
-    QTest::newRow("both False, bars hidden, portrait")
-        << QByteArray("OptEN        False\r\nOptPT        False\r\nTool         False\r\n"
-                      "Status       False\r\nPrintOrient   1 \r\n") << false << 1;
-}
-
-void TestSettings::startUpRules()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(bool, portuguese);
-    Settings settings;
-    QCOMPARE(readFile(file, settings), QString());
-    applySettingRules(settings);
-    QVERIFY(settings.Tool && settings.Status);
-    QCOMPARE(settings.OptEN, !portuguese);
-    QCOMPARE(settings.OptPT, portuguese);
-    QTEST(int(settings.PrintOrient), "PrintOrient");
-}
-
 void TestSettings::roundTrip()
 {
     Settings read;
@@ -189,9 +160,6 @@ void TestSettings::commandLine_data()
     QTest::addColumn<std::optional<QString>>("FileVlx");
 
     const QString program = u"/opt/pelmora/pelmora"_s;
-    QTest::newRow("no arguments") << shellCommandLine({program}) << std::optional<QString>();
-    QTest::newRow("one path") << shellCommandLine({program, u"/path/to/x.vlx"_s})
-                              << std::optional(u"/path/to/x.vlx"_s);
     QTest::newRow("path split at a blank") << shellCommandLine({program, u"/my"_s, u"projects/x.vlx"_s})
                                            << std::optional(u"/my projects/x.vlx"_s);
     QTest::newRow("path without quotes") << u"C:\\x.vlx"_s << std::optional(u":\\x.vl"_s);
