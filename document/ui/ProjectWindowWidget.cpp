@@ -12,15 +12,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSaveFile>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
