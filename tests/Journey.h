@@ -1,0 +1,201 @@
+#pragma once
+
+// The program driven as a person drives it. A journey starts the real main
+// window (Main, offscreen, settings in a folder of its own) and then acts only
+// through what a keyboard and a mouse produce: keys go to the window that has
+// the focus, which hands them to its focus widget; clicks go to the window at a
+// screen point, which finds the widget there; menus open from the menu bar or
+// from a right click and their items are clicked. It reads back only what the
+// user sees: texts on the screen, where things are, files written.
+
+// Mouse events through the window system, as a real pointer's, so that the
+// widget under the point, pop-up menus and context-menu events are Qt's own.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "MainWindowRun.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace pelmora::testing {
+
+class Journey : public Run
+{
+public:
+    // ---- the keyboard ----
+
+    // Types `text` key by key into whatever has the focus.
+    void type(const QString &text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(target(), c.toLatin1() ? c.toLatin1() : ' ');
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(target(), key, modifiers);
+    }
+    void press(const QKeySequence &sequence)
+    {
+        const QKeyCombination combination = sequence[0];
+        press(combination.key(), combination.keyboardModifiers());
+    }
+
+    // What the event loop does between two actions of a person: pending
+    // events are delivered, deferred work runs.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    // ---- the pointer ----
+
+    // A click at a point of the screen: the window there decides who gets it.
+    void clickAt(QPoint global, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget *top = QApplication::topLevelAt(global);
+        QVERIFY2(top, "nothing on the screen at that point");
+        QTest::mouseClick(top, button, Qt::NoModifier, top->mapFromGlobal(global));
+        settle();
+    }
+    // A click in the middle of what `widget` shows (or at `local` in it).
+    void click(const QWidget *widget, QPoint local = {}, Qt::MouseButton button = Qt::LeftButton)
+    {
+        clickAt(widget->mapToGlobal(local.isNull() ? widget->rect().center() : local), button);
+    }
+    void rightClick(const QWidget *widget, QPoint local = {}) { click(widget, local, Qt::RightButton); }
+    void doubleClickAt(QPoint global)
+    {
+        QWidget *top = QApplication::topLevelAt(global);
+        QTest::mouseDClick(top, Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(global));
+        settle();
+    }
+
+    // ---- menus, through their menus ----
+
+    // Opens a menu of the menu bar by its caption as shown, then clicks the
+    // item of that caption in it (or in its submenus, given in order).
+    void choose(const QStringList &path)
+    {
+        QMenuBar *bar = window->menuBar();
+        QAction *title = actionCaptioned(bar->actions(), path.first());
+        QVERIFY2(title, qPrintable(QStringLiteral("no menu ") + path.first()));
+        click(bar, bar->actionGeometry(title).center());
+        chooseInPopup(path.mid(1));
+    }
+    // Clicks through the pop-up menu that is open now.
+    void chooseInPopup(const QStringList &path)
+    {
+        for (const QString &caption : path) {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY2(menu, qPrintable(QStringLiteral("no open menu for ") + caption));
+            QAction *item = actionCaptioned(menu->actions(), caption);
+            QVERIFY2(item, qPrintable(QStringLiteral("no item ") + caption));
+            QVERIFY2(item->isEnabled(), qPrintable(QStringLiteral("item disabled: ") + caption));
+            const QPoint at = menu->actionGeometry(item).center();
+            if (item->menu()) {
+                QTest::mouseMove(menu, at); // a submenu opens under the pointer
+                QTRY_VERIFY(item->menu()->isVisible());
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at);
+                continue;
+            }
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at);
+            settle();
+        }
+    }
+    // The captions of the open pop-up menu's items as shown ("&" markers gone).
+    static QStringList popupCaptions()
+    {
+        QStringList captions;
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *item : menu->actions())
+                captions.append(shown(item->text()));
+        }
+        return captions;
+    }
+    static void closePopups()
+    {
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+
+    // ---- what the user sees ----
+
+    QMdiArea *area() const { return find<QMdiArea>(QStringLiteral("mdiclient")); }
+    QMdiSubWindow *activeWindow() const { return area()->activeSubWindow(); }
+    // A control of the active project window by its name ("Text(1)", "MSFlexGrid1").
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        QMdiSubWindow *sub = activeWindow();
+        return sub ? sub->findChild<T *>(name) : nullptr;
+    }
+    QString field(const QString &name) const
+    {
+        const auto *edit = control<QLineEdit>(name);
+        return edit ? edit->text() : QString();
+    }
+    QString status(const QString &key) const { return find<QLabel>(key)->text(); }
+    QAbstractItemView *grid() const { return control<QAbstractItemView>(QStringLiteral("MSFlexGrid1")); }
+    // Grid cell (row, column) as the grid counts them: row 0 and column 0 are the
+    // headers.
+    QString cell(int row, int column) const
+    {
+        const QAbstractItemModel *model = grid()->model();
+        if (row == 0 && column == 0)
+            return grid()->findChild<QLabel *>()->text(); // the corner
+        if (column == 0)
+            return model->headerData(row - 1, Qt::Vertical).toString();
+        if (row == 0)
+            return model->headerData(column - 1, Qt::Horizontal).toString();
+        return model->index(row - 1, column - 1).data().toString();
+    }
+    QRect cellOnScreen(int row, int column) const
+    {
+        QAbstractItemView *view = grid();
+        const QRect rect = view->visualRect(view->model()->index(row - 1, column - 1));
+        return QRect(view->viewport()->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton)
+    {
+        clickAt(cellOnScreen(row, column).center(), button);
+    }
+    // The grid's current cell as the user sees it: the highlighted cell.
+    QPoint currentCell() const
+    {
+        const QModelIndex current = grid()->currentIndex();
+        return QPoint(current.column() + 1, current.row() + 1);
+    }
+    // `widget`'s rectangle in the coordinates of `in` (the screen when none).
+    static QRect placeOf(const QWidget *widget, const QWidget *in = nullptr)
+    {
+        const QRect global(widget->mapToGlobal(QPoint()), widget->size());
+        return in ? QRect(in->mapFromGlobal(global.topLeft()), global.size()) : global;
+    }
+    static QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+private:
+    // The window with the keyboard focus; the main window when the offscreen
+    // platform, which has no window manager, left none active after a pop-up.
+    QWindow *target() const
+    {
+        if (QWindow *focus = QGuiApplication::focusWindow())
+            return focus;
+        if (QWidget *active = QApplication::activeWindow())
+            return active->windowHandle();
+        return window->windowHandle();
+    }
+    static QAction *actionCaptioned(const QList<QAction *> &actions, const QString &caption)
+    {
+        for (QAction *action : actions) {
+            if (action->isVisible() && !action->isSeparator() && shown(action->text()) == caption)
+                return action;
+        }
+        return nullptr;
+    }
+};
+
+} // namespace pelmora::testing
