@@ -1,13 +1,16 @@
 #include "Pictures.h"
 #include "QtPlatform.h"
 #include "Startup.h"
+#include "WindowSystemCheck.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     using namespace pelmora;
+    holdWindowSystemMessages();
     QApplication app(argc, argv);
+    releaseWindowSystemMessages();
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     QApplication::setApplicationVersion(programVersionText());
     QApplication::setWindowIcon(pictureIcon(Picture::Program));
