@@ -236,9 +236,10 @@ NumberTexts::Conversion NumberTexts::convert(QStringView text, double &out) cons
         qsizetype groupLength = 0;
         if (isDigit(pos)) {
             integerDigits += char(text[pos++].unicode());
-        } else if (!integerDigits.empty() && isGroupAt(text, pos, m_group, groupLength)
-                   && isDigit(pos + groupLength)) {
-            pos += groupLength; // thousands separators are taken loosely, as users type them
+        } else if (!integerDigits.empty() && isGroupAt(text, pos, m_group, groupLength)) {
+            // Thousands separators are taken loosely, as users type them: "1,"
+            // is a number, or "1,234.50" could not be typed key by key.
+            pos += groupLength;
         } else {
             break;
         }

@@ -58,6 +58,8 @@ void TestNumberTexts::toNumber_data()
     QTest::newRow("minus then blank") << u"- 5"_s << true << -5.0;
     QTest::newRow("decimals") << u"1234.5678"_s << true << 1234.5678;
     QTest::newRow("grouped") << u"1,234,567.25"_s << true << 1234567.25;
+    QTest::newRow("trailing group, as typed") << u"1,"_s << true << 1.0;
+    QTest::newRow("group before point") << u"-1,234,.5"_s << true << -1234.5;
     QTest::newRow("parentheses") << u"(1,234.50)"_s << true << -1234.5;
     QTest::newRow("parentheses blanks") << u"( 7 )"_s << true << -7.0;
     QTest::newRow("exponent") << u"1E+16"_s << true << 1e16;
