@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScreen>
@@ -20,6 +21,10 @@ using namespace Qt::StringLiterals;
 namespace pelmora {
 
 namespace {
+
+// The project file the command line opened, for scripts that start the
+// program on a file (QT_LOGGING_RULES="pelmora.documents.info=true").
+Q_LOGGING_CATEGORY(lcDocuments, "pelmora.documents", QtWarningMsg)
 
 QMargins frameMarginsOf(const QWidget &window)
 {
@@ -83,6 +88,7 @@ void fvalorix::load(const QString &commandLine, QWidget *splash)
     DisableDocCommands();
     UncheckArrange();
 
+    m_qtTexts.follow(chosenLanguage(m_settings));
     SetMenuCaptions();
     Greeting();
     applyPlacement(); // shows the window, so that the first document opens in it
@@ -96,6 +102,8 @@ void fvalorix::openFirstDocument(const QString &commandLine)
     if (const auto path = FileVlxFromCommandLine(commandLine)) {
         m_settings.FileVlx = *path;
         m_slots.OpenProjectPath();
+        if (m_slots.openCount() > 0)
+            qCInfo(lcDocuments) << "opened" << *path;
         return;
     }
     m_session.NewDoc = true;

@@ -16,9 +16,10 @@ namespace {
 const char *const Usage =
     "usage: pelmora-cli solve TARGET [--fix D] [--n X] [--i X] [--pv X] [--pmt X] [--fv X] [--paym X]\n"
     "       pelmora-cli schedule [--fix D] [--n X] [--i X] [--pv X] [--pmt X] [--fv X] [--paym X] [--sep S]\n"
-    "       pelmora-cli appraise FILE.vlx [--sep S] [--footnote | --profile | --fields]\n"
-    "       pelmora-cli resave IN.vlx OUT.vlx\n"
-    "  TARGET is one of n, i, pv, pmt, fv; values are texts in the current locale.\n";
+    "       pelmora-cli appraise [--sep S] [--footnote | --profile | --fields] [--] FILE.vlx\n"
+    "       pelmora-cli resave [--] IN.vlx OUT.vlx\n"
+    "  TARGET is one of n, i, pv, pmt, fv; values are texts in the current locale.\n"
+    "  After --, every argument is a file name, even one that starts with --.\n";
 
 Outcome usageError(const QString &why)
 {

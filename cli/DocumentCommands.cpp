@@ -62,9 +62,14 @@ Outcome runDocument(const QStringList &arguments)
     QStringList files;
     QString separator = u";"_s;
     QString view;
+    bool optionsEnded = false; // after "--" every argument is a file, even "--x.vlx"
     for (qsizetype k = 1; k < arguments.size(); ++k) {
         const QString &a = arguments[k];
-        if (appraise && a == u"--sep") {
+        if (optionsEnded) {
+            files += a;
+        } else if (a == u"--") {
+            optionsEnded = true;
+        } else if (appraise && a == u"--sep") {
             if (++k >= arguments.size())
                 return usage(u"option --sep needs a value"_s);
             separator = arguments[k];

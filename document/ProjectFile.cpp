@@ -23,6 +23,7 @@ struct RuntimeError
     const char *description;
 };
 constexpr RuntimeError Overflow{6, "Overflow"};
+constexpr RuntimeError OutOfMemory{7, "Out of memory"};
 constexpr RuntimeError SubscriptOutOfRange{9, "Subscript out of range"};
 constexpr RuntimeError TypeMismatch{13, "Type mismatch"};
 constexpr RuntimeError FileNotFound{53, "File not found"};
@@ -175,14 +176,21 @@ FileOutcome ReadProject(const QString &path, ProjectValues &values, double &nLoa
     const QFileInfo info(path);
     if (!info.exists())
         return failure(FileNotFound, "ReadVlxcorp");
-    if (info.isDir())
+    // Only regular files: opening a FIFO waits for a writer forever, and a
+    // device such as /dev/zero never ends.
+    if (!info.isFile())
         return failure(PathFileAccessError, "ReadVlxcorp");
+    if (info.size() > MaxProjectFileBytes)
+        return failure(OutOfMemory, "ReadVlxcorp");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(PermissionDenied, "ReadVlxcorp");
-    const QByteArray bytes = file.readAll();
+    // One byte more than allowed tells a file that grew since it was looked at.
+    const QByteArray bytes = file.read(MaxProjectFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return failure(DeviceIoError, "ReadVlxcorp");
+    if (bytes.size() > MaxProjectFileBytes)
+        return failure(OutOfMemory, "ReadVlxcorp");
     return readProjectBytes(bytes, values, nLoaded, texts);
 }
 

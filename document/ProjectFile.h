@@ -23,8 +23,13 @@ struct FileOutcome
     QString message; // the message box text when not ok
 };
 
+// A 99-period project is a few kilobytes; anything past this is no project and
+// is refused before it is read.
+constexpr qint64 MaxProjectFileBytes = 16 * 1024 * 1024;
+
 // Reads `path` into `values`; values read before an error stay. On success
-// `nLoaded` takes the n just read.
+// `nLoaded` takes the n just read. Only a regular file of at most
+// MaxProjectFileBytes is read.
 FileOutcome ReadProject(const QString &path, ProjectValues &values, double &nLoaded, const NumberTexts &texts);
 
 // The same, from the file's bytes (errors name no file).

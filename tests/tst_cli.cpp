@@ -1,9 +1,12 @@
 // pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
 // and usage errors that exit 2 without crashing.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -78,7 +81,9 @@ private Q_SLOTS:
     void usage_data();
     void usage();
     void appraise();
+    void unreadableFile_data();
     void unreadableFile();
+    void fileNamedLikeAnOption();
     void resave();
 };
 
@@ -216,17 +221,57 @@ void TestCli::appraise()
     QCOMPARE(line(fields.out, "n"), QByteArray("n=2.00"));
 }
 
+void TestCli::unreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("missing") << u"missing"_s << QByteArray("Error 53: File not found on ReadVlxcorp\n");
+    QTest::newRow("folder") << u"folder"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+    // Neither may hang or exhaust memory: a pipe nobody writes, an endless device.
+    QTest::newRow("named pipe") << u"fifo"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+    QTest::newRow("device") << u"/dev/zero"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+    QTest::newRow("far too large") << u"large"_s << QByteArray("Error 7: Out of memory on ReadVlxcorp\n");
+}
+
 void TestCli::unreadableFile()
 {
+    QFETCH(QString, kind);
     QTemporaryDir dir;
-    const Run run = runCli({u"appraise"_s, dir.filePath(u"missing.vlx"_s)}, u"en_US.UTF-8"_s);
+    QString path = dir.filePath(kind + u".vlx"_s);
+    if (kind == u"folder") {
+        QVERIFY(QDir(dir.path()).mkdir(kind + u".vlx"_s));
+    } else if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"large") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024)); // sparse
+    } else if (kind.startsWith(u'/')) {
+        path = kind;
+    }
+    const Run run = runCli({u"appraise"_s, path}, u"en_US.UTF-8"_s);
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err, QByteArray("Error 53: File not found on ReadVlxcorp\n"));
-    const Run resave = runCli({u"resave"_s, dir.filePath(u"missing.vlx"_s), dir.filePath(u"out.vlx"_s)},
-                              u"en_US.UTF-8"_s);
+    QTEST(run.err, "message");
+    const Run resave = runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)}, u"en_US.UTF-8"_s);
     QCOMPARE(resave.exitCode, 1);
     QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
+}
+
+// A file name that looks like an option, after "--".
+void TestCli::fileNamedLikeAnOption()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(writeExample(dir), dir.filePath(u"--sep.vlx"_s)));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(PELMORA_CLI), {u"appraise"_s, u"--"_s, u"--sep.vlx"_s});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().startsWith("n;Project A;"));
+    process.start(QStringLiteral(PELMORA_CLI), {u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QFile::exists(dir.filePath(u"--out.vlx"_s)));
 }
 
 void TestCli::resave()

@@ -59,22 +59,31 @@ cli appraise "$scratch/Plant.vlx" | grep -q '^NPV;49.59;78.51;128.10' \
     && pass "pelmora-cli appraise Plant.vlx" || fail "pelmora-cli appraise Plant.vlx"
 
 # open_as_desktop_entry LABEL [COMMAND TO RUN AS ANOTHER USER...]
-# Starts the program from the desktop entry's Exec line with %f the project,
-# which is a named pipe: writing the project into it ends only when the
-# program opens that very path and reads it. The program must then still run.
+# Starts the program from the desktop entry's Exec line with %f the project.
+# The program's document log names each project file it has opened, so the
+# program must open that very path; it must then still run.
 exec_line=$(desktop_value "$prefix/share/applications/pelmora.desktop" Exec)
 open_as_desktop_entry() {
     label=$1
     shift
-    rm -f "$project"
-    mkfifo -m 666 "$project"
+    cp "$scratch/Plant.vlx" "$project"
+    chmod 644 "$project"
     for word in $exec_line; do
         if [ "$word" = "%f" ]; then set -- "$@" "$project"; else set -- "$@" "$word"; fi
     done
     env -u LC_ALL LANG=en_US.UTF-8 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" \
+        QT_LOGGING_RULES="pelmora.documents.info=true" \
         PATH="$prefix/bin:$PATH" "$@" >"$scratch/program.log" 2>&1 </dev/null &
     program_pid=$!
-    if timeout 20 sh -c 'cat "$1" >"$2"' sh "$scratch/Plant.vlx" "$project"; then
+    opened=""
+    for _ in $(seq 40); do
+        if grep -qxF "pelmora.documents: opened \"$project\"" "$scratch/program.log"; then
+            opened=yes
+            break
+        fi
+        sleep 0.5
+    done
+    if [ -n "$opened" ]; then
         sleep 1
         if kill -0 "$program_pid" 2>/dev/null; then
             pass "$label: the program opened the project given as %f and runs"
