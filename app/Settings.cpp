@@ -195,19 +195,30 @@ std::optional<QString> ReadSettings(Settings &settings, const QString &folder, c
         return std::nullopt;
     const QStringList lines = splitLines(decodeSettingsFile(file.readAll()));
     file.close();
+    std::optional<QString> error;
     for (const QString &line : lines) {
-        if (auto error = readLine(settings, line, numbers))
-            return error;
+        if ((error = readLine(settings, line, numbers)))
+            break;
     }
-    return std::nullopt;
+    keepStorableFileVlx(settings);
+    return error;
+}
+
+void keepStorableFileVlx(Settings &settings)
+{
+    if (!settings.FileVlx.contains(u'\r') && !settings.FileVlx.contains(u'\n'))
+        settings.StorableFileVlx = settings.FileVlx;
 }
 
 QByteArray settingsFileText(const Settings &settings, const NumberTexts &numbers)
 {
     QString text;
+    Settings stored = settings;
+    if (stored.FileVlx.contains(u'\r') || stored.FileVlx.contains(u'\n'))
+        stored.FileVlx = settings.StorableFileVlx;
     for (const StoredKey &key : storedKeys) {
         text += QString(key.name).leftJustified(SettingsKeyFieldWidth, u' ');
-        text += std::visit([&](auto member) { return valueText(settings.*member, numbers); }, key.field);
+        text += std::visit([&](auto member) { return valueText(stored.*member, numbers); }, key.field);
         text += u"\r\n"_s;
     }
     return text.toUtf8();

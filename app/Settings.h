@@ -51,6 +51,10 @@ struct Settings
     // Not stored.
     QString VersionText; // "major.minor.revision"
     QString ListSep;     // separator of the exported text files
+    // The last FileVlx without a line break: the file keeps it in place of a
+    // path with CR or LF in it, which would split its line and spoil the keys
+    // after it, so such a path serves this run only.
+    QString StorableFileVlx;
 
     bool operator==(const Settings &) const = default;
 };
@@ -79,6 +83,10 @@ bool ensureSettingsFile(const QString &folder);
 // nothing and returns no message.
 std::optional<QString> ReadSettings(Settings &settings, const QString &folder,
                                     const NumberTexts &numbers = NumberTexts());
+
+// Takes FileVlx as the one to store unless it holds a line break. Called when
+// the settings are read and whenever a project file has been opened or saved.
+void keepStorableFileVlx(Settings &settings);
 
 // Replaces the file's content with the twelve lines, all or nothing. Returns
 // false when the file could not be written; the caller at the end of the run

@@ -97,7 +97,7 @@ void TestSettings::oddLines_data()
         << QByteArray("Tool         False\r\nStatus       FALSE\r\nOptEN        tRUE\r\n") << s << QString();
 
     s = beforeReading();
-    s.FileVlx = u"C:\\Tools\\Plant.vlx"_s; // the line is FileVlx's, then fails as Tool's
+    s.FileVlx = s.StorableFileVlx = u"C:\\Tools\\Plant.vlx"_s; // the line is FileVlx's, then fails as Tool's
     QTest::newRow("Tools folder in FileVlx")
         << QByteArray("FileVlx      C:\\Tools\\Plant.vlx\r\nOptPT        True\r\n") << s << u"Type mismatch"_s;
 
@@ -122,7 +122,7 @@ void TestSettings::oddLines_data()
 
     s = beforeReading();
     s.valorixWidth = 800;
-    s.FileVlx = u"C:\\Análise.vlx  "_s;
+    s.FileVlx = s.StorableFileVlx = u"C:\\Análise.vlx  "_s;
     QTest::newRow("no key, StatusBar, Latin-1, LF, no last end")
         << QByteArray("[Valorix]\nStatusBar    False\nFileVlx      C:\\An\xe1lise.vlx  \r\nvalorixWidth  800 ")
         << s << QString();
@@ -147,11 +147,22 @@ void TestSettings::roundTrip()
     extreme.fMax = true;
     extreme.valorixTop = -32768;
     extreme.valorixLeft = 32767;
+    keepStorableFileVlx(extreme); // as after opening that file
     QTemporaryDir dir;
     QVERIFY(WriteSettings(extreme, dir.path()));
     Settings back;
     QCOMPARE(ReadSettings(back, dir.path()), std::nullopt);
     QCOMPARE(back, extreme);
+
+    // A file named with line breaks, opened next: the settings file keeps the
+    // previous path, and the keys after it keep theirs.
+    Settings broken = extreme;
+    broken.FileVlx = u"/tmp/a\nPrintOrient   abc\r\nb.vlx"_s;
+    keepStorableFileVlx(broken);
+    QVERIFY(WriteSettings(broken, dir.path()));
+    Settings again;
+    QCOMPARE(ReadSettings(again, dir.path()), std::nullopt);
+    QCOMPARE(again, extreme);
 }
 
 void TestSettings::commandLine_data()
