@@ -228,6 +228,7 @@ void fvalorix::showOptions()
     m_options = &dialog;
     connect(&dialog, &fopcoes::languageClicked, this, [this](Language language) {
         chooseLanguage(m_settings, language);
+        m_qtTexts.follow(chosenLanguage(m_settings));
         SetMenuCaptions();
         if (m_slots.openCount() > 0)
             SetLabelTips();

@@ -12,6 +12,7 @@
 #include "InterfaceTexts.h"
 #include "MainMenus.h"
 #include "Platform.h"
+#include "QtOwnTexts.h"
 #include "Settings.h"
 
 #include <QMainWindow>
@@ -115,6 +116,7 @@ private:
     QPointer<QMdiSubWindow> m_activated; // the project window last activated
     QPointer<fopcoes> m_options;
     CurrentPrinter m_printer; // the printer chosen last, for the rest of the run
+    QtOwnTexts m_qtTexts;
     QRect m_wantedOuter;   // the placement asked for at start-up
     bool m_placementSettled = false;
     bool m_unloaded = false;
