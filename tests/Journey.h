@@ -61,10 +61,14 @@ public:
         QTest::mouseClick(top, button, Qt::NoModifier, top->mapFromGlobal(global));
         settle();
     }
-    // A click in the middle of what `widget` shows (or at `local` in it).
+    // A click in the middle of what `widget` shows (or at `local` in it),
+    // delivered to the window that shows it, which finds the widget there.
     void click(const QWidget *widget, QPoint local = {}, Qt::MouseButton button = Qt::LeftButton)
     {
-        clickAt(widget->mapToGlobal(local.isNull() ? widget->rect().center() : local), button);
+        QWidget *top = widget->window();
+        const QPoint at = widget->mapTo(top, local.isNull() ? widget->rect().center() : local);
+        QTest::mouseClick(top, button, Qt::NoModifier, at);
+        settle();
     }
     void rightClick(const QWidget *widget, QPoint local = {}) { click(widget, local, Qt::RightButton); }
     void doubleClickAt(QPoint global)
@@ -176,6 +180,30 @@ public:
         return in ? QRect(in->mapFromGlobal(global.topLeft()), global.size()) : global;
     }
     static QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+    // Acts in the modal dialog that `open` shows (a dialog's own event loop runs
+    // until it closes, so the acting happens from inside it); closes it after
+    // `act` if `act` left it open.
+    // The dialog is waited for: opening it through a menu lets the event loop
+    // run before the dialog is there.
+    static void inDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
+    {
+        QTimer poll;
+        int tries = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog && ++tries < 500)
+                return;
+            poll.stop();
+            if (dialog)
+                act(dialog);
+            if (QWidget *still = QApplication::activeModalWidget())
+                still->close();
+        });
+        poll.start(10);
+        open();
+        QVERIFY2(!poll.isActive() || tries < 500, "no dialog opened");
+    }
 
 private:
     // The window with the keyboard focus; the main window when the offscreen

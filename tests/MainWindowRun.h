@@ -98,6 +98,7 @@ struct Run
 {
     QTemporaryDir folder;
     ScriptedMessages messages;
+    MessageBoxes *messageBoxes = &messages; // the desktop's own, for a test that looks at them
     ScriptedDialogs dialogs;
     FixedClock clock;
     FixedUser user;
@@ -121,7 +122,7 @@ struct Run
             writeFile(QStringLiteral("Valorix.ini"), settingsFile);
         arguments.prepend(QStringLiteral("pelmora"));
         using namespace std::chrono_literals;
-        window = Main(settings, session, {messages, dialogs, clock, user, *shell, &printers},
+        window = Main(settings, session, {*messageBoxes, dialogs, clock, user, *shell, &printers},
                       {folder.path(), arguments, 0ms, {}});
     }
     // Starts with the example appraisal open.
