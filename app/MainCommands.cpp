@@ -55,9 +55,9 @@ void fvalorix::connectDocumentCommands()
         m_session.NewDoc = true;
         m_slots.NewWindow();
     });
-    on(u"mopen", [this] { m_slots.OpenProject(); }); // clears NewDoc itself
-    on(u"msave", [this] { m_slots.SaveProject(); });
-    on(u"msaveas", [this] { m_slots.SaveProjectAs(); });
+    on(u"mopen", [this] { showReport(m_slots.OpenProject()); }); // clears NewDoc itself
+    on(u"msave", [this] { showReport(m_slots.SaveProject()); });
+    on(u"msaveas", [this] { showReport(m_slots.SaveProjectAs()); });
     on(u"msair", [this] {
         m_slots.clearCloseCancelled();
         close();
@@ -146,6 +146,14 @@ void fvalorix::UncheckArrange()
 }
 
 // ---- commands ----
+
+// Shown when the command has ended, after whatever the new window's first
+// activation wrote; a command that read or wrote nothing leaves the panel.
+void fvalorix::showReport(const QString &report)
+{
+    if (!report.isEmpty())
+        m_status->setText(1, report);
+}
 
 void fvalorix::toggleBar(bool &setting, QWidget *bar, const QString &item)
 {

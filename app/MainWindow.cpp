@@ -95,7 +95,7 @@ void fvalorix::openFirstDocument(const QString &commandLine)
 {
     if (const auto path = FileVlxFromCommandLine(commandLine)) {
         m_settings.FileVlx = *path;
-        m_slots.OpenProjectPath();
+        showReport(m_slots.OpenProjectPath());
         return;
     }
     m_session.NewDoc = true;

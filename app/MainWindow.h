@@ -87,6 +87,7 @@ private:
     void updateWindowMenu();
     void setDocCommandsEnabled(bool enabled);
     void popupMenu(const QString &name, const QPoint &globalPos);
+    void showReport(const QString &report); // "... saved" / "... opened" in status panel 1
     void arrange(const QString &item);
     void toggleBar(bool &setting, QWidget *bar, const QString &item);
     void GraphProperties();
