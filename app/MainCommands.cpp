@@ -162,22 +162,34 @@ void fvalorix::toggleBar(bool &setting, QWidget *bar, const QString &item)
     m_menus.action(item)->setChecked(setting);
 }
 
+// The shown windows that are not minimised, in the order they were opened; a
+// cascade puts the active one last, on top, so that every title stays in view.
 void fvalorix::arrange(const QString &item)
 {
-    if (item == u"mtabular") {
-        m_mdiArea->cascadeSubWindows();
-    } else {
-        QList<QMdiSubWindow *> windows;
-        for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-            if (window->isVisible() && !window->isMinimized())
-                windows.append(window);
+    QMdiSubWindow *active = m_mdiArea->currentSubWindow();
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isVisible() || window->isMinimized())
+            continue;
+        if (window->isMaximized())
+            window->showNormal(); // before its frame is measured: a maximised window has none
+        windows.append(window);
+    }
+    if (!windows.isEmpty()) {
+        const QRect area = m_mdiArea->viewport()->rect();
+        const QSize minimum = usableWindowSize(windows.first());
+        QList<QRect> rects;
+        if (item == u"mtabular") {
+            if (windows.removeOne(active))
+                windows.append(active);
+            rects = cascadedRects(int(windows.size()), area, titleBarHeight(windows.first()), minimum);
+        } else {
+            const auto arrangement = item == u"mvertical" ? Arrangement::Vertical : Arrangement::Horizontal;
+            rects = tiledRects(arrangement, int(windows.size()), area, minimum);
         }
-        const auto arrangement = item == u"mvertical" ? Arrangement::Vertical : Arrangement::Horizontal;
-        const QList<QRect> rects = tiledRects(arrangement, int(windows.size()), m_mdiArea->viewport()->rect());
         for (qsizetype k = 0; k < windows.size(); ++k) {
-            if (windows[k]->isMaximized())
-                windows[k]->showNormal();
             windows[k]->setGeometry(rects[k]);
+            windows[k]->raise();
         }
     }
     UncheckArrange();
