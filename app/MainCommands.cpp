@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
@@ -24,6 +25,10 @@ using namespace Qt::StringLiterals;
 namespace pelmora {
 
 namespace {
+
+// What became of the project files ("... opened", "... saved"), for scripts
+// that start the program on a file (QT_LOGGING_RULES="pelmora.documents.info=true").
+Q_LOGGING_CATEGORY(lcDocuments, "pelmora.documents", QtWarningMsg)
 
 // Items that act on a document, with tool-bar buttons 3, 5, 6 and 7 (the same actions).
 constexpr QStringView docCommands[] = {u"msave", u"msaveas", u"mgraphpr", u"mprint", u"mcopy", u"mclose"};
@@ -55,9 +60,9 @@ void fvalorix::connectDocumentCommands()
         m_session.NewDoc = true;
         m_slots.NewWindow();
     });
-    on(u"mopen", [this] { m_slots.OpenProject(); }); // clears NewDoc itself
-    on(u"msave", [this] { m_slots.SaveProject(); });
-    on(u"msaveas", [this] { m_slots.SaveProjectAs(); });
+    on(u"mopen", [this] { showReport(m_slots.OpenProject()); }); // clears NewDoc itself
+    on(u"msave", [this] { showReport(m_slots.SaveProject()); });
+    on(u"msaveas", [this] { showReport(m_slots.SaveProjectAs()); });
     on(u"msair", [this] {
         m_slots.clearCloseCancelled();
         close();
@@ -147,6 +152,17 @@ void fvalorix::UncheckArrange()
 
 // ---- commands ----
 
+// Shown when the command has ended, after whatever the new window's first
+// activation wrote; a command that read or wrote nothing leaves the panel.
+void fvalorix::showReport(const QString &report)
+{
+    if (report.isEmpty())
+        return;
+    m_status->setText(1, report);
+    keepStorableFileVlx(m_settings);
+    qCInfo(lcDocuments).noquote() << report;
+}
+
 void fvalorix::toggleBar(bool &setting, QWidget *bar, const QString &item)
 {
     setting = !setting;
@@ -154,22 +170,34 @@ void fvalorix::toggleBar(bool &setting, QWidget *bar, const QString &item)
     m_menus.action(item)->setChecked(setting);
 }
 
+// The shown windows that are not minimised, in the order they were opened; a
+// cascade puts the active one last, on top, so that every title stays in view.
 void fvalorix::arrange(const QString &item)
 {
-    if (item == u"mtabular") {
-        m_mdiArea->cascadeSubWindows();
-    } else {
-        QList<QMdiSubWindow *> windows;
-        for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-            if (window->isVisible() && !window->isMinimized())
-                windows.append(window);
+    QMdiSubWindow *active = m_mdiArea->currentSubWindow();
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isVisible() || window->isMinimized())
+            continue;
+        if (window->isMaximized())
+            window->showNormal(); // before its frame is measured: a maximised window has none
+        windows.append(window);
+    }
+    if (!windows.isEmpty()) {
+        const QRect area = m_mdiArea->viewport()->rect();
+        const QSize minimum = usableWindowSize(windows.first());
+        QList<QRect> rects;
+        if (item == u"mtabular") {
+            if (windows.removeOne(active))
+                windows.append(active);
+            rects = cascadedRects(int(windows.size()), area, titleBarHeight(windows.first()), minimum);
+        } else {
+            const auto arrangement = item == u"mvertical" ? Arrangement::Vertical : Arrangement::Horizontal;
+            rects = tiledRects(arrangement, int(windows.size()), area, minimum);
         }
-        const auto arrangement = item == u"mvertical" ? Arrangement::Vertical : Arrangement::Horizontal;
-        const QList<QRect> rects = tiledRects(arrangement, int(windows.size()), m_mdiArea->viewport()->rect());
         for (qsizetype k = 0; k < windows.size(); ++k) {
-            if (windows[k]->isMaximized())
-                windows[k]->showNormal();
             windows[k]->setGeometry(rects[k]);
+            windows[k]->raise();
         }
     }
     UncheckArrange();

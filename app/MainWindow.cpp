@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScreen>
@@ -21,10 +20,6 @@ using namespace Qt::StringLiterals;
 namespace pelmora {
 
 namespace {
-
-// The project file the command line opened, for scripts that start the
-// program on a file (QT_LOGGING_RULES="pelmora.documents.info=true").
-Q_LOGGING_CATEGORY(lcDocuments, "pelmora.documents", QtWarningMsg)
 
 QMargins frameMarginsOf(const QWidget &window)
 {
@@ -101,9 +96,7 @@ void fvalorix::openFirstDocument(const QString &commandLine)
 {
     if (const auto path = FileVlxFromCommandLine(commandLine)) {
         m_settings.FileVlx = *path;
-        m_slots.OpenProjectPath();
-        if (m_slots.openCount() > 0)
-            qCInfo(lcDocuments) << "opened" << *path;
+        showReport(m_slots.OpenProjectPath());
         return;
     }
     m_session.NewDoc = true;
@@ -236,8 +229,38 @@ DocumentWindow *fvalorix::createWindow(const QString &caption)
     project->setObjectName(u"fvlxcorp"_s);
     auto *window = new ProjectSubWindow(project, *m_mdiArea);
     window->setCaption(caption);
+    placeNewWindow(window);
     connectProject(window);
     return window;
+}
+
+// A title bar down and right of the window opened before it, large enough for
+// the input panel, the grid and readable charts where there is room, and
+// always wholly inside the area, whatever the area's size is now.
+void fvalorix::placeNewWindow(QMdiSubWindow *window)
+{
+    std::optional<QRect> previous;
+    for (const QMdiSubWindow *other : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (other != window && other->isVisible() && !other->isMinimized() && !other->isMaximized())
+            previous = other->geometry();
+    }
+    const QSize wanted(twipsToPixels(WantedWidthTwips, dpiX()), twipsToPixels(WantedHeightTwips, dpiY()));
+    const QRect area = m_mdiArea->viewport()->rect();
+    window->setGeometry(area.isEmpty() ? QRect(QPoint(), wanted)
+                                       : newWindowRect(previous, wanted, usableWindowSize(window), area,
+                                                       titleBarHeight(window)));
+}
+
+int fvalorix::titleBarHeight(const QMdiSubWindow *window)
+{
+    return window->contentsMargins().top();
+}
+
+QSize fvalorix::usableWindowSize(const QMdiSubWindow *window) const
+{
+    const QMargins frame = window->contentsMargins();
+    return QSize(twipsToPixels(UsableWidthTwips, dpiX()) + frame.left() + frame.right(),
+                 twipsToPixels(UsableHeightTwips, dpiY()) + frame.top() + frame.bottom());
 }
 
 DocumentWindow *fvalorix::activeWindow() const

@@ -32,6 +32,15 @@ class fvalorix : public QMainWindow, private WindowFactory
 {
     Q_OBJECT
 public:
+    // A project window's outer size in twips: the size a new one opens at
+    // (bounded by the room there is), and the least an arrangement leaves it
+    // inside its frame: the input panel with the grid's columns, the grid's
+    // header and its first two rows.
+    static constexpr int WantedWidthTwips = 18000;
+    static constexpr int WantedHeightTwips = 9800;
+    static constexpr int UsableWidthTwips = 6540;
+    static constexpr int UsableHeightTwips = 4000;
+
     // `settings` has been read and settled; `programFolder` holds the settings
     // file and the exports.
     fvalorix(Settings &settings, DocumentSession &session, Platform platform, const QString &programFolder,
@@ -80,6 +89,9 @@ private:
     DocumentWindow *activeWindow() const override;
 
     ProjectSubWindow *activeSubWindow() const;
+    void placeNewWindow(QMdiSubWindow *window);
+    static int titleBarHeight(const QMdiSubWindow *window);
+    QSize usableWindowSize(const QMdiSubWindow *window) const;
     void connectCommands();
     void connectDocumentCommands();
     void connectViewCommands();
@@ -88,6 +100,7 @@ private:
     void updateWindowMenu();
     void setDocCommandsEnabled(bool enabled);
     void popupMenu(const QString &name, const QPoint &globalPos);
+    void showReport(const QString &report); // "... saved" / "... opened" in status panel 1
     void arrange(const QString &item);
     void toggleBar(bool &setting, QWidget *bar, const QString &item);
     void GraphProperties();

@@ -1,7 +1,5 @@
 #include "ProjectSubWindow.h"
 
-#include "Twips.h"
-
 #include <QCloseEvent>
 #include <QMdiArea>
 
@@ -14,12 +12,7 @@ ProjectSubWindow::ProjectSubWindow(ProjectWindowWidget *project, QMdiArea &area)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(project);
-    area.addSubWindow(this);
-    // A new window opens large enough for the input panel, the grid and readable
-    // charts, within the room the main window has.
-    const QSize room = area.viewport()->size();
-    const QSize wanted(twipsToPixels(18000, project), twipsToPixels(9800, project));
-    resize(room.isEmpty() ? wanted : wanted.boundedTo(room));
+    area.addSubWindow(this); // the main window then places it
 }
 
 void ProjectSubWindow::setCaption(const QString &caption)

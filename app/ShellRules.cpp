@@ -1,5 +1,6 @@
 #include "ShellRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -103,21 +104,65 @@ std::optional<int> systemPanelTwips(int windowWidthTwips)
     return std::nullopt;
 }
 
-QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area)
+QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area, const QSize &minimum)
 {
     QList<QRect> rects;
+    if (count <= 0)
+        return rects;
+    // Along: the direction in which windows stand next to each other; across:
+    // the direction in which further lines are added.
     const bool sideBySide = arrangement == Arrangement::Vertical;
-    const int span = sideBySide ? area.width() : area.height();
+    const int along = sideBySide ? area.width() : area.height();
+    const int across = sideBySide ? area.height() : area.width();
+    const int least = sideBySide ? minimum.width() : minimum.height();
+    const int fit = least > 0 ? std::clamp(along / least, 1, count) : count;
+    const int lines = (count + fit - 1) / fit;
+    const int perLine = (count + lines - 1) / lines;
+    // Integer shares whose sum is the whole length, so no pixel is left over.
+    const auto share = [](int length, int k, int of) { return std::pair(length * k / of, length * (k + 1) / of); };
     for (int k = 0; k < count; ++k) {
-        // Integer shares whose sum is the whole span, so no pixel is left over.
-        const int from = span * k / count;
-        const int to = span * (k + 1) / count;
+        const int line = k / perLine;
+        const int inLine = std::min(perLine, count - line * perLine);
+        const auto [from, to] = share(along, k % perLine, inLine);
+        const auto [top, bottom] = share(across, line, lines);
         if (sideBySide)
-            rects.append(QRect(area.left() + from, area.top(), to - from, area.height()));
+            rects.append(QRect(area.left() + from, area.top() + top, to - from, bottom - top));
         else
-            rects.append(QRect(area.left(), area.top() + from, area.width(), to - from));
+            rects.append(QRect(area.left() + top, area.top() + from, bottom - top, to - from));
     }
     return rects;
+}
+
+QList<QRect> cascadedRects(int count, const QRect &area, int step, const QSize &minimum)
+{
+    QList<QRect> rects;
+    if (count <= 0)
+        return rects;
+    step = std::max(step, 0);
+    const int steps = step * (count - 1);
+    const QSize size = (area.size() - QSize(steps, steps)).expandedTo(minimum).boundedTo(area.size());
+    // How many steps a window of that size can go before it leaves the area.
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int places = step > 0 ? room / step + 1 : 1;
+    for (int k = 0; k < count; ++k) {
+        const int offset = step * (k % places);
+        rects.append(QRect(area.topLeft() + QPoint(offset, offset), size));
+    }
+    return rects;
+}
+
+QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum,
+                    const QRect &area, int step)
+{
+    if (previous) {
+        const QPoint at = previous->topLeft() + QPoint(step, step);
+        const QSize room(area.right() - at.x() + 1, area.bottom() - at.y() + 1);
+        const QSize size = wanted.boundedTo(room);
+        const bool usable = size == wanted || (size.width() >= minimum.width() && size.height() >= minimum.height());
+        if (area.contains(at) && usable)
+            return QRect(at, size);
+    }
+    return QRect(area.topLeft(), wanted.boundedTo(area.size()));
 }
 
 std::optional<bool> graphPropertiesToggle(bool slidersShown, bool chartsShown)

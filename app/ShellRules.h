@@ -2,7 +2,8 @@
 
 // The main window's rules that need no widgets: the tool-bar and menu-bitmap
 // tables, the window placement in twips, the width of the first status panel,
-// the two tiled arrangements and the Graph Properties toggle.
+// where project windows open and how they are arranged, and the Graph
+// Properties toggle.
 
 #include "Settings.h"
 
@@ -67,12 +68,27 @@ QRect defaultPlacement(const QRect &available);
 // the window is wider than 5000 twips; else it keeps its width (no value).
 std::optional<int> systemPanelTwips(int windowWidthTwips);
 
-// ---- window arrangement ----
+// ---- project windows: where they open and how they are arranged ----
 
 // Side by side (vertical tiling) or one above the other (horizontal tiling):
-// `count` rectangles that fill `area` without gaps.
+// `count` rectangles that fill `area` without gaps. Windows that would come out
+// narrower (lower) than `minimum` wrap into further rows (columns), as few as
+// keep them at that size, with the windows shared out evenly among them.
 enum class Arrangement { Vertical, Horizontal };
-QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area);
+QList<QRect> tiledRects(Arrangement arrangement, int count, const QRect &area, const QSize &minimum);
+
+// Cascaded: window k a `step` (a title bar's height) down and right of window
+// k - 1, all of one size: as large as `area` leaves beside the steps, but not
+// smaller than `minimum` nor larger than the area. A window that would leave
+// the area starts again at its top left.
+QList<QRect> cascadedRects(int count, const QRect &area, int step, const QSize &minimum);
+
+// Where a new window opens: a `step` down and right of `previous` (the window
+// opened before it), at the `wanted` size bounded by the room left there; when
+// that room is less than `minimum`, or there is no previous window, at the top
+// left of `area` at the wanted size bounded by the area.
+QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum,
+                    const QRect &area, int step);
 
 // ---- Graph Properties ----
 

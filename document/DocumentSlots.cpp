@@ -173,7 +173,7 @@ DocumentWindow *DocumentSlots::newWindow(const QString *caption)
     return slot.window;
 }
 
-void DocumentSlots::OpenProject()
+QString DocumentSlots::OpenProject()
 {
     // The new window is built from the file; whenever no window is built the
     // next activation must not take the values read for one.
@@ -181,42 +181,43 @@ void DocumentSlots::OpenProject()
     const auto chosen = m_dialogs.ShowOpenDialog(dialogRequest(false));
     if (!chosen) {
         m_shared.session.NewDoc = true;
-        return;
+        return {};
     }
     // The same name in another folder counts as the same document.
     if (const int s = SlotOfName(FileTitleOf(*chosen))) {
         m_shared.session.NewDoc = true;
         m_slots[s].window->activateDocument();
-        return;
+        return {};
     }
     m_shared.FileVlx = *chosen;
-    openFile();
+    return openFile();
 }
 
-void DocumentSlots::OpenProjectPath()
+QString DocumentSlots::OpenProjectPath()
 {
     m_shared.session.NewDoc = false;
-    openFile();
+    return openFile();
 }
 
 // Reads FileVlx into the shared values and builds its window. A full table is
 // reported before reading, so that the active window keeps its values.
-void DocumentSlots::openFile()
+QString DocumentSlots::openFile()
 {
     DocumentSession &session = m_shared.session;
     if (freeSlot() == 0) {
         session.NewDoc = true;
         newWindow(nullptr); // reports the full table
-        return;
+        return {};
     }
     const FileOutcome read = ReadProject(m_shared.FileVlx, session.values, session.nLoaded, m_texts);
     if (!read.ok) {
         session.NewDoc = true;
         m_messages.information(read.message);
-        return;
+        return {};
     }
     const QString title = FileTitleOf(m_shared.FileVlx);
     newWindow(&title);
+    return m_shared.FileVlx + u" opened"_s;
 }
 
 bool DocumentSlots::writeWindow(DocumentWindow *window, const QString &path, bool reportFailure)
@@ -228,45 +229,46 @@ bool DocumentSlots::writeWindow(DocumentWindow *window, const QString &path, boo
     return written.ok;
 }
 
-void DocumentSlots::SaveProject()
+QString DocumentSlots::SaveProject()
 {
-    if (DocumentWindow *active = m_windows.activeWindow())
-        save(active);
+    DocumentWindow *active = m_windows.activeWindow();
+    return active ? save(active) : QString();
 }
 
-void DocumentSlots::SaveProjectAs()
+QString DocumentSlots::SaveProjectAs()
 {
-    if (DocumentWindow *active = m_windows.activeWindow())
-        saveAs(active);
+    DocumentWindow *active = m_windows.activeWindow();
+    return active ? saveAs(active) : QString();
 }
 
 // The folder of the file last opened or saved, whichever window that was.
-void DocumentSlots::save(DocumentWindow *window)
+QString DocumentSlots::save(DocumentWindow *window)
 {
     const QString path = FolderOf(m_shared.FileVlx) + window->caption();
-    if (!path.contains(u".vlx"_s, Qt::CaseSensitive)) {
-        saveAs(window);
-        return;
-    }
+    if (!path.contains(u".vlx"_s, Qt::CaseSensitive))
+        return saveAs(window);
     m_shared.FileVlx = path;
-    if (writeWindow(window, path, false))
-        setModified(slotOf(window), false);
+    if (!writeWindow(window, path, false))
+        return {};
+    setModified(slotOf(window), false);
+    return path + u" saved"_s;
 }
 
-void DocumentSlots::saveAs(DocumentWindow *window)
+QString DocumentSlots::saveAs(DocumentWindow *window)
 {
     const int s = slotOf(window);
     FileDialogRequest request = dialogRequest(true);
     request.initialPath = FolderOf(m_shared.FileVlx) + window->caption();
     const auto chosen = m_dialogs.ShowSaveDialog(request);
     if (!chosen)
-        return; // FileVlx stays as it was
+        return {}; // FileVlx stays as it was
     m_shared.FileVlx = *chosen;
     // Unlike Save, a failed Save As says why: the user just chose this path.
     if (!writeWindow(window, *chosen, true))
-        return;
+        return {};
     rename(s, FileTitleOf(*chosen));
     setModified(s, false);
+    return *chosen + u" saved"_s;
 }
 
 // ---- closing ----
@@ -283,7 +285,9 @@ bool DocumentSlots::queryClose(DocumentWindow *window)
     prompt += u'\'' + window->caption() + u"'?"_s;
     switch (m_messages.question(prompt)) {
     case Answer::Yes:
-        save(window); // the window closes even when the save did not happen
+        // The window closes even when the save did not happen; its " closed"
+        // report follows at once.
+        save(window);
         return true;
     case Answer::No:
         return true;

@@ -95,16 +95,20 @@ public:
     // says so and no window is made (nullptr).
     DocumentWindow *NewWindow();
 
+    // The file commands return the report of the first status panel,
+    // "<FileVlx> opened" or "<FileVlx> saved", for the caller to show once the
+    // command has ended; empty when no file was read or written.
+
     // Open: the open dialog on FileVlx; a file whose title names an open window
     // activates that window, else the file is read into a new window captioned
     // with its title.
-    void OpenProject();
+    QString OpenProject();
     // Start-up with a path on the command line: FileVlx holds it.
-    void OpenProjectPath();
+    QString OpenProjectPath();
     // Save into the folder of FileVlx under the active window's caption; a name
     // without ".vlx" goes through Save As. Failures end it quietly.
-    void SaveProject();
-    void SaveProjectAs();
+    QString SaveProject();
+    QString SaveProjectAs();
 
     // The save prompt before `window` closes: false keeps it open and sets
     // CloseCancelled, which stops a quit in progress.
@@ -143,12 +147,12 @@ private:
     };
 
     DocumentWindow *newWindow(const QString *caption);
-    void openFile();
+    QString openFile();
     int freeSlot() const;
     int slotOf(const DocumentWindow *window) const;
     bool writeWindow(DocumentWindow *window, const QString &path, bool reportFailure);
-    void saveAs(DocumentWindow *window);
-    void save(DocumentWindow *window);
+    QString saveAs(DocumentWindow *window);
+    QString save(DocumentWindow *window);
     void rename(int slot, const QString &name);
     void setModified(int slot, bool modified);
     FileDialogRequest dialogRequest(bool save) const;

@@ -1,17 +1,15 @@
-// The program from start-up to exit, driven as a user would: the first start
-// without a settings file, starts from settings and command lines, the tool
-// bar, the save prompt while quitting, the Options dialog's language switch,
-// and the commands that follow the documents.
+// The program from start-up to exit: the first start without a settings file,
+// starts from settings, the tool bar, the save prompt while quitting, the
+// Options dialog's language switch, and the commands that follow the active
+// window and the clipboard.
 #include "MainWindowRun.h"
 #include "OptionsDialog.h"
-#include "ProjectFile.h"
-#include "ProjectSubWindow.h"
+#include "ProjectWindowWidget.h"
 #include "ShellRules.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,14 +26,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString panel(const Run &run, const QString &key) { return run.find<QLabel>(key)->text(); }
-
-QStringList captions(const Run &run)
-{
-    QStringList list;
-    for (QMdiSubWindow *w : run.find<QMdiArea>(u"mdiclient"_s)->subWindowList(QMdiArea::CreationOrder))
-        list.append(qobject_cast<ProjectSubWindow *>(w)->caption());
-    return list;
-}
 
 QStringList settingsKeys(const Run &run)
 {
@@ -69,14 +59,12 @@ private Q_SLOTS:
     void firstStartWithoutSettingsFile();
     void startFromSettings_data();
     void startFromSettings();
-    void commandLineOpensFile();
     void toolBarRunsMenuCommands_data();
     void toolBarRunsMenuCommands();
-    void cancelAtSavePrompt_data();
     void cancelAtSavePrompt();
     void languageSwitch_data();
     void languageSwitch();
-    void documentCommandsFollowWindows();
+    void commandsFollowActiveWindow();
     void helpContents_data();
     void helpContents();
 };
@@ -90,8 +78,6 @@ void TestMainWindow::firstStartWithoutSettingsFile()
     verifyBarsShown(run);
     QCOMPARE(run.find(u"mfile"_s)->text(), u"File"_s);
     QCOMPARE(run.settings.PrintOrient, 2);
-    QCOMPARE(captions(run), QStringList{u"Corporate Valorix 1"_s});
-    QVERIFY(run.find(u"msave"_s)->isEnabled()); // enabled by the window's activation
     QCOMPARE(panel(run, u"system"_s), u"Good morning Ana. Welcome to Valorix."_s);
     QCOMPARE(panel(run, u"time"_s), u"9:30 AM"_s);
     QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
@@ -135,21 +121,6 @@ void TestMainWindow::startFromSettings()
     QCOMPARE(settingsKeys(run), storedKeys);
 }
 
-// A path with a blank that the shell split into two arguments.
-void TestMainWindow::commandLineOpensFile()
-{
-    Run run;
-    ProjectValues values;
-    values.n = 3;
-    values.rows = 9;
-    QVERIFY(WriteProject(run.folder.filePath(u"my plant.vlx"_s), values, NumberTexts()).ok);
-    run.start({}, {run.folder.filePath(u"my"_s), u"plant.vlx"_s});
-    QCOMPARE(captions(run), QStringList{u"my plant.vlx"_s});
-    QCOMPARE(run.settings.FileVlx, run.folder.filePath(u"my plant.vlx"_s));
-    QCOMPARE(run.find<QLineEdit>(u"Text(0)"_s)->text(), u"3.00"_s);
-    QVERIFY(run.messages.shown.isEmpty());
-}
-
 void TestMainWindow::toolBarRunsMenuCommands_data()
 {
     QTest::addColumn<QString>("key");
@@ -175,24 +146,16 @@ void TestMainWindow::toolBarRunsMenuCommands()
     QVERIFY(!button->toolTip().isEmpty());
 }
 
-void TestMainWindow::cancelAtSavePrompt_data()
-{
-    QTest::addColumn<QString>("cancelledBy");
-    QTest::newRow("File > Exit") << u"msair"_s;
-    QTest::newRow("Valorix > Close") << u"mclose"_s;
-}
-
+// Cancel at the save prompt stops File > Exit.
 void TestMainWindow::cancelAtSavePrompt()
 {
-    QFETCH(QString, cancelledBy);
     Run run;
     run.start();
     run.window->activeProject()->ClearCell(); // a grid edit marks the document
     run.messages.answers = {Answer::Cancel};
-    run.trigger(cancelledBy);
+    run.trigger(u"msair"_s);
     QCOMPARE(run.messages.questions, QStringList{u"Do you want to save changes to 'Corporate Valorix 1'?"_s});
-    QVERIFY(run.window->isVisible());
-    QCOMPARE(captions(run).size(), 1);
+    QVERIFY(run.window->isVisible() && run.window->activeProject());
 
     // The close box now does nothing, without asking; File > Exit asks again.
     QVERIFY(!run.window->close());
@@ -248,26 +211,17 @@ void TestMainWindow::languageSwitch()
     QCOMPARE(run.session.ListSep, listSep);
 }
 
-void TestMainWindow::documentCommandsFollowWindows()
+// Graph Properties' button and item, and the grid's Paste item, follow the
+// active window and the clipboard.
+void TestMainWindow::commandsFollowActiveWindow()
 {
     Run run;
     run.start();
-    run.trigger(u"mclose"_s);
-    QCOMPARE(panel(run, u"system"_s), u"Corporate Valorix 1 closed"_s);
-    for (const QString &item : {u"msave"_s, u"msaveas"_s, u"mgraphpr"_s, u"mprint"_s, u"mcopy"_s, u"mclose"_s})
-        QVERIFY2(!run.find(item)->isEnabled(), qPrintable(item));
-    QVERIFY(!run.find<QToolButton>(u"Save"_s)->isEnabled());
-
-    run.trigger(u"mnew"_s);
-    QCOMPARE(captions(run), QStringList{u"Corporate Valorix 1"_s});
-    QVERIFY(run.find(u"msave"_s)->isEnabled() && run.find<QToolButton>(u"GraphPr"_s)->isEnabled());
-    // Graph Properties' button and item stay in step.
     QTest::mouseClick(run.find<QToolButton>(u"GraphPr"_s), Qt::LeftButton);
     QVERIFY(!run.find(u"mgraphpr"_s)->isChecked());
     run.trigger(u"mgraphpr"_s);
     QVERIFY(run.find(u"mgraphpr"_s)->isChecked() && run.find<QToolButton>(u"GraphPr"_s)->isChecked());
 
-    // The grid's Paste item follows the clipboard.
     auto *menu = run.find<QMenu>(u"mmsflexgrid"_s);
     for (bool withText : {false, true}) {
         if (withText)
@@ -279,15 +233,6 @@ void TestMainWindow::documentCommandsFollowWindows()
         QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), withText);
         menu->close();
     }
-
-    // The arrangement's tick goes when a window is maximized.
-    run.trigger(u"mnew"_s);
-    run.trigger(u"mvertical"_s);
-    QVERIFY(run.find(u"mvertical"_s)->isChecked() && !run.find(u"mhorizontal"_s)->isChecked());
-    const QList<QMdiSubWindow *> windows = run.find<QMdiArea>(u"mdiclient"_s)->subWindowList();
-    QVERIFY(windows[0]->y() == windows[1]->y() && windows[0]->x() != windows[1]->x()); // side by side
-    windows[0]->showMaximized();
-    QVERIFY(!run.find(u"mvertical"_s)->isChecked());
 }
 
 void TestMainWindow::helpContents_data()

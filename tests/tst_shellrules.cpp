@@ -1,6 +1,6 @@
 // The main window's rules without widgets: placement in twips at different
-// screen resolutions, the first status panel's width, the tiled arrangements,
-// and Graph Properties.
+// screen resolutions, the first status panel's width, where project windows
+// open and how they are arranged, and Graph Properties.
 #include "ShellRules.h"
 
 #include <QTest>
@@ -20,6 +20,10 @@ private Q_SLOTS:
     void systemPanel();
     void tiling_data();
     void tiling();
+    void cascade_data();
+    void cascade();
+    void newWindow_data();
+    void newWindow();
     void graphProperties_data();
     void graphProperties();
 };
@@ -80,23 +84,76 @@ void TestShellRules::systemPanel()
     QTEST(systemPanelTwips(windowTwips).value_or(-1), "panelTwips");
 }
 
+// In an area of 100 by 60.
 void TestShellRules::tiling_data()
 {
     QTest::addColumn<Arrangement>("arrangement");
     QTest::addColumn<int>("count");
+    QTest::addColumn<QSize>("minimum");
     QTest::addColumn<QList<QRect>>("rects");
-    QTest::newRow("side by side") << Arrangement::Vertical << 3
+    QTest::newRow("side by side") << Arrangement::Vertical << 3 << QSize()
                                   << QList<QRect>{{0, 0, 33, 60}, {33, 0, 33, 60}, {66, 0, 34, 60}};
-    QTest::newRow("one above the other") << Arrangement::Horizontal << 2
+    QTest::newRow("one above the other") << Arrangement::Horizontal << 2 << QSize()
                                          << QList<QRect>{{0, 0, 100, 30}, {0, 30, 100, 30}};
-    QTest::newRow("no windows") << Arrangement::Vertical << 0 << QList<QRect>();
+    QTest::newRow("no windows") << Arrangement::Vertical << 0 << QSize(40, 0) << QList<QRect>();
+    QTest::newRow("too narrow: two rows") << Arrangement::Vertical << 4 << QSize(40, 0)
+                                          << QList<QRect>{{0, 0, 50, 30}, {50, 0, 50, 30},
+                                                          {0, 30, 50, 30}, {50, 30, 50, 30}};
+    QTest::newRow("the odd one fills its row") << Arrangement::Vertical << 3 << QSize(40, 0)
+                                               << QList<QRect>{{0, 0, 50, 30}, {50, 0, 50, 30}, {0, 30, 100, 30}};
+    QTest::newRow("too low: two columns") << Arrangement::Horizontal << 3 << QSize(0, 25)
+                                          << QList<QRect>{{0, 0, 50, 30}, {0, 30, 50, 30}, {50, 0, 50, 60}};
+    QTest::newRow("wider than the area: one a row") << Arrangement::Vertical << 2 << QSize(150, 0)
+                                                    << QList<QRect>{{0, 0, 100, 30}, {0, 30, 100, 30}};
 }
 
 void TestShellRules::tiling()
 {
     QFETCH(Arrangement, arrangement);
     QFETCH(int, count);
-    QTEST(tiledRects(arrangement, count, QRect(0, 0, 100, 60)), "rects");
+    QFETCH(QSize, minimum);
+    QTEST(tiledRects(arrangement, count, QRect(0, 0, 100, 60), minimum), "rects");
+}
+
+// In an area of 100 by 60, steps of 10.
+void TestShellRules::cascade_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QList<QRect>>("rects");
+    QTest::newRow("as large as the steps leave")
+        << 3 << QSize(40, 30) << QList<QRect>{{0, 0, 80, 40}, {10, 10, 80, 40}, {20, 20, 80, 40}};
+    QTest::newRow("never below the minimum: back to the top left")
+        << 5 << QSize(70, 40)
+        << QList<QRect>{{0, 0, 70, 40}, {10, 10, 70, 40}, {20, 20, 70, 40}, {0, 0, 70, 40}, {10, 10, 70, 40}};
+    QTest::newRow("a minimum larger than the area") << 2 << QSize(200, 100)
+                                                    << QList<QRect>{{0, 0, 100, 60}, {0, 0, 100, 60}};
+}
+
+void TestShellRules::cascade()
+{
+    QFETCH(int, count);
+    QFETCH(QSize, minimum);
+    QTEST(cascadedRects(count, QRect(0, 0, 100, 60), 10, minimum), "rects");
+}
+
+// In an area of 100 by 60, steps of 10; 80 by 80 wanted, 50 by 30 at least.
+void TestShellRules::newWindow_data()
+{
+    QTest::addColumn<QRect>("previous"); // empty: none
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("the first: as wanted within the area") << QRect() << QRect(0, 0, 80, 60);
+    QTest::newRow("a step down and right") << QRect(0, 0, 80, 60) << QRect(10, 10, 80, 50);
+    QTest::newRow("smaller where there is less room") << QRect(20, 20, 80, 40) << QRect(30, 30, 70, 30);
+    QTest::newRow("too little room: back to the top left") << QRect(30, 30, 70, 30) << QRect(0, 0, 80, 60);
+    QTest::newRow("the previous one out of view") << QRect(150, 10, 80, 40) << QRect(0, 0, 80, 60);
+}
+
+void TestShellRules::newWindow()
+{
+    QFETCH(QRect, previous);
+    const auto before = previous.isEmpty() ? std::nullopt : std::optional(previous);
+    QTEST(newWindowRect(before, QSize(80, 80), QSize(50, 30), QRect(0, 0, 100, 60), 10), "placed");
 }
 
 void TestShellRules::graphProperties_data()

@@ -77,7 +77,7 @@ open_as_desktop_entry() {
     program_pid=$!
     opened=""
     for _ in $(seq 40); do
-        if grep -qxF "pelmora.documents: opened \"$project\"" "$scratch/program.log"; then
+        if grep -qxF "pelmora.documents: $project opened" "$scratch/program.log"; then
             opened=yes
             break
         fi
