@@ -3,7 +3,6 @@
 // Options dialog's language switch, and the commands that follow the active
 // window and the clipboard.
 #include "MainWindowRun.h"
-#include "OptionsDialog.h"
 #include "ProjectWindowWidget.h"
 #include "ShellRules.h"
 
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -62,8 +60,6 @@ private Q_SLOTS:
     void toolBarRunsMenuCommands_data();
     void toolBarRunsMenuCommands();
     void cancelAtSavePrompt();
-    void languageSwitch_data();
-    void languageSwitch();
     void commandsFollowActiveWindow();
     void helpContents_data();
     void helpContents();
@@ -168,51 +164,6 @@ void TestMainWindow::cancelAtSavePrompt()
     QCOMPARE(settingsKeys(run), storedKeys);
 }
 
-void TestMainWindow::languageSwitch_data()
-{
-    QTest::addColumn<bool>("withWindow");
-    QTest::addColumn<bool>("ok"); // else the close box; "|" is typed as separator
-    QTest::addColumn<QString>("listSep");
-    QTest::newRow("OK takes a vertical bar") << true << true << u"|"_s;
-    QTest::newRow("close box keeps the separator") << true << false << u";"_s;
-    QTest::newRow("no window open") << false << true << u"|"_s;
-}
-
-void TestMainWindow::languageSwitch()
-{
-    QFETCH(bool, withWindow);
-    QFETCH(bool, ok);
-    QFETCH(QString, listSep);
-    Run run;
-    run.start();
-    if (!withWindow)
-        run.trigger(u"mclose"_s);
-    const QString greeting = panel(run, u"system"_s);
-    QString titleWhileOpen, menuWhileOpen;
-    inModalDialog([&] { run.trigger(u"mopcoes"_s); },
-                  [&](QWidget *dialog) {
-                      QTest::mouseClick(dialog->findChild<QRadioButton *>(u"Option2"_s), Qt::LeftButton);
-                      titleWhileOpen = dialog->windowTitle();
-                      menuWhileOpen = run.find(u"mfile"_s)->text();
-                      dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(u"|"_s);
-                      if (ok)
-                          QTest::mouseClick(dialog->findChild<QPushButton *>(u"cok"_s), Qt::LeftButton);
-                  });
-    // Everything at the click, before the dialog closed.
-    QCOMPARE(titleWhileOpen, u"Opções"_s);
-    QCOMPARE(menuWhileOpen, u"Arquivo"_s);
-    QCOMPARE(run.find<QToolButton>(u"Save"_s)->toolTip(), u"Salvar"_s);
-    QCOMPARE(run.find<QLabel>(u"system"_s)->toolTip(), u"Menssagem do Sistema"_s);
-    QCOMPARE(panel(run, u"system"_s), greeting); // the greeting is not rewritten
-    if (withWindow)
-        QCOMPARE(run.find<QLabel>(u"Label1"_s)->toolTip(), u"Número de períodos"_s);
-    QVERIFY(run.settings.OptPT && !run.settings.OptEN);
-    QCOMPARE(run.settings.ListSep, listSep);
-    QCOMPARE(run.session.ListSep, listSep);
-}
-
-// Graph Properties' button and item, and the grid's Paste item, follow the
-// active window and the clipboard.
 void TestMainWindow::commandsFollowActiveWindow()
 {
     Run run;
