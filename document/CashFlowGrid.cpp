@@ -76,6 +76,7 @@ void CashFlowGrid::setSelection(int row, int column, int rowSel, int colSel)
 
 void CashFlowGrid::enterCell()
 {
+    setEditing(false);
     setEditorText(text(m_row, m_col));
     Q_EMIT currentCellChanged();
 }
@@ -86,6 +87,43 @@ void CashFlowGrid::setEditorText(const QString &text)
         return;
     m_editorText = text;
     Q_EMIT editorTextChanged(text);
+}
+
+void CashFlowGrid::setEditing(bool editing)
+{
+    if (m_editing == editing)
+        return;
+    m_editing = editing;
+    Q_EMIT editingChanged(editing);
+}
+
+void CashFlowGrid::startEdit(const QString &typed)
+{
+    setEditorText(typed);
+    setEditing(true);
+}
+
+void CashFlowGrid::editCell()
+{
+    setEditing(true);
+}
+
+void CashFlowGrid::cancelEdit()
+{
+    setEditorText(text(m_row, m_col));
+    setEditing(false);
+}
+
+void CashFlowGrid::endEdit()
+{
+    setEditing(false);
+}
+
+void CashFlowGrid::commitAndMoveUp()
+{
+    const int row = std::min(m_row, m_rowSel), column = m_col;
+    CommitCell();
+    setCurrentCell(std::max(1, row - 1), column);
 }
 
 void CashFlowGrid::InitFlexGrid()
@@ -156,6 +194,7 @@ void CashFlowGrid::writeSelection(const QString &text)
 
 void CashFlowGrid::CommitCell()
 {
+    setEditing(false);
     const QString written = m_texts.isNumeric(m_editorText)
         ? m_texts.format(*m_texts.toNumber(m_editorText), ZNeg(m_values.nFix))
         : m_editorText;

@@ -58,6 +58,18 @@ public:
     const QString &editorText() const { return m_editorText; }
     void setEditorText(const QString &text);
 
+    // An edit in progress in TCell. Until the user starts one, the editor only
+    // shows the current cell's text and the grid's keys and menu apply to it.
+    // An edit ends when it is committed or cancelled, when the current cell
+    // moves, or when the editor loses the focus (its text then waits there for
+    // "CFj" or Enter in Text(10), as a text typed into Text(10) does).
+    bool isEditing() const { return m_editing; }
+    void startEdit(const QString &typed); // a character typed on the grid: it replaces the text
+    void editCell();                      // F2 or a double click: the cell's text, to change
+    void cancelEdit();                    // Escape: the cell's text back
+    void endEdit();
+    void commitAndMoveUp();               // arrow up in an edit; down commits as Enter does
+
     void InitFlexGrid();      // a blank grid: period 0 and the result rows
     void SetPeriods();        // n periods (n from the project values), at most 99
     void SizeFlexGrid();      // rows follows the grid, current cell (1, 1)
@@ -82,6 +94,7 @@ Q_SIGNALS:
     void rowsChanged();               // rows inserted or removed
     void currentCellChanged();        // the editor is laid over the new current cell
     void editorTextChanged(const QString &text);
+    void editingChanged(bool editing);
     void flowsChanged();              // the small cash-flow charts refresh
     void statusText(const QString &text);
     void modified();                  // the document is marked modified
@@ -89,6 +102,7 @@ Q_SIGNALS:
 private:
     void writeSelection(const QString &text);
     void enterCell();
+    void setEditing(bool editing);
 
     ProjectValues &m_values;
     NumberTexts m_texts;
@@ -99,6 +113,7 @@ private:
     int m_rowSel = 1;
     int m_colSel = 1;
     QString m_editorText;
+    bool m_editing = false;
 };
 
 } // namespace pelmora
