@@ -10,6 +10,7 @@
 //   row 1 + p   p   | A's flow    | incremental        | B's flow      (p = 0..n)
 //   rows - 4..1 "NPV", "IRR", "PI", "PMT" result rows
 
+#include "GridHistory.h"
 #include "NumberTexts.h"
 #include "ProjectValues.h"
 
@@ -70,6 +71,12 @@ public:
     void endEdit();
     void commitAndMoveUp();               // arrow up in an edit; down commits as Enter does
 
+    // Ctrl+Z and Ctrl+Y: the last edit of cells (CommitCell, PasteCell,
+    // ClearCell) taken back or done again. Either marks the document modified.
+    // A change of the number of periods ends the history.
+    bool undo();
+    bool redo();
+
     void InitFlexGrid();      // a blank grid: period 0 and the result rows
     void SetPeriods();        // n periods (n from the project values), at most 99
     void SizeFlexGrid();      // rows follows the grid, current cell (1, 1)
@@ -100,9 +107,11 @@ Q_SIGNALS:
     void modified();                  // the document is marked modified
 
 private:
+    class EditRecord; // records what one user edit changes
     void writeSelection(const QString &text);
     void enterCell();
     void setEditing(bool editing);
+    void restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*text);
 
     ProjectValues &m_values;
     NumberTexts m_texts;
@@ -114,6 +123,8 @@ private:
     int m_colSel = 1;
     QString m_editorText;
     bool m_editing = false;
+    GridHistory m_history;
+    EditRecord *m_record = nullptr; // the user edit being recorded
 };
 
 } // namespace pelmora

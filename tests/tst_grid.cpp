@@ -46,6 +46,7 @@ private Q_SLOTS:
     void paste();
     void cutAndClear();
     void reformat();
+    void historyAfterUndo();
 };
 
 void TestGrid::periods()
@@ -191,6 +192,29 @@ void TestGrid::reformat()
     QCOMPARE(g.grid.text(g.grid.rowCount() - 1, 2), u"98"_s);
     QCOMPARE(g.grid.text(2, 3), u"note"_s);
     QCOMPARE(g.grid.editorText(), u"(1,235)"_s);
+}
+
+// A new edit after an undo cannot be followed by the redo of the old one; a
+// re-format reaches the texts that an undo puts back.
+void TestGrid::historyAfterUndo()
+{
+    Grid g;
+    g.grid.setEditorText(u"1500"_s);
+    g.grid.CommitCell();
+    g.grid.setEditorText(u"2"_s);
+    g.grid.CommitCell();
+    QVERIFY(g.grid.undo());
+    g.grid.setEditorText(u"3"_s);
+    g.grid.CommitCell();
+    QVERIFY(!g.grid.redo());
+    QCOMPARE(g.grid.text(2, 1), u"3.00"_s);
+    g.pv.nFix = 0;
+    g.grid.FormatFlexGrid();
+    QVERIFY(g.grid.undo() && g.grid.undo());
+    QVERIFY(g.grid.text(1, 1).isEmpty());
+    QVERIFY(g.grid.redo());
+    QCOMPARE(g.grid.text(1, 1), u"1,500"_s);
+    QCOMPARE(g.modified.count(), 3 + 4); // three commits, four steps back and forth
 }
 
 QTEST_GUILESS_MAIN(TestGrid)

@@ -215,6 +215,10 @@ void CashFlowGridView::keyPressEvent(QKeyEvent *event)
         m_grid.moveDown();
     } else if (event->key() == Qt::Key_Delete) {
         m_grid.ClearCell();
+    } else if (event->matches(QKeySequence::Undo)) {
+        m_grid.undo();
+    } else if (event->matches(QKeySequence::Redo) || event->keyCombination() == (Qt::CTRL | Qt::Key_Y)) {
+        m_grid.redo();
     } else if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
         m_grid.editCell();
     } else if (!event->text().isEmpty() && event->text().front().isPrint()
