@@ -64,7 +64,6 @@ public:
     // An edit ends when it is committed or cancelled, when the current cell
     // moves, or when the editor loses the focus (its text then waits there for
     // "CFj" or Enter in Text(10), as a text typed into Text(10) does).
-    bool isEditing() const { return m_editing; }
     void startEdit(const QString &typed); // a character typed on the grid: it replaces the text
     void editCell();                      // F2 or a double click: the cell's text, to change
     void cancelEdit();                    // Escape: the cell's text back

@@ -216,7 +216,8 @@ private:
         if (QWidget *active = QApplication::activeWindow())
             return active->windowHandle();
         window->activateWindow();
-        QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); });
+        if (!QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }))
+            qWarning("the main window did not become active");
         return window->windowHandle();
     }
     static QAction *actionCaptioned(const QList<QAction *> &actions, const QString &caption)
