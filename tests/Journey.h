@@ -127,27 +127,6 @@ public:
             popup->close();
     }
 
-    // Runs `look` on the modal dialog that `act` opens, then closes it. Unlike
-    // inModalDialog(), it waits for the dialog: keys and clicks deliver pending
-    // events before the dialog shows.
-    static void inDialogOpenedBy(const std::function<void()> &act, const std::function<void(QWidget *)> &look)
-    {
-        QTimer poll;
-        bool seen = false;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || seen)
-                return;
-            seen = true;
-            look(dialog);
-            if (QWidget *still = QApplication::activeModalWidget())
-                still->close();
-        });
-        poll.start(10);
-        act();
-        poll.stop();
-    }
-
     // ---- what the user sees ----
 
     QMdiArea *area() const { return find<QMdiArea>(QStringLiteral("mdiclient")); }
@@ -203,6 +182,30 @@ public:
         return in ? QRect(in->mapFromGlobal(global.topLeft()), global.size()) : global;
     }
     static QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+    // Acts in the modal dialog that `open` shows (a dialog's own event loop runs
+    // until it closes, so the acting happens from inside it); closes it after
+    // `act` if `act` left it open.
+    // The dialog is waited for: opening it through a menu lets the event loop
+    // run before the dialog is there.
+    static void inDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
+    {
+        QTimer poll;
+        int tries = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog && ++tries < 500)
+                return;
+            poll.stop();
+            if (dialog)
+                act(dialog);
+            if (QWidget *still = QApplication::activeModalWidget())
+                still->close();
+        });
+        poll.start(10);
+        open();
+        QVERIFY2(!poll.isActive() || tries < 500, "no dialog opened");
+    }
 
 private:
     // The window with the keyboard focus. The offscreen platform, which has no
