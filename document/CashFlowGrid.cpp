@@ -189,10 +189,10 @@ bool CashFlowGrid::redo()
 // becomes current again, so that the user sees what changed back. The rows are
 // those the edit was made on: a change of the number of periods clears the
 // history.
-void CashFlowGrid::restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*text)
+void CashFlowGrid::restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*side)
 {
     for (const GridHistory::Cell &cell : edit.cells)
-        m_cells[size_t(cell.row)][size_t(cell.column)] = cell.*text;
+        m_cells[size_t(cell.row)][size_t(cell.column)] = cell.*side;
     Q_EMIT cellsChanged();
     m_row = edit.row;
     m_col = edit.col;

@@ -110,7 +110,7 @@ private:
     void writeSelection(const QString &text);
     void enterCell();
     void setEditing(bool editing);
-    void restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*text);
+    void restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*side);
 
     ProjectValues &m_values;
     NumberTexts m_texts;
