@@ -115,33 +115,53 @@ static_assert(inIdOrder(), "the text table must list every Text once, in the ord
 static_assert(std::size(texts) == std::size_t(Text::AmortListName) + 1, "a Text without its text");
 
 constexpr MenuCaption captions[] = {
-    {u"mfile", Text::File},
-    {u"mnew", Text::New},
-    {u"mopen", Text::Open},
-    {u"msair", Text::Exit},
-    {u"mvalorix", Text::Valorix},
-    {u"mgraphpr", Text::GraphProperties},
-    {u"mprint", Text::PrintChart},
-    {u"mcopy", Text::CopyChart},
-    {u"mopcoes", Text::Options},
-    {u"mclose", Text::Close},
-    {u"mver", Text::View},
-    {u"mtoolbar", Text::Toolbar},
-    {u"mstatusbar", Text::StatusBar},
-    {u"mjanela", Text::Window},
-    {u"mauxilio", Text::Help},
-    {u"mauxiliogeral", Text::Contents},
-    {u"msobreqor", Text::AboutValorix},
-    {u"mcopycell", Text::Copy},
-    {u"mpastecell", Text::Paste},
-    {u"mclearcell", Text::Clear},
-    {u"mexcelamort", Text::Excel},
-    {u"mcloseamort", Text::Close},
-    {u"mprintmschart2", Text::PrintChart},
-    {u"mprintmschart3", Text::PrintChart},
-    {u"mcopymschart2", Text::CopyChart},
-    {u"mcopymschart3", Text::CopyChart},
+    {u"mfile", Text::File, u'F', u'A'},
+    {u"mnew", Text::New, u'N', u'N'},
+    {u"mopen", Text::Open, u'O', u'b'},
+    {u"msair", Text::Exit, u'x', u'E'},
+    {u"mvalorix", Text::Valorix, u'l', u'l'},
+    {u"mgraphpr", Text::GraphProperties, u'G', u'P'},
+    {u"mprint", Text::PrintChart, u'P', u'I'},
+    {u"mcopy", Text::CopyChart, u'C', u'C'},
+    {u"mopcoes", Text::Options, u'O', u'O'},
+    {u"mclose", Text::Close, u'l', u'F'},
+    {u"mver", Text::View, u'V', u'E'},
+    {u"mtoolbar", Text::Toolbar, u'T', u'F'},
+    {u"mstatusbar", Text::StatusBar, u'S', u'S'},
+    {u"mjanela", Text::Window, u'W', u'J'},
+    {u"mauxilio", Text::Help, u'H', u'u'},
+    {u"mauxiliogeral", Text::Contents, u'C', u'A'},
+    {u"msobreqor", Text::AboutValorix, u'A', u'S'},
+    {u"mcopycell", Text::Copy, u'C', u'C'},
+    {u"mpastecell", Text::Paste, u'P', u'o'},
+    {u"mclearcell", Text::Clear, u'l', u'L'},
+    {u"mexcelamort", Text::Excel, u'E', u'E'},
+    {u"mcloseamort", Text::Close, u'C', u'F'},
+    {u"mprintmschart2", Text::PrintChart, u'P', u'I'},
+    {u"mprintmschart3", Text::PrintChart, u'P', u'I'},
+    {u"mcopymschart2", Text::CopyChart, u'C', u'C'},
+    {u"mcopymschart3", Text::CopyChart, u'C', u'C'},
 };
+
+constexpr bool contains(QStringView text, char16_t letter)
+{
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        if (text[k] == QChar(letter))
+            return true;
+    }
+    return false;
+}
+
+constexpr bool lettersInCaptions()
+{
+    for (const MenuCaption &caption : captions) {
+        const TextPair &pair = texts[std::size_t(caption.text)];
+        if (!contains(pair.english, caption.english) || !contains(pair.portuguese, caption.portuguese))
+            return false;
+    }
+    return true;
+}
+static_assert(lettersInCaptions(), "a menu item's letter must be one of its caption's");
 
 // Buttons 1..12; 4, 8 and 10 are separators.
 constexpr std::optional<Text> toolBarTips[] = {
@@ -187,6 +207,16 @@ QString textFor(Text id, Language language)
 std::span<const MenuCaption> menuCaptions()
 {
     return captions;
+}
+
+QString menuCaption(const MenuCaption &caption, Language language)
+{
+    QString text = textFor(caption.text, language);
+    const QChar letter(language == Language::Portuguese ? caption.portuguese : caption.english);
+    const qsizetype at = text.indexOf(letter);
+    if (at >= 0)
+        text.insert(at, u'&');
+    return text;
 }
 
 std::optional<Text> toolBarTip(int button)

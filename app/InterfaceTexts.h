@@ -73,13 +73,21 @@ std::span<const TextPair> textTable();
 
 QString textFor(Text id, Language language);
 
-// Captions that follow the language, by the menu item's object name ("mfile").
+// Captions that follow the language, by the menu item's object name ("mfile"),
+// each with the letter that chooses it from the keyboard (Alt+letter in the
+// menu bar, the letter alone in an open menu) in English and in Portuguese; no
+// two items of one menu share a letter.
 struct MenuCaption
 {
     QStringView item;
     Text text;
+    char16_t english;
+    char16_t portuguese;
 };
 std::span<const MenuCaption> menuCaptions();
+
+// The caption as the menu shows it, its letter marked ("E&xit").
+QString menuCaption(const MenuCaption &caption, Language language);
 
 // Tool tips of the tool-bar buttons, by button number from 1; separators have none.
 std::optional<Text> toolBarTip(int button);

@@ -307,7 +307,7 @@ void fvalorix::SetMenuCaptions()
         return;
     for (const MenuCaption &caption : menuCaptions()) {
         if (QAction *item = m_menus.action(caption.item))
-            item->setText(textFor(caption.text, *language));
+            item->setText(menuCaption(caption, *language));
     }
     for (const ToolBarButton &button : toolBarButtons()) {
         if (const auto tip = toolBarTip(button.number))

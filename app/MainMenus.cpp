@@ -72,43 +72,44 @@ void MainMenus::addSubmenu(QMenu *menu, QMenu *submenu)
 }
 
 // The captions that follow the language are set by the interface texts right
-// after this; those given here are the English ones and the captions that stay.
+// after this; those given here are the English ones and the captions that stay,
+// each with its letter for the keyboard marked.
 void MainMenus::buildMenuBar()
 {
-    QMenu *file = addMenu(u"mfile"_s, u"File"_s, true);
-    addItem(file, u"mnew"_s, u"New"_s)->setShortcut(QKeySequence::New);
-    addItem(file, u"mopen"_s, u"Open..."_s)->setShortcut(QKeySequence::Open);
+    QMenu *file = addMenu(u"mfile"_s, u"&File"_s, true);
+    addItem(file, u"mnew"_s, u"&New"_s)->setShortcut(QKeySequence::New);
+    addItem(file, u"mopen"_s, u"&Open..."_s)->setShortcut(QKeySequence::Open);
     addSeparator(file, u"m11"_s);
-    addItem(file, u"msave"_s, u"Save"_s)->setShortcut(QKeySequence::Save);
-    addItem(file, u"msaveas"_s, u"Save as..."_s);
+    addItem(file, u"msave"_s, u"&Save"_s)->setShortcut(QKeySequence::Save);
+    addItem(file, u"msaveas"_s, u"Save &as..."_s);
     addSeparator(file, u"m12"_s);
-    addItem(file, u"msair"_s, u"Exit"_s);
+    addItem(file, u"msair"_s, u"E&xit"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *valorix = addMenu(u"mvalorix"_s, u"Valorix"_s, true);
-    addTick(valorix, u"mgraphpr"_s, u"Graph Properties"_s, true);
-    addItem(valorix, u"mprint"_s, u"Print Chart"_s);
-    addItem(valorix, u"mcopy"_s, u"Copy Chart"_s);
+    QMenu *valorix = addMenu(u"mvalorix"_s, u"Va&lorix"_s, true);
+    addTick(valorix, u"mgraphpr"_s, u"&Graph Properties"_s, true);
+    addItem(valorix, u"mprint"_s, u"&Print Chart"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addItem(valorix, u"mcopy"_s, u"&Copy Chart"_s);
     addSeparator(valorix, u"m21"_s);
-    addItem(valorix, u"mopcoes"_s, u"Options"_s);
+    addItem(valorix, u"mopcoes"_s, u"&Options"_s);
     addSeparator(valorix, u"m22"_s);
-    addItem(valorix, u"mclose"_s, u"Close"_s);
+    addItem(valorix, u"mclose"_s, u"C&lose"_s);
 
-    QMenu *view = addMenu(u"mver"_s, u"View"_s, true);
-    addTick(view, u"mtoolbar"_s, u"Toolbar"_s, true);
-    addTick(view, u"mstatusbar"_s, u"Status Bar"_s, true);
+    QMenu *view = addMenu(u"mver"_s, u"&View"_s, true);
+    addTick(view, u"mtoolbar"_s, u"&Toolbar"_s, true);
+    addTick(view, u"mstatusbar"_s, u"&Status Bar"_s, true);
 
     // The open windows are listed below these items when the menu opens.
-    QMenu *window = addMenu(u"mjanela"_s, u"Window"_s, true);
-    addTick(window, u"mvertical"_s, u"Vertical"_s, false);
-    addTick(window, u"mhorizontal"_s, u"Horizontal"_s, false);
-    addTick(window, u"mtabular"_s, u"Tabular"_s, false);
+    QMenu *window = addMenu(u"mjanela"_s, u"&Window"_s, true);
+    addTick(window, u"mvertical"_s, u"&Vertical"_s, false);
+    addTick(window, u"mhorizontal"_s, u"&Horizontal"_s, false);
+    addTick(window, u"mtabular"_s, u"&Tabular"_s, false);
 
-    QMenu *help = addMenu(u"mauxilio"_s, u"Help"_s, true);
-    addItem(help, u"mauxiliogeral"_s, u"Contents"_s)->setShortcut(QKeySequence::HelpContents);
-    addItem(help, u"msobreqor"_s, u"About Valorix"_s);
-    QMenu *web = addMenu(u"mqor"_s, u"Valorix on the Web"_s, false);
-    addItem(web, u"mqorhp"_s, u"Valorix Home Page"_s);
-    addItem(web, u"msupport"_s, u"Online Support"_s);
+    QMenu *help = addMenu(u"mauxilio"_s, u"&Help"_s, true);
+    addItem(help, u"mauxiliogeral"_s, u"&Contents"_s)->setShortcut(QKeySequence::HelpContents);
+    addItem(help, u"msobreqor"_s, u"&About Valorix"_s);
+    QMenu *web = addMenu(u"mqor"_s, u"Valorix on the &Web"_s, false);
+    addItem(web, u"mqorhp"_s, u"Valorix &Home Page"_s);
+    addItem(web, u"msupport"_s, u"Online &Support"_s);
     addSubmenu(help, web);
 
     for (QMenu *menu : std::as_const(m_topMenus))
@@ -119,28 +120,28 @@ void MainMenus::buildMenuBar()
 void MainMenus::buildHiddenMenus()
 {
     QMenu *grid = addMenu(u"mmsflexgrid"_s, u"Edit"_s, true);
-    QMenu *font = addMenu(u"mfontsize"_s, u"Font size"_s, false);
-    addTick(font, u"mfontsmall"_s, u"Small"_s, false);
-    addTick(font, u"mfontmedium"_s, u"Medium"_s, false);
-    addTick(font, u"mfontlarge"_s, u"Large"_s, false);
+    QMenu *font = addMenu(u"mfontsize"_s, u"&Font size"_s, false);
+    addTick(font, u"mfontsmall"_s, u"&Small"_s, false);
+    addTick(font, u"mfontmedium"_s, u"&Medium"_s, false);
+    addTick(font, u"mfontlarge"_s, u"&Large"_s, false);
     addSubmenu(grid, font);
-    addItem(grid, u"mcopycell"_s, u"Copy"_s);
-    addItem(grid, u"mpastecell"_s, u"Paste"_s);
+    addItem(grid, u"mcopycell"_s, u"&Copy"_s);
+    addItem(grid, u"mpastecell"_s, u"&Paste"_s);
     addSeparator(grid, u"m101"_s);
-    addItem(grid, u"mclearcell"_s, u"Clear"_s);
+    addItem(grid, u"mclearcell"_s, u"C&lear"_s);
 
     QMenu *amort = addMenu(u"mamort"_s, u"Amortization"_s, true);
-    addItem(amort, u"mexcelamort"_s, u"Excel"_s);
+    addItem(amort, u"mexcelamort"_s, u"&Excel"_s);
     addSeparator(amort, u"m111"_s);
-    addItem(amort, u"mcloseamort"_s, u"Close"_s);
+    addItem(amort, u"mcloseamort"_s, u"&Close"_s);
 
     QMenu *chartA = addMenu(u"mmschart2"_s, u"Project A"_s, true);
-    addItem(chartA, u"mprintmschart2"_s, u"Print Chart"_s);
-    addItem(chartA, u"mcopymschart2"_s, u"Copy Chart"_s);
+    addItem(chartA, u"mprintmschart2"_s, u"&Print Chart"_s);
+    addItem(chartA, u"mcopymschart2"_s, u"&Copy Chart"_s);
 
     QMenu *chartB = addMenu(u"mmschart3"_s, u"Project B"_s, true);
-    addItem(chartB, u"mprintmschart3"_s, u"Print Chart"_s);
-    addItem(chartB, u"mcopymschart3"_s, u"Copy Chart"_s);
+    addItem(chartB, u"mprintmschart3"_s, u"&Print Chart"_s);
+    addItem(chartB, u"mcopymschart3"_s, u"&Copy Chart"_s);
 }
 
 void MainMenus::buildToolBar()

@@ -14,6 +14,49 @@ namespace {
 const QString EmptyText;
 } // namespace
 
+// One user edit of cells, from its start to its end: the cells it changed go
+// into the history as one step. A paste of one value commits it, and that
+// commit is part of the paste.
+class CashFlowGrid::EditRecord
+{
+public:
+    explicit EditRecord(CashFlowGrid &grid) : m_grid(grid), m_outer(!grid.m_record)
+    {
+        if (!m_outer)
+            return;
+        grid.m_record = this;
+        m_before = grid.m_cells;
+        m_edit.row = grid.m_row;
+        m_edit.col = grid.m_col;
+        m_edit.rowSel = grid.m_rowSel;
+        m_edit.colSel = grid.m_colSel;
+    }
+    ~EditRecord()
+    {
+        if (!m_outer)
+            return;
+        m_grid.m_record = nullptr;
+        const size_t rows = std::min(m_before.size(), m_grid.m_cells.size());
+        for (size_t r = 1; r < rows; ++r) {
+            for (size_t c = 1; c < size_t(Columns); ++c) {
+                const QString &after = m_grid.m_cells[r][c];
+                if (m_before[r][c] != after)
+                    m_edit.cells.push_back({int(r), int(c), m_before[r][c], after});
+            }
+        }
+        if (!m_edit.cells.empty())
+            m_grid.m_history.record(std::move(m_edit));
+    }
+    EditRecord(const EditRecord &) = delete;
+    EditRecord &operator=(const EditRecord &) = delete;
+
+private:
+    CashFlowGrid &m_grid;
+    bool m_outer; // an edit inside another is part of it
+    std::vector<std::array<QString, Columns>> m_before;
+    GridHistory::Edit m_edit;
+};
+
 CashFlowGrid::CashFlowGrid(ProjectValues &values, const NumberTexts &texts, QObject *parent)
     : QObject(parent), m_values(values), m_texts(texts)
 {
@@ -76,6 +119,7 @@ void CashFlowGrid::setSelection(int row, int column, int rowSel, int colSel)
 
 void CashFlowGrid::enterCell()
 {
+    setEditing(false);
     setEditorText(text(m_row, m_col));
     Q_EMIT currentCellChanged();
 }
@@ -86,6 +130,77 @@ void CashFlowGrid::setEditorText(const QString &text)
         return;
     m_editorText = text;
     Q_EMIT editorTextChanged(text);
+}
+
+void CashFlowGrid::setEditing(bool editing)
+{
+    if (m_editing == editing)
+        return;
+    m_editing = editing;
+    Q_EMIT editingChanged(editing);
+}
+
+void CashFlowGrid::startEdit(const QString &typed)
+{
+    setEditorText(typed);
+    setEditing(true);
+}
+
+void CashFlowGrid::editCell()
+{
+    setEditing(true);
+}
+
+void CashFlowGrid::cancelEdit()
+{
+    setEditorText(text(m_row, m_col));
+    setEditing(false);
+}
+
+void CashFlowGrid::endEdit()
+{
+    setEditing(false);
+}
+
+void CashFlowGrid::commitAndMoveUp()
+{
+    const int row = std::min(m_row, m_rowSel), column = m_col;
+    CommitCell();
+    setCurrentCell(std::max(1, row - 1), column);
+}
+
+bool CashFlowGrid::undo()
+{
+    const GridHistory::Edit *edit = m_history.undo();
+    if (edit)
+        restore(*edit, &GridHistory::Cell::before);
+    return edit;
+}
+
+bool CashFlowGrid::redo()
+{
+    const GridHistory::Edit *edit = m_history.redo();
+    if (edit)
+        restore(*edit, &GridHistory::Cell::after);
+    return edit;
+}
+
+// The cells of `edit` take their texts before or after it, and its selection
+// becomes current again, so that the user sees what changed back. The rows are
+// those the edit was made on: a change of the number of periods clears the
+// history.
+void CashFlowGrid::restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*side)
+{
+    for (const GridHistory::Cell &cell : edit.cells)
+        m_cells[size_t(cell.row)][size_t(cell.column)] = cell.*side;
+    Q_EMIT cellsChanged();
+    m_row = edit.row;
+    m_col = edit.col;
+    m_rowSel = edit.rowSel;
+    m_colSel = edit.colSel;
+    enterCell();
+    Q_EMIT flowsChanged();
+    Q_EMIT modified();
 }
 
 void CashFlowGrid::InitFlexGrid()
@@ -99,6 +214,7 @@ void CashFlowGrid::InitFlexGrid()
         m_cells[size_t(2 + k)][0] = results[k];
     m_row = m_rowSel = 1;
     m_col = m_colSel = 1;
+    m_history.clear();
     Q_EMIT rowsChanged();
 }
 
@@ -122,8 +238,10 @@ void CashFlowGrid::SetPeriods()
         m_cells.erase(m_cells.begin() + lastPeriodRow);
         m_styles.erase(m_styles.begin() + lastPeriodRow);
     }
-    if (d != 0)
+    if (d != 0) {
+        m_history.clear();
         Q_EMIT rowsChanged();
+    }
     SizeFlexGrid();
     Q_EMIT flowsChanged();
 }
@@ -156,6 +274,8 @@ void CashFlowGrid::writeSelection(const QString &text)
 
 void CashFlowGrid::CommitCell()
 {
+    EditRecord record(*this);
+    setEditing(false);
     const QString written = m_texts.isNumeric(m_editorText)
         ? m_texts.format(*m_texts.toNumber(m_editorText), ZNeg(m_values.nFix))
         : m_editorText;
@@ -175,13 +295,15 @@ void CashFlowGrid::moveDown()
 void CashFlowGrid::FormatFlexGrid()
 {
     const NumberPattern pattern = NumberPattern::parse(ZNeg(m_values.nFix));
+    const auto reformat = [&](QString &cell) {
+        if (const auto value = m_texts.toNumber(cell))
+            cell = m_texts.format(*value, pattern);
+    };
     for (int r = 1; r < rowCount(); ++r) {
-        for (int c = 1; c < Columns; ++c) {
-            QString &cell = m_cells[size_t(r)][size_t(c)];
-            if (const auto value = m_texts.toNumber(cell))
-                cell = m_texts.format(*value, pattern);
-        }
+        for (int c = 1; c < Columns; ++c)
+            reformat(m_cells[size_t(r)][size_t(c)]);
     }
+    m_history.changeTexts(reformat);
     Q_EMIT cellsChanged();
     setEditorText(text(m_row, m_col));
 }
@@ -205,6 +327,7 @@ QString CashFlowGrid::CopyCell()
 
 void CashFlowGrid::PasteCell(const QString &clipboard)
 {
+    EditRecord record(*this);
     const int row = m_row, col = m_col, rowSel = m_rowSel, colSel = m_colSel;
     int written = 0;
     int r = row;
@@ -239,6 +362,7 @@ void CashFlowGrid::PasteCell(const QString &clipboard)
 
 void CashFlowGrid::ClearCell()
 {
+    EditRecord record(*this);
     for (int r = m_row; r <= m_rowSel; ++r) {
         for (int c = m_col; c <= m_colSel; ++c)
             m_cells[size_t(r)][size_t(c)].clear();

@@ -10,6 +10,7 @@
 //   row 1 + p   p   | A's flow    | incremental        | B's flow      (p = 0..n)
 //   rows - 4..1 "NPV", "IRR", "PI", "PMT" result rows
 
+#include "GridHistory.h"
 #include "NumberTexts.h"
 #include "ProjectValues.h"
 
@@ -58,6 +59,23 @@ public:
     const QString &editorText() const { return m_editorText; }
     void setEditorText(const QString &text);
 
+    // An edit in progress in TCell. Until the user starts one, the editor only
+    // shows the current cell's text and the grid's keys and menu apply to it.
+    // An edit ends when it is committed or cancelled, when the current cell
+    // moves, or when the editor loses the focus (its text then waits there for
+    // "CFj" or Enter in Text(10), as a text typed into Text(10) does).
+    void startEdit(const QString &typed); // a character typed on the grid: it replaces the text
+    void editCell();                      // F2 or a double click: the cell's text, to change
+    void cancelEdit();                    // Escape: the cell's text back
+    void endEdit();
+    void commitAndMoveUp();               // arrow up in an edit; down commits as Enter does
+
+    // Ctrl+Z and Ctrl+Y: the last edit of cells (CommitCell, PasteCell,
+    // ClearCell) taken back or done again. Either marks the document modified.
+    // A change of the number of periods ends the history.
+    bool undo();
+    bool redo();
+
     void InitFlexGrid();      // a blank grid: period 0 and the result rows
     void SetPeriods();        // n periods (n from the project values), at most 99
     void SizeFlexGrid();      // rows follows the grid, current cell (1, 1)
@@ -82,13 +100,17 @@ Q_SIGNALS:
     void rowsChanged();               // rows inserted or removed
     void currentCellChanged();        // the editor is laid over the new current cell
     void editorTextChanged(const QString &text);
+    void editingChanged(bool editing);
     void flowsChanged();              // the small cash-flow charts refresh
     void statusText(const QString &text);
     void modified();                  // the document is marked modified
 
 private:
+    class EditRecord; // records what one user edit changes
     void writeSelection(const QString &text);
     void enterCell();
+    void setEditing(bool editing);
+    void restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*side);
 
     ProjectValues &m_values;
     NumberTexts m_texts;
@@ -99,6 +121,9 @@ private:
     int m_rowSel = 1;
     int m_colSel = 1;
     QString m_editorText;
+    bool m_editing = false;
+    GridHistory m_history;
+    EditRecord *m_record = nullptr; // the user edit being recorded
 };
 
 } // namespace pelmora

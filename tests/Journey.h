@@ -23,6 +23,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 namespace pelmora::testing {
 
@@ -54,11 +57,13 @@ public:
     // ---- the pointer ----
 
     // A click at a point of the screen: the window there decides who gets it.
-    void clickAt(QPoint global, Qt::MouseButton button = Qt::LeftButton)
+    // Modifiers are held during the click (Shift+click extends a selection).
+    void clickAt(QPoint global, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget *top = QApplication::topLevelAt(global);
         QVERIFY2(top, "nothing on the screen at that point");
-        QTest::mouseClick(top, button, Qt::NoModifier, top->mapFromGlobal(global));
+        QTest::mouseClick(top, button, modifiers, top->mapFromGlobal(global));
         settle();
     }
     // A click in the middle of what `widget` shows (or at `local` in it),
@@ -163,9 +168,10 @@ public:
         const QRect rect = view->visualRect(view->model()->index(row - 1, column - 1));
         return QRect(view->viewport()->mapToGlobal(rect.topLeft()), rect.size());
     }
-    void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton)
+    void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        clickAt(cellOnScreen(row, column).center(), button);
+        clickAt(cellOnScreen(row, column).center(), button, modifiers);
     }
     // The grid's current cell as the user sees it: the highlighted cell.
     QPoint currentCell() const
@@ -206,14 +212,19 @@ public:
     }
 
 private:
-    // The window with the keyboard focus; the main window when the offscreen
-    // platform, which has no window manager, left none active after a pop-up.
+    // The window with the keyboard focus. The offscreen platform, which has no
+    // window manager, leaves none active after a pop-up closed: the main window
+    // is made active again, as a window manager does, so that its focus widget
+    // and its shortcuts get the keys.
     QWindow *target() const
     {
         if (QWindow *focus = QGuiApplication::focusWindow())
             return focus;
         if (QWidget *active = QApplication::activeWindow())
             return active->windowHandle();
+        window->activateWindow();
+        if (!QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }))
+            qWarning("the main window did not become active");
         return window->windowHandle();
     }
     static QAction *actionCaptioned(const QList<QAction *> &actions, const QString &caption)

@@ -1,5 +1,5 @@
-// The interface texts: which language the flags choose, the greeting's hours and the list separator of the Options
-// dialog.
+// The interface texts: the greeting's hours and the list separator of the Options dialog. Which language the
+// flags choose is seen through the program in tst_mainwindow and tst_journey_projects.
 #include "InterfaceTexts.h"
 
 #include <QTest>
@@ -13,35 +13,11 @@ class TestInterfaceTexts : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void languageFlags_data();
-    void languageFlags();
     void greeting_data();
     void greeting();
     void listSeparator_data();
     void listSeparator();
 };
-
-void TestInterfaceTexts::languageFlags_data()
-{
-    QTest::addColumn<bool>("OptEN");
-    QTest::addColumn<bool>("OptPT");
-    QTest::addColumn<QString>("caption"); // of File, shown as "Ficheiro" before
-
-    QTest::newRow("English") << true << false << u"File"_s;
-    QTest::newRow("Portuguese") << false << true << u"Arquivo"_s;
-    QTest::newRow("both: Portuguese wins") << true << true << u"Arquivo"_s;
-    QTest::newRow("neither: unchanged") << false << false << u"Ficheiro"_s;
-}
-
-void TestInterfaceTexts::languageFlags()
-{
-    QFETCH(bool, OptEN);
-    QFETCH(bool, OptPT);
-    QString caption = u"Ficheiro"_s;
-    if (const auto language = chosenLanguage(OptEN, OptPT))
-        caption = textFor(Text::File, *language);
-    QTEST(caption, "caption");
-}
 
 void TestInterfaceTexts::greeting_data()
 {

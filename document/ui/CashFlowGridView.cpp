@@ -13,14 +13,53 @@
 
 namespace pelmora {
 
+namespace {
+
+// TCell. While an edit is in progress its keys edit the text: Enter commits
+// (once: the key goes no further, to the grid under it), Escape gives the
+// cell's text back, the arrows up and down commit and move. No key it gets
+// reaches the grid.
+class CellEditor : public QLineEdit
+{
+public:
+    CellEditor(CashFlowGrid &grid, QWidget *parent) : QLineEdit(parent), m_grid(grid) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Down: m_grid.CommitCell(); break;
+        case Qt::Key_Up: m_grid.commitAndMoveUp(); break;
+        case Qt::Key_Escape: m_grid.cancelEdit(); break;
+        default: QLineEdit::keyPressEvent(event); break;
+        }
+        event->accept();
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        // A menu or another window for a moment leaves the edit as it is.
+        if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+            m_grid.endEdit();
+    }
+
+private:
+    CashFlowGrid &m_grid;
+};
+
+} // namespace
+
 CashFlowGridView::CashFlowGridView(CashFlowGrid &grid, QWidget *parent)
-    : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_editor(new QLineEdit(viewport()))
+    : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_editor(new CellEditor(grid, viewport()))
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setModel(m_model);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setCornerButtonEnabled(false);
+    setTabKeyNavigation(false); // Tab goes on to the next control; Ctrl+Tab is the next window
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive); // the user may resize columns
     horizontalHeader()->setHighlightSections(false);
@@ -38,8 +77,14 @@ CashFlowGridView::CashFlowGridView(CashFlowGrid &grid, QWidget *parent)
     m_editor->setAlignment(Qt::AlignCenter);
     m_editor->setFrame(false);
     m_editor->setText(grid.editorText());
+    // Neither a click nor Tab puts the focus into the editor: it takes it when
+    // an edit starts, so that until then the grid's keys and menu apply to the
+    // current cell under it.
+    m_editor->setFocusPolicy(Qt::NoFocus);
+    m_editor->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(m_editor, &QLineEdit::textEdited, &m_grid, &CashFlowGrid::setEditorText);
-    connect(m_editor, &QLineEdit::returnPressed, &m_grid, &CashFlowGrid::CommitCell);
+    connect(&m_grid, &CashFlowGrid::editingChanged, this, &CashFlowGridView::showEditing);
+    connect(this, &QAbstractItemView::doubleClicked, &m_grid, &CashFlowGrid::editCell);
     connect(&m_grid, &CashFlowGrid::editorTextChanged, this, [this](const QString &text) {
         if (m_editor->text() != text)
             m_editor->setText(text);
@@ -140,6 +185,18 @@ void CashFlowGridView::placeEditor()
     m_editor->show();
 }
 
+void CashFlowGridView::showEditing(bool editing)
+{
+    m_editor->setAttribute(Qt::WA_TransparentForMouseEvents, !editing);
+    if (editing) {
+        m_editor->setFocus(Qt::OtherFocusReason);
+        m_editor->deselect();
+        m_editor->setCursorPosition(int(m_editor->text().size()));
+    } else if (m_editor->hasFocus()) {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void CashFlowGridView::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
@@ -158,12 +215,16 @@ void CashFlowGridView::keyPressEvent(QKeyEvent *event)
         m_grid.moveDown();
     } else if (event->key() == Qt::Key_Delete) {
         m_grid.ClearCell();
+    } else if (event->matches(QKeySequence::Undo)) {
+        m_grid.undo();
+    } else if (event->matches(QKeySequence::Redo) || event->keyCombination() == (Qt::CTRL | Qt::Key_Y)) {
+        m_grid.redo();
+    } else if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        m_grid.editCell();
     } else if (!event->text().isEmpty() && event->text().front().isPrint()
                && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         // Any other character starts an edit of the current cell with itself.
-        m_grid.setEditorText(event->text());
-        m_editor->setFocus();
-        m_editor->setCursorPosition(int(m_editor->text().size()));
+        m_grid.startEdit(event->text());
     } else {
         QTableView::keyPressEvent(event);
     }

@@ -41,6 +41,7 @@ protected:
 
 private:
     void showModelSelection();
+    void showEditing(bool editing);
     void forwardSelection();
 
     CashFlowGrid &m_grid;

@@ -1,0 +1,253 @@
+// Two projects typed into the grid, appraised and exported; a block copied,
+// pasted, cleared and taken back, with the grid's keys and menu on the current
+// cell too; and the program driven from the keyboard alone, in both languages.
+#include "Journey.h"
+
+#include <QClipboard>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsView>
+
+using namespace pelmora;
+using namespace pelmora::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList GridMenu = {u"Font size"_s, u"Copy"_s, u"Paste"_s, QString(), u"Clear"_s};
+
+// The cells of rows `first`..`last`, a row a line: label and columns 1..3.
+QStringList rowsOf(const Journey &j, int first, int last, QChar separator = u' ')
+{
+    QStringList rows;
+    for (int r = first; r <= last; ++r)
+        rows.append(QStringList{j.cell(r, 0), j.cell(r, 1), j.cell(r, 2), j.cell(r, 3)}.join(separator));
+    return rows;
+}
+
+// Items without an underlined letter, or whose letter another item of the
+// same menu has; submenus included.
+QStringList mnemonicFaults(const QList<QAction *> &items)
+{
+    QStringList faults;
+    QSet<QChar> letters;
+    for (const QAction *item : items) {
+        if (item->isSeparator() || !item->isVisible())
+            continue;
+        const QString text = item->text();
+        const qsizetype marker = text.indexOf(u'&');
+        if (marker < 0 || marker + 1 >= text.size() || letters.contains(text[marker + 1].toLower()))
+            faults.append(text);
+        else
+            letters.insert(text[marker + 1].toLower());
+        if (item->menu())
+            faults += mnemonicFaults(item->menu()->actions());
+    }
+    return faults;
+}
+
+QString caption(const QMdiSubWindow *window)
+{
+    return window->windowTitle().remove(u"[*]"_s);
+}
+
+} // namespace
+
+class TestJourneyProjects : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { Journey::closePopups(); }
+
+    void typedRowByRow_data();
+    void typedRowByRow();
+    void blockCopiedPastedClearedAndTakenBack();
+    void keyboardOnly_data();
+    void keyboardOnly();
+};
+
+void TestJourneyProjects::typedRowByRow_data()
+{
+    QTest::addColumn<QString>("entry"); // the field the flows are typed into, if not the grid
+    QTest::addColumn<Qt::Key>("enter");
+    QTest::newRow("on the grid, Enter") << QString() << Qt::Key_Return;
+    QTest::newRow("on the grid, keypad Enter") << QString() << Qt::Key_Enter;
+    QTest::newRow("in the cell entry field") << u"Text(10)"_s << Qt::Key_Return;
+}
+
+// The example appraisal typed in: n, the flows of A and of B row by row, the
+// rate with Enter; then the results, the chart's footnote and Data.csv.
+void TestJourneyProjects::typedRowByRow()
+{
+    QFETCH(QString, entry);
+    QFETCH(Qt::Key, enter);
+    Journey j;
+    j.start();
+    j.click(j.control(u"Text(0)"_s));
+    j.type(u"2"_s);
+    j.press(Qt::Key_Return);
+    const QStringList flows[2] = {{u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}};
+    for (int column : {1, 3}) {
+        j.clickCell(1, column); // for A, the cell that is current already
+        if (!entry.isEmpty())
+            j.click(j.control(entry));
+        for (int p = 0; p <= 2; ++p) {
+            j.type(flows[column / 2][p]);
+            j.press(enter);
+            QCOMPARE(j.currentCell(), QPoint(column, p + 2)); // one row down, no more
+        }
+    }
+    j.click(j.control(u"Text(1)"_s));
+    j.type(u"10"_s);
+    j.press(Qt::Key_Return);
+    const QStringList appraised = {
+        u"n;Project A;IRR Incremental;Project B"_s,
+        u"0;(1,000.00);(500.00);(1,500.00)"_s,
+        u"1;700.00;0.00;700.00"_s,
+        u"2;500.00;700.00;1,200.00"_s,
+        u"NPV;49.59;78.51;128.10"_s,
+        u"IRR;13.90;18.32;15.77"_s,
+        u"PI;1.05;1.16;1.09"_s,
+        u"PMT;28.57;45.24;73.81"_s,
+    };
+    QCOMPARE(rowsOf(j, 0, 7, u';'), appraised);
+    QStringList drawn;
+    for (const QGraphicsItem *item : j.control<QGraphicsView>(u"MSChart1"_s)->scene()->items()) {
+        if (const auto *text = dynamic_cast<const QGraphicsSimpleTextItem *>(item); text && text->isVisible())
+            drawn.append(text->text());
+    }
+    QVERIFY(drawn.contains(u" NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]"_s));
+
+    j.click(j.control(u"Command(8)"_s));
+    QFile data(j.folder.filePath(u"Data.csv"_s));
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    QCOMPARE(data.readAll(), (appraised.join(u"\r\n"_s) + u"\r\n"_s).toLatin1()); // the grid as shown
+}
+
+// A 2 x 3 block selected from the current cell with Shift and the arrows,
+// copied with Ctrl+C, pasted lower down with Ctrl+V, cleared with Delete, each
+// step taken back with Ctrl+Z and done again with Ctrl+Y; the grid's menu on
+// the current cell and on another.
+void TestJourneyProjects::blockCopiedPastedClearedAndTakenBack()
+{
+    Journey j;
+    j.startWithExample();
+    j.click(j.control(u"Text(0)"_s));
+    j.type(u"5"_s);
+    j.press(Qt::Key_Return); // room for the block: periods 3 to 5 come empty
+    const QStringList empty = rowsOf(j, 4, 5);
+
+    QCOMPARE(j.currentCell(), QPoint(1, 1));
+    j.clickCell(1, 1);
+    j.press(Qt::Key_Right, Qt::ShiftModifier);
+    j.press(Qt::Key_Right, Qt::ShiftModifier);
+    j.press(Qt::Key_Down, Qt::ShiftModifier);
+    j.press(QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"(1,000.00)\t(500.00)\t(1,500.00)\r\n700.00\t0.00\t700.00\r\n"_s);
+    j.clickCell(4, 1);
+    j.press(QKeySequence::Paste);
+    const QStringList pasted = {u"3 (1,000.00) (500.00) (1,500.00)"_s, u"4 700.00 0.00 700.00"_s};
+    QCOMPARE(rowsOf(j, 4, 5), pasted);
+    QCOMPARE(j.currentCell(), QPoint(1, 4));
+
+    for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
+        j.clickCell(at.y(), at.x(), Qt::RightButton);
+        QCOMPARE(Journey::popupCaptions(), GridMenu);
+        j.chooseInPopup({u"Copy"_s});
+        QCOMPARE(QGuiApplication::clipboard()->text(), j.cell(at.y(), at.x()) + u"\r\n"_s);
+    }
+
+    j.clickCell(4, 1);
+    j.clickCell(5, 3, Qt::LeftButton, Qt::ShiftModifier);
+    j.press(Qt::Key_Delete);
+    QCOMPARE(rowsOf(j, 4, 5), empty);
+    j.press(QKeySequence::Save); // unmarked, so that the undo's mark is seen
+    j.press(QKeySequence::Undo);
+    QCOMPARE(rowsOf(j, 4, 5), pasted);
+    QVERIFY(j.activeWindow()->widget()->isWindowModified());
+    j.press(QKeySequence::Undo);
+    QCOMPARE(rowsOf(j, 4, 5), empty);
+    j.press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(rowsOf(j, 4, 5), pasted);
+    j.press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(rowsOf(j, 4, 5), empty);
+
+    // Escape drops an edit; a typed value is taken back to where it was typed.
+    j.clickCell(6, 1);
+    j.type(u"42"_s);
+    j.press(Qt::Key_Escape);
+    QCOMPARE(j.field(u"Text(10)"_s), QString());
+    j.type(u"42"_s);
+    j.press(Qt::Key_Return);
+    QCOMPARE(j.cell(6, 1), u"42.00"_s);
+    j.press(QKeySequence::Undo);
+    QCOMPARE(j.cell(6, 1), QString());
+    QCOMPARE(j.currentCell(), QPoint(1, 6));
+
+    // A change of the number of periods ends the history: the clear stays.
+    j.click(j.control(u"Text(0)"_s));
+    j.type(u"4"_s);
+    j.press(Qt::Key_Return);
+    j.clickCell(2, 1);
+    j.press(QKeySequence::Undo);
+    QCOMPARE(rowsOf(j, 4, 5), empty);
+}
+
+void TestJourneyProjects::keyboardOnly_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QKeySequence>("fileKey");
+    QTest::addColumn<QStringList>("gridMenu");
+    QTest::newRow("English") << QByteArray() << QKeySequence(u"Alt+F"_s) << GridMenu;
+    // Both flags set: Portuguese wins.
+    QTest::newRow("Portuguese") << QByteArray("OptEN        True\r\nOptPT        True\r\n") << QKeySequence(u"Alt+A"_s)
+                                << QStringList{u"Font size"_s, u"Copiar"_s, u"Colar"_s, QString(), u"Limpar"_s};
+}
+
+void TestJourneyProjects::keyboardOnly()
+{
+    QFETCH(QByteArray, settings);
+    Journey j;
+    j.start(settings);
+
+    // Every item of the menus shows a letter of its own.
+    QCOMPARE(mnemonicFaults(j.window->menuBar()->actions()), QStringList());
+    j.clickCell(1, 1, Qt::RightButton);
+    QTEST(Journey::popupCaptions(), "gridMenu");
+    QCOMPARE(mnemonicFaults(QApplication::activePopupWidget()->actions()), QStringList());
+    Journey::closePopups();
+    QFETCH(QKeySequence, fileKey);
+    j.press(fileKey);
+    QVERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), u"mfile"_s);
+    Journey::closePopups();
+
+    j.press(QKeySequence::New);
+    j.press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(caption(j.activeWindow()), u"Corporate Valorix 1"_s);
+    j.press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(caption(j.activeWindow()), u"Corporate Valorix 2"_s);
+
+    // Tab leaves the grid, its current cell staying; Shift+Tab comes back.
+    j.clickCell(2, 1);
+    j.press(Qt::Key_Tab);
+    QVERIFY(!j.grid()->isAncestorOf(QApplication::focusWidget()) && QApplication::focusWidget() != j.grid());
+    QCOMPARE(j.currentCell(), QPoint(1, 2));
+    j.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), j.grid());
+
+    QString dialog;
+    Journey::inDialog([&] { j.press(Qt::Key_P, Qt::ControlModifier); }, [&](QWidget *d) { dialog = d->objectName(); });
+    QCOMPARE(dialog, u"fprinter"_s); // Print Chart
+
+    j.type(u"5"_s);
+    j.press(Qt::Key_Return);
+    j.messages.answers = {Answer::No};
+    j.press(Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(j.messages.questions.size(), 1); // the changed window asks to be saved
+    QVERIFY(!j.window->isVisible());
+}
+
+QTEST_MAIN(TestJourneyProjects)
+#include "tst_journey_projects.moc"
