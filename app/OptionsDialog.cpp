@@ -51,9 +51,17 @@ fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidg
     if (language)
         setTexts(*language);
 
-    // clicked, not toggled: only the user's click chooses a language.
-    connect(m_option1, &QRadioButton::clicked, this, [this] { Q_EMIT languageClicked(Language::English); });
-    connect(m_option2, &QRadioButton::clicked, this, [this] { Q_EMIT languageClicked(Language::Portuguese); });
+    // A language is chosen however its button gets checked: a click, a key, or
+    // an assistive tool's toggle action (which checks the button without a
+    // click). Connected after the load step, which only shows the language.
+    connect(m_option1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            Q_EMIT languageClicked(Language::English);
+    });
+    connect(m_option2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            Q_EMIT languageClicked(Language::Portuguese);
+    });
     connect(m_ok, &QPushButton::clicked, this, [this] {
         Q_EMIT okClicked(m_text1->text());
         accept();

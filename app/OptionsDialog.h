@@ -1,9 +1,9 @@
 #pragma once
 
 // The Options dialog fopcoes: the interface language and the list separator of
-// the exported files. A language button takes effect at its click; OK takes the
-// separator; the close box keeps the language and leaves the separator. The
-// dialog only reports the clicks: the main window applies them.
+// the exported files. A language button takes effect as soon as it is checked; OK
+// takes the separator; the close box keeps the language and leaves the
+// separator. The dialog only reports the choices: the main window applies them.
 
 #include "InterfaceTexts.h"
 
