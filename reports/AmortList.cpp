@@ -4,6 +4,10 @@
 #include "NumberPattern.h"
 #include "NumberTexts.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
@@ -22,6 +26,61 @@ const std::array<AmortList::Column, AmortList::ColumnCount> &AmortList::columns(
         {"C9", "X", 300, Column::Centre},
     }};
     return table;
+}
+
+namespace {
+
+constexpr int FirstAmount = 1;
+constexpr int Amounts = 6;
+using AmountWidths = std::array<int, Amounts>;
+
+int sum(const AmountWidths &widths)
+{
+    return std::accumulate(widths.begin(), widths.end(), 0);
+}
+
+// `base` plus `extra` pixels in equal parts, the odd pixels to the first columns.
+AmountWidths spread(AmountWidths base, int extra)
+{
+    for (int k = 0; k < Amounts; ++k)
+        base[size_t(k)] += extra / Amounts + (k < extra % Amounts ? 1 : 0);
+    return base;
+}
+
+// The amounts whole, then the headers as far as the room goes.
+AmountWidths shareRoom(int shared, const AmortList::AmountNeeds &needs)
+{
+    const AmountWidths &texts = needs.texts;
+    if (sum(texts) > shared)
+        return spread({}, shared);
+    AmountWidths wants;
+    for (int k = 0; k < Amounts; ++k)
+        wants[size_t(k)] = std::max(texts[size_t(k)], needs.headers[size_t(k)]);
+    if (sum(wants) <= shared)
+        return spread(wants, shared - sum(wants));
+    // Each header gets the same part of what it lacks.
+    const int lacking = sum(wants) - sum(texts);
+    const int extra = shared - sum(texts);
+    AmountWidths widths = texts;
+    for (int k = 0; k < Amounts; ++k)
+        widths[size_t(k)] += (wants[size_t(k)] - texts[size_t(k)]) * extra / lacking;
+    return spread(widths, shared - sum(widths));
+}
+
+} // namespace
+
+std::array<int, AmortList::ColumnCount> AmortList::fitColumnWidths(int room, double dpi, const AmountNeeds &needs)
+{
+    constexpr double TwipsPerInch = 1440;
+    std::array<int, ColumnCount> widths{};
+    for (int c = 0; c < ColumnCount; ++c)
+        widths[size_t(c)] = int(std::lround(columns()[size_t(c)].widthTwips * dpi / TwipsPerInch));
+    if (std::accumulate(widths.begin(), widths.end(), 0) <= room)
+        return widths;
+    const int kept = widths[0] + widths[7] + widths[8];
+    const AmountWidths amounts = shareRoom(std::max(room - kept, 0), needs);
+    std::copy(amounts.begin(), amounts.end(), widths.begin() + FirstAmount);
+    return widths;
 }
 
 void AmortList::FormatListView(const NumberTexts &texts, std::int16_t nFix)

@@ -30,6 +30,21 @@ public:
     static constexpr int ColumnCount = 9;
     static const std::array<Column, ColumnCount> &columns();
 
+    // What the six amount columns need in pixels to show their longest amount
+    // and their header whole.
+    struct AmountNeeds
+    {
+        std::array<int, 6> texts{};
+        std::array<int, 6> headers{};
+    };
+    // The columns' widths in pixels for a list `room` pixels wide at `dpi` dots
+    // per inch. Where the twip widths fit they are kept; where they do not, the
+    // six amount columns share what "Paym", "Excel" and "X" leave, so that all
+    // nine stay in view without a horizontal scroll: the amounts whole first,
+    // then their headers, and only what is left over in equal parts. In a list
+    // too narrow for the amounts the parts are equal and the texts elided.
+    static std::array<int, ColumnCount> fitColumnWidths(int room, double dpi, const AmountNeeds &needs);
+
     bool isVisible() const { return m_visible; }
     void OpenAmort() { m_visible = true; }
     void CloseAmort() { m_visible = false; }

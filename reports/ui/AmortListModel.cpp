@@ -76,6 +76,9 @@ QVariant AmortListModel::headerData(int section, Qt::Orientation orientation, in
         return QString::fromLatin1(AmortList::columns()[size_t(section)].header);
     case Qt::TextAlignmentRole:
         return int(alignment(section));
+    case Qt::ToolTipRole: // the whole text of a header elided in a narrow list
+        return section >= 1 && section < TextColumns ? QString::fromLatin1(AmortList::columns()[size_t(section)].header)
+                                                     : QVariant();
     default:
         return {};
     }

@@ -6,14 +6,11 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
-
-namespace {
-constexpr double TwipsPerInch = 1440;
-} // namespace
 
 AmortListView::AmortListView(const AmortList &list, QWidget *parent)
     : QTableView(parent), m_model(new AmortListModel(list, this))
@@ -40,19 +37,43 @@ AmortListView::AmortListView(const AmortList &list, QWidget *parent)
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(12); // the style's least is wider than the "X" column
-    applyColumnWidths();
+    fitColumns();
     connect(header, &QHeaderView::sectionClicked, this, &AmortListView::headerClicked);
 
     viewport()->setMouseTracking(true);
     setSelectionShown(true);
 }
 
-// Widths in twips, 1440 to the inch, at the screen's logical resolution.
-void AmortListView::applyColumnWidths()
+// Widths in twips at the screen's logical resolution where the list is wide
+// enough; in a narrower list the amounts give way, so that the "Excel" and "X"
+// headers stay in view without a horizontal scroll. The longest amounts of a
+// column are in its first or its last row: each column rises or falls
+// steadily down the schedule.
+void AmortListView::fitColumns()
 {
-    const double dpi = logicalDpiX();
-    for (int c = 0; c < AmortList::ColumnCount; ++c)
-        setColumnWidth(c, qRound(AmortList::columns()[size_t(c)].widthTwips * dpi / TwipsPerInch));
+    // A cell's text and a header's label stand between margins of the style.
+    const int cellMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    QHeaderView *header = horizontalHeader();
+    const int headerMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    AmortList::AmountNeeds needs;
+    const int rows = m_model->rowCount();
+    for (int k = 0; k < 6; ++k) {
+        const int column = k + 1;
+        needs.headers[size_t(k)] =
+            header->fontMetrics().horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) +
+            headerMargins;
+        for (int row : {0, rows - 1}) {
+            if (row < 0)
+                continue;
+            const int width = fontMetrics().horizontalAdvance(m_model->index(row, column).data().toString());
+            needs.texts[size_t(k)] = std::max(needs.texts[size_t(k)], width + cellMargins);
+        }
+    }
+    const auto widths = AmortList::fitColumnWidths(viewport()->width(), logicalDpiX(), needs);
+    for (int c = 0; c < AmortList::ColumnCount; ++c) {
+        if (columnWidth(c) != widths[size_t(c)])
+            setColumnWidth(c, widths[size_t(c)]);
+    }
 }
 
 void AmortListView::applyRowHeight()
@@ -63,11 +84,13 @@ void AmortListView::applyRowHeight()
 void AmortListView::reload()
 {
     m_model->reload();
+    fitColumns();
 }
 
 void AmortListView::textsChanged()
 {
     m_model->textsChanged();
+    fitColumns();
 }
 
 void AmortListView::headerClicked(int section)
@@ -131,8 +154,17 @@ void AmortListView::mouseReleaseEvent(QMouseEvent *event)
 void AmortListView::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         applyRowHeight();
+        fitColumns();
+    }
+}
+
+// Also called when a scroll bar comes or goes and the rows' room changes.
+void AmortListView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    fitColumns();
 }
 
 } // namespace pelmora

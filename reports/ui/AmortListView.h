@@ -2,8 +2,9 @@
 
 // ListView1, the amortization list shown in place of the charts: one row per
 // payment. Its last two headers act as buttons: "Excel" exports the list and
-// "X" closes it. Rows all have one height and columns fixed widths, so a list of
-// 32,767 payments shows at once.
+// "X" closes it, and both stay in view however narrow the list. Rows all have
+// one height and columns widths of their own, so a list of 32,767 payments
+// shows at once.
 
 #include "AmortList.h"
 
@@ -48,10 +49,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void headerClicked(int section);
-    void applyColumnWidths();
+    void fitColumns();
     void applyRowHeight();
 
     AmortListModel *m_model = nullptr;
