@@ -8,16 +8,32 @@ namespace pelmora {
 
 GridTableModel::GridTableModel(CashFlowGrid &grid, QObject *parent) : QAbstractTableModel(parent), m_grid(grid)
 {
-    // Texts and styles change in place; rows come and go with the periods.
+    // Texts and styles change in place, a cell at a time: an appraisal or a
+    // file read writes hundreds. The views hear of them once, when control
+    // returns to the event loop (before anything is drawn), so that a screen
+    // reader gets one change of the table, not one per cell. Rows come and go
+    // with the periods: a reset, which covers the cells as well.
     connect(&grid, &CashFlowGrid::cellsChanged, this, [this] {
-        if (rowCount() > 0)
-            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-        Q_EMIT headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
+        if (m_changePending)
+            return;
+        m_changePending = true;
+        QMetaObject::invokeMethod(this, &GridTableModel::announceChange, Qt::QueuedConnection);
     });
     connect(&grid, &CashFlowGrid::rowsChanged, this, [this] {
         beginResetModel();
+        m_changePending = false;
         endResetModel();
     });
+}
+
+void GridTableModel::announceChange()
+{
+    if (!m_changePending)
+        return;
+    m_changePending = false;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
 }
 
 int GridTableModel::rowCount(const QModelIndex &parent) const

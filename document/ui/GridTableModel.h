@@ -25,8 +25,11 @@ public:
     void setFontPointSize(int size);
 
 private:
+    void announceChange();
+
     CashFlowGrid &m_grid;
     int m_fontSize = 8;
+    bool m_changePending = false; // cells changed that the views have not heard of
 };
 
 } // namespace pelmora
