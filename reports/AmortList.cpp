@@ -47,12 +47,38 @@ AmountWidths spread(AmountWidths base, int extra)
     return base;
 }
 
+// Too little room for every amount: as many columns whole as it allows, the
+// narrowest first, and the others (elided) share the rest alike.
+AmountWidths fairShare(const AmountWidths &needs, int shared)
+{
+    std::array<int, Amounts> order;
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return needs[size_t(a)] < needs[size_t(b)]; });
+    AmountWidths widths{};
+    std::array<bool, Amounts> whole{};
+    int left = shared;
+    int cut = Amounts;
+    for (int k : order) {
+        if (needs[size_t(k)] > left / cut)
+            break;
+        widths[size_t(k)] = needs[size_t(k)];
+        whole[size_t(k)] = true;
+        left -= needs[size_t(k)];
+        --cut;
+    }
+    for (int k = 0, n = 0; k < Amounts; ++k) {
+        if (!whole[size_t(k)])
+            widths[size_t(k)] = left / cut + (n++ < left % cut ? 1 : 0);
+    }
+    return widths;
+}
+
 // The amounts whole, then the headers as far as the room goes.
 AmountWidths shareRoom(int shared, const AmortList::AmountNeeds &needs)
 {
     const AmountWidths &texts = needs.texts;
     if (sum(texts) > shared)
-        return spread({}, shared);
+        return fairShare(texts, shared);
     AmountWidths wants;
     for (int k = 0; k < Amounts; ++k)
         wants[size_t(k)] = std::max(texts[size_t(k)], needs.headers[size_t(k)]);

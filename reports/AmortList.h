@@ -42,7 +42,8 @@ public:
     // six amount columns share what "Paym", "Excel" and "X" leave, so that all
     // nine stay in view without a horizontal scroll: the amounts whole first,
     // then their headers, and only what is left over in equal parts. In a list
-    // too narrow for the amounts the parts are equal and the texts elided.
+    // too narrow for all the amounts, as many columns as it allows keep theirs
+    // whole and the others share the rest, their texts elided.
     static std::array<int, ColumnCount> fitColumnWidths(int room, double dpi, const AmountNeeds &needs);
 
     bool isVisible() const { return m_visible; }

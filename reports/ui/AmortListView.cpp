@@ -7,10 +7,32 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyleOptionHeader>
 
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
+
+namespace {
+
+// Headers that, in a column too narrow for them, end in an ellipsis rather than
+// losing their first letters (the amounts' headers are aligned right); the
+// header's tool tip has the whole text.
+class ElidingHeader : public QHeaderView
+{
+public:
+    explicit ElidingHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        const int room = sectionSize(logicalIndex) - 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, option, this);
+        option->text = option->fontMetrics.elidedText(option->text, Qt::ElideRight, std::max(room, 0));
+    }
+};
+
+} // namespace
 
 AmortListView::AmortListView(const AmortList &list, QWidget *parent)
     : QTableView(parent), m_model(new AmortListModel(list, this))
@@ -31,6 +53,7 @@ AmortListView::AmortListView(const AmortList &list, QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     applyRowHeight();
 
+    setHorizontalHeader(new ElidingHeader(this));
     QHeaderView *header = horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionsClickable(true);
