@@ -191,6 +191,7 @@ void TestJourneyLoan::decimalsOverLongSchedule()
     QCOMPARE(j.field(textField(3)), u"599.5500"_s); // the payment as shown before, not recomputed
     QCOMPARE(j.cell(1, 1), u"(1,500.0000)"_s);
     QCOMPARE(j.listCell(0, 2), u"500.0000"_s);
+    QCOMPARE(j.listCell(0, 5), u"599.5500"_s); // from its text: the payment itself is 599.5505...
     QCOMPARE(j.listCell(359, 6), u"0.0000"_s);
 }
 
@@ -202,7 +203,8 @@ void TestJourneyLoan::languageByAccessibleAction_data()
 }
 
 // An assistive tool checks "Português" through the button's accessible action:
-// the menus take the Portuguese captions at once, as with a click.
+// the menus take their Portuguese captions at once, as with a click, and a
+// screen reader reads the fields and the charts by their Portuguese names.
 void TestJourneyLoan::languageByAccessibleAction()
 {
     QFETCH(QString, action);
@@ -219,7 +221,12 @@ void TestJourneyLoan::languageByAccessibleAction()
                    for (QAction *menu : j.window->menuBar()->actions())
                        captions << Journey::shown(menu->text());
                });
-    QVERIFY2(captions.contains(u"Arquivo"_s), qPrintable(captions.join(u", "_s)));
+    QCOMPARE(captions, (QStringList{u"Arquivo"_s, u"Valorix"_s, u"Exibir"_s, u"Janela"_s, u"Auxílio"_s}));
+    auto name = [&](const QString &control) {
+        return QAccessible::queryAccessibleInterface(j.control(control))->text(QAccessible::Name);
+    };
+    QCOMPARE(name(textField(2)), u"Valor Presente"_s);
+    QCOMPARE(name(u"MSChart1"_s), u"Perfil do VPL dos projetos A e B por taxa de desconto"_s);
 }
 
 QTEST_MAIN(TestJourneyLoan)

@@ -1,10 +1,13 @@
-// The payment figures and the schedule: closed-form rows, their count, their
-// keys and numbers, the totals, the list's re-format and the "Excel" text.
+// The payment figures and the schedule: the rows' count, keys and numbers, the
+// edge cases of the "Excel" text, and the list's column widths. (A loan listed
+// and exported: the loan journey.)
 #include "AmortList.h"
 #include "InputPanel.h"
 #include "NumberPattern.h"
 
 #include <QTest>
+
+#include <numeric>
 
 using namespace pelmora;
 using namespace Qt::StringLiterals;
@@ -34,32 +37,14 @@ class TestSchedule : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void loanRows();
     void rowCount_data();
     void rowCount();
     void zeroRate();
     void paymentNumberAfterSchedule();
-    void listReformat();
     void exportText();
+    void columnWidths_data();
+    void columnWidths();
 };
-
-void TestSchedule::loanRows()
-{
-    Loan loan(u"1000"_s, u"4"_s, u"10"_s);
-    loan.panel.setText(Field_paym, u"1"_s);
-    loan.panel.clickCommand(9);
-    QVERIFY(loan.list.isVisible());
-    QCOMPARE(loan.list.rows().size(), size_t(4));
-    const QStringList first = {u"01"_s, u"215.47"_s, u"100.00"_s, u"215.47"_s, u"100.00"_s, u"315.47"_s, u"784.53"_s};
-    const QStringList last = {u"04"_s, u"286.79"_s, u"28.68"_s, u"1,000.00"_s, u"261.88"_s, u"1,261.88"_s, u"0.00"_s};
-    for (int c = 0; c < 7; ++c) {
-        QCOMPARE(loan.cell(1, c), first[c]);
-        QCOMPARE(loan.cell(4, c), last[c]);
-    }
-    QCOMPARE(loan.list.rows()[2].key, u"3p"_s);
-    QCOMPARE(loan.panel.text(Field_TI), u"261.88"_s);
-    QCOMPARE(loan.panel.text(Field_Amort), u"215.47"_s); // payment 1 again
-}
 
 void TestSchedule::rowCount_data()
 {
@@ -112,16 +97,6 @@ void TestSchedule::paymentNumberAfterSchedule()
     QCOMPARE(loan.panel.text(Field_BD), u"0.00"_s);
 }
 
-void TestSchedule::listReformat()
-{
-    Loan loan(u"1000"_s, u"4"_s, u"10"_s);
-    loan.panel.clickCommand(9);
-    loan.list.FormatListView(NumberTexts(English), 4);
-    QCOMPARE(loan.cell(4, 3), u"1,000.0000"_s);
-    QCOMPARE(loan.cell(1, 1), u"215.4700"_s); // from the cell's text, not recomputed
-    QCOMPARE(loan.cell(1, 0), u"01"_s);
-}
-
 void TestSchedule::exportText()
 {
     const NumberTexts texts(English);
@@ -147,6 +122,39 @@ void TestSchedule::exportText()
         pv.TI = 1e308;
         QVERIFY(!ExcelAmortText(AmortList(), pv, texts, QString()));
     }
+}
+
+void TestSchedule::columnWidths_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::addColumn<QList<int>>("texts");   // what each amount column needs
+    QTest::addColumn<QList<int>>("amounts"); // the widths they get
+    const QList<int> sixty(6, 60);
+    // At 96 dpi the twip widths are 47, 107 (six times), 47 and 20 pixels: 756.
+    QTest::newRow("wide enough: twips") << 800 << sixty << QList<int>(6, 107);
+    QTest::newRow("amounts and headers whole") << 600 << sixty << QList<int>(6, 81);
+    QTest::newRow("headers share what they lack") << 560 << sixty << QList<int>{75, 75, 74, 74, 74, 74};
+    QTest::newRow("too narrow: the narrowest whole")
+        << 400 << QList<int>{40, 40, 70, 70, 70, 70} << QList<int>{40, 40, 52, 52, 51, 51};
+}
+
+// Headers need 80 pixels each; "Paym", "Excel" and "X" keep their widths and,
+// where the twips do not fit, the nine fill the room exactly.
+void TestSchedule::columnWidths()
+{
+    QFETCH(int, room);
+    QFETCH(QList<int>, texts);
+    QFETCH(QList<int>, amounts);
+    AmortList::AmountNeeds needs;
+    for (int k = 0; k < 6; ++k) {
+        needs.texts[size_t(k)] = texts[k];
+        needs.headers[size_t(k)] = 80;
+    }
+    const auto widths = AmortList::fitColumnWidths(room, 96, needs);
+    QCOMPARE(QList<int>(widths.begin() + 1, widths.begin() + 7), amounts);
+    QCOMPARE((QList<int>{widths[0], widths[7], widths[8]}), (QList<int>{47, 47, 20}));
+    if (room < 756)
+        QCOMPARE(std::accumulate(widths.begin(), widths.end(), 0), room);
 }
 
 QTEST_GUILESS_MAIN(TestSchedule)
