@@ -31,8 +31,24 @@ public:
         click(control(textField(field)));
         type(text);
     }
+    // The same in a field that has the focus already, where a click only
+    // places the caret: the whole text selected by the keyboard first.
+    void retype(int field, const QString &text)
+    {
+        click(control(textField(field)));
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+    }
     void solve(int k) { click(control(commandButton(k))); }
     QTableView *list() const { return control<QTableView>(u"ListView1"_s); }
+    // The pointer moved over the list: it marks the row of the payment number.
+    int hoverList() const
+    {
+        QTest::mouseMove(list()->viewport(), list()->viewport()->rect().center());
+        settle();
+        const QModelIndexList marked = list()->selectionModel()->selectedRows();
+        return marked.size() == 1 ? marked.first().row() : -1;
+    }
     QString listCell(int row, int column) const { return list()->model()->index(row, column).data().toString(); }
     // A click on the list's header of that text.
     void clickHeader(const QString &text)
@@ -118,8 +134,9 @@ void TestJourneyLoan::solveEachQuantity()
 }
 
 // PV 1,000 over 4 periods at 10 %, payment 1: its figures, the list in place of
-// the charts with every header in view, "Amort.csv" through the "Excel" header,
-// the charts back through the "X" header.
+// the charts with every header in view, the payment's row marked under the
+// pointer, "Amort.csv" through the "Excel" header, the charts back through the
+// "X" header.
 void TestJourneyLoan::scheduleExportedAndClosed()
 {
     LoanJourney j;
@@ -143,6 +160,14 @@ void TestJourneyLoan::scheduleExportedAndClosed()
     QCOMPARE(last, (QStringList{u"04"_s, u"286.79"_s, u"28.68"_s, u"1,000.00"_s, u"261.88"_s, u"1,261.88"_s,
                                 u"0.00"_s}));
     j.checkListInView();
+    QCOMPARE(j.hoverList(), 0); // payment 1
+    j.retype(5, u"9"_s);        // beyond the list: the mark stays
+    QCOMPARE(j.hoverList(), 0);
+    j.retype(5, u"3"_s);
+    QCOMPARE(j.hoverList(), 2);
+    j.retype(5, u"1"_s);
+    j.clickHeader(u"Paym"_s); // a header that is no command
+    QVERIFY(j.list()->isVisible());
 
     j.clickHeader(u"Excel"_s);
     const QString path = j.folder.filePath(u"Amort.csv"_s);
@@ -165,12 +190,16 @@ void TestJourneyLoan::scheduleExportedAndClosed()
     QVERIFY(chart->isVisible());
 }
 
-// A 360-payment schedule, a cash flow in the grid, then four decimal places:
-// fields, grid and list all show four, the list from its own texts.
+// Periods by Enter, a cash flow in the grid, a 360-payment schedule, then four
+// decimal places: fields, grid and list all show four, the list from its own
+// texts.
 void TestJourneyLoan::decimalsOverLongSchedule()
 {
     LoanJourney j;
     j.start();
+    j.enter(0, u"2"_s);
+    j.press(Qt::Key_Return); // Enter in n: periods 0 to 2
+    QCOMPARE(j.cell(3, 0), u"2"_s);
     j.clickCell(1, 1);
     j.type(u"-1500"_s);
     j.press(Qt::Key_Return);

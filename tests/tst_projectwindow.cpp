@@ -1,6 +1,6 @@
-// The project window's widgets: Enter keys, the floating editor over the
-// current cell, the clipboard, the exports' files and failures, and what a
-// screen reader reads. (A loan worked through is the loan journey.)
+// The project window's widgets: the floating editor over the current cell, the
+// clipboard, the exports' files and failures, and what a screen reader reads.
+// (A loan worked through, Enter in n and the decimals: the loan journey.)
 #include "CashFlowGridView.h"
 #include "InputPanelView.h"
 #include "ProjectWindowWidget.h"
@@ -59,26 +59,12 @@ class TestProjectWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void enterKeys();
     void editorFollowsCurrentCell();
     void clipboard();
     void exports_data();
     void exports();
     void accessibleNames();
 };
-
-void TestProjectWindow::enterKeys()
-{
-    Window w;
-    w.type(0, u"3"_s);
-    QTest::keyClick(w.field(0), Qt::Key_Return); // Enter in n: the grid takes three periods
-    QCOMPARE(w.widget.model().grid().rowCount(), 9);
-    w.type(10, u"-1000"_s); // the cell entry field mirrors the floating editor
-    QCOMPARE(w.grid()->cellEditor()->text(), u"-1000"_s);
-    QTest::keyClick(w.field(10), Qt::Key_Return);
-    QCOMPARE(w.widget.model().grid().text(1, 1), u"(1,000.00)"_s);
-    QCOMPARE(w.widget.model().grid().row(), 2);
-}
 
 void TestProjectWindow::editorFollowsCurrentCell()
 {
