@@ -11,7 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
 } // namespace
 
 class TestInputPanel : public QObject
@@ -25,7 +24,6 @@ private Q_SLOTS:
     void decimalPlaces_data();
     void decimalPlaces();
     void shownValueIsUsed();
-    void paymentNumberRunsPayment();
     void loadInputs();
     void twoPanelsShareOneRecord();
 };
@@ -117,22 +115,6 @@ void TestInputPanel::shownValueIsUsed()
     panel.FormatNumber();
     QCOMPARE(panel.text(Field_PV), u"1,000.01"_s);
     QCOMPARE(pv.PV, 1000.01);
-}
-
-void TestInputPanel::paymentNumberRunsPayment()
-{
-    ProjectValues pv;
-    InputPanel panel(pv, NumberTexts(Brazilian));
-    panel.setText(Field_PV, u"1000"_s);
-    panel.setText(Field_n, u"4"_s);
-    panel.setText(Field_i, u"10"_s);
-    panel.setText(Field_paym, u"2"_s);
-    QCOMPARE(panel.text(Field_PMT), u"315,47"_s);
-    QCOMPARE(panel.text(Field_Amort), u"237,02"_s);
-    QCOMPARE(panel.text(Field_IPaym), u"78,45"_s);
-    QCOMPARE(panel.text(Field_BD), u"547,51"_s);
-    QCOMPARE(panel.text(Field_TI), u"261,88"_s);
-    QCOMPARE(panel.text(Field_paym), u"2"_s);
 }
 
 void TestInputPanel::loadInputs()

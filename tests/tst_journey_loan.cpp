@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -130,7 +129,6 @@ void TestJourneyLoan::solveEachQuantity()
         j.solve(step.field);
         QCOMPARE(j.field(textField(step.field)), QString::fromLatin1(step.shown));
     }
-    QCOMPARE(j.field(textField(3)), u"1,358.68"_s);
 }
 
 // PV 1,000 over 4 periods at 10 %, payment 1: its figures, the list in place of
@@ -153,12 +151,7 @@ void TestJourneyLoan::scheduleExportedAndClosed()
     QWidget *chart = j.control(u"MSChart1"_s);
     QVERIFY(j.list()->isVisible());
     QVERIFY(!chart->isVisible());
-    QCOMPARE(j.list()->model()->rowCount(), 4);
-    QStringList last;
-    for (int c = 0; c < 7; ++c)
-        last << j.listCell(3, c);
-    QCOMPARE(last, (QStringList{u"04"_s, u"286.79"_s, u"28.68"_s, u"1,000.00"_s, u"261.88"_s, u"1,261.88"_s,
-                                u"0.00"_s}));
+    QCOMPARE(j.list()->model()->rowCount(), 4); // their texts: the export below
     j.checkListInView();
     QCOMPARE(j.hoverList(), 0); // payment 1
     j.retype(5, u"9"_s);        // beyond the list: the mark stays
@@ -210,8 +203,7 @@ void TestJourneyLoan::decimalsOverLongSchedule()
     j.solve(9);
     QCOMPARE(j.list()->model()->rowCount(), 360);
     QCOMPARE(j.listCell(359, 0), u"360"_s);
-    const QString firstInterest = j.listCell(0, 2);
-    QCOMPARE(firstInterest, u"500.00"_s);
+    QCOMPARE(j.listCell(0, 2), u"500.00"_s);
     j.checkListInView(); // with the vertical scroll bar too
 
     j.click(j.control(u"Text2"_s));
