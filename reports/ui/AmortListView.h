@@ -2,9 +2,9 @@
 
 // ListView1, the amortization list shown in place of the charts: one row per
 // payment. Its last two headers act as buttons: "Excel" exports the list and
-// "X" closes it, and both stay in view however narrow the list. Rows all have
-// one height and columns widths of their own, so a list of 32,767 payments
-// shows at once.
+// "X" closes it, and both stay in view in a narrow list. Rows all have one
+// height, and the columns' widths ask only the first and the last row for
+// their texts, so a list of 32,767 payments shows at once.
 
 #include "AmortList.h"
 
