@@ -1,6 +1,6 @@
 // The project window's widgets: the floating editor over the current cell, the
-// clipboard, the exports' files and failures, and what a screen reader reads.
-// (A loan worked through, Enter in n and the decimals: the loan journey.)
+// exports' files and failures, and what a screen reader reads. (A loan worked
+// through: the loan journey; the grid's clipboard: the projects journey.)
 #include "CashFlowGridView.h"
 #include "InputPanelView.h"
 #include "ProjectWindowWidget.h"
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,7 +59,6 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
     void editorFollowsCurrentCell();
-    void clipboard();
     void exports_data();
     void exports();
     void accessibleNames();
@@ -83,27 +81,6 @@ void TestProjectWindow::editorFollowsCurrentCell()
     QTest::keyClick(grid, Qt::Key_7); // a character on the grid starts an edit with it
     QCOMPARE(grid->cellEditor()->text(), u"7"_s);
     QCOMPARE(w.field(10)->text(), u"7"_s);
-}
-
-void TestProjectWindow::clipboard()
-{
-    Window w;
-    w.type(0, u"2"_s);
-    QTest::keyClick(w.field(0), Qt::Key_Return);
-    CashFlowGrid &grid = w.widget.model().grid();
-    grid.setText(1, 1, u"a"_s);
-    grid.setText(2, 1, u"b"_s);
-    grid.setSelection(1, 1, 2, 1);
-    QTest::keyClick(w.grid(), Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"a\r\nb\r\n"_s);
-    QVERIFY(grid.text(1, 1).isEmpty());
-    grid.setCurrentCell(1, 3);
-    QTest::keyClick(w.grid(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(grid.text(1, 3), u"a"_s);
-    QCOMPARE(grid.text(2, 3), u"b"_s);
-    grid.setCurrentCell(2, 3);
-    QTest::keyClick(w.grid(), Qt::Key_Delete);
-    QVERIFY(grid.text(2, 3).isEmpty());
 }
 
 void TestProjectWindow::exports_data()
