@@ -22,6 +22,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -76,6 +78,26 @@ public:
         settle();
     }
     void rightClick(const QWidget *widget, QPoint local = {}) { click(widget, local, Qt::RightButton); }
+    // Press at `from`, move there in a few steps with the button down, release at `to`.
+    void drag(QPoint from, QPoint to)
+    {
+        QWidget *top = QApplication::topLevelAt(from);
+        QVERIFY2(top, "nothing on the screen at that point");
+        // The pointer comes to the point first (what is under it may change its
+        // shape there), after a person's pause: the windows finish what a resize
+        // left them to do (a sub-window updates its resize corners on a timer),
+        // and the press makes no double click with the last one.
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        QTest::mouseMove(top, top->mapFromGlobal(from + (from - to) / 8));
+        QTest::mouseMove(top, top->mapFromGlobal(from));
+        const int pause = QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
+        QTest::mousePress(top, Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(from), pause);
+        constexpr int Steps = 4;
+        for (int k = 1; k <= Steps; ++k)
+            QTest::mouseMove(top, top->mapFromGlobal(from + (to - from) * k / Steps));
+        QTest::mouseRelease(top, Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(to));
+        settle();
+    }
     void doubleClickAt(QPoint global)
     {
         QWidget *top = QApplication::topLevelAt(global);
@@ -179,6 +201,51 @@ public:
         const QModelIndex current = grid()->currentIndex();
         return QPoint(current.column() + 1, current.row() + 1);
     }
+    // How many pixels of `widget` on the screen differ from what it draws now:
+    // a repaint that missed a changed part leaves stale pixels behind. Only the
+    // part its parents leave visible counts.
+    static int stalePixels(QWidget *widget)
+    {
+        settle();
+        const QRect visible = widget->visibleRegion().boundingRect();
+        QWidget *top = widget->window();
+        const QPoint at = widget->mapTo(top, visible.topLeft());
+        const QImage screen = top->screen()
+                                  ->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = widget->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
+        if (screen.size() != fresh.size())
+            return visible.width() * visible.height();
+        int stale = 0;
+        for (int y = 0; y < screen.height(); ++y) {
+            for (int x = 0; x < screen.width(); ++x)
+                stale += screen.pixel(x, y) != fresh.pixel(x, y);
+        }
+        return stale;
+    }
+
+    // Runs `look` on the modal dialog that `open` shows, once it shows, then
+    // closes it whatever `look` found, so that a failed check never leaves the
+    // test waiting. The dialog may come a few events after the click (a menu
+    // closes first).
+    static void whenDialogShows(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&poll, &look] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            poll.stop();
+            look(dialog);
+            if (QWidget *still = QApplication::activeModalWidget())
+                still->close();
+        });
+        poll.start();
+        open();
+    }
+
     // `widget`'s rectangle in the coordinates of `in` (the screen when none).
     static QRect placeOf(const QWidget *widget, const QWidget *in = nullptr)
     {
