@@ -1,14 +1,12 @@
 // The chart views draw their data exactly: the profile's points, pens, markers
-// and guide lines, its rate labels and footnote, the bars of a cash-flow chart,
-// and the points they report when clicked. Checked through the chart objects,
-// not through pixels.
+// and guide lines, the bars of a cash-flow chart, and the points they report
+// when clicked. Checked through the chart objects, not through pixels.
 #include "FlowChartView.h"
 #include "ProfileChartView.h"
 #include "ProjectWindow.h"
 
 #include <QBarSet>
 #include <QCategoryAxis> // a QValueAxis too
-#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QSignalSpy>
 #include <QTest>
@@ -102,52 +100,17 @@ private Q_SLOTS:
         QCOMPARE(points.at(0), (QVariantList{column, int(clicked.x())}));
     }
 
-    void rateLabels_data()
-    {
-        QTest::addColumn<int>("escala");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("escala 10") << 10 << 210;
-        QTest::newRow("escala 5") << 5 << 210;
-        QTest::newRow("escala 0: every row") << 0 << 12;
-    }
-    void rateLabels()
-    {
-        QFETCH(int, escala);
-        QFETCH(int, rows);
-        Example example;
-        ProfileChart profile = example.model.profileChart();
-        profile.rows.resize(size_t(rows));
-        example.view.setProfile(profile);
-        example.view.setEscala(escala);
-        const int drawn = std::max(escala, 1);
-        QCategoryAxis *axis = example.view.rateAxis();
-        const QStringList labels = axis->categoriesLabels();
-        QCOMPARE(labels.size(), (int(profile.rows.size()) - 1) / drawn + 1);
-        for (int k = 0; k < labels.size(); ++k) {
-            QCOMPARE(labels[k], profile.rows[size_t(k * drawn)].label); // the row's own label, at its row
-            QCOMPARE(axis->endValue(labels[k]), qreal(1 + k * drawn));
-        }
-    }
-
-    // The footnote comes and goes; an appraisal with nothing to draw leaves an empty chart.
-    void footnoteAndReset()
+    // An appraisal with nothing to draw leaves an empty chart.
+    void reset()
     {
         Example example;
-        const QGraphicsSimpleTextItem *footnote = example.view.footnote();
-        QVERIFY(footnote->isVisible());
-        QCOMPARE(footnote->text(), example.model.profileChart().footnote);
-        example.view.setFootnoteVisible(false);
-        QVERIFY(!footnote->isVisible());
-
         ProfileChart reset;
         reset.legendVisible = reset.footnoteVisible = false;
         example.view.setProfile(reset);
-        QVERIFY(!footnote->isVisible());
         QVERIFY(example.view.guideLine(3)->points().isEmpty() && example.view.guideLine(4)->points().isEmpty());
         for (int column = 1; column <= 4; ++column)
             QVERIFY(example.view.series(column)->points().isEmpty());
         QVERIFY(example.view.zeroLine()->points().isEmpty());
-        QVERIFY(example.view.rateAxis()->categoriesLabels().isEmpty());
     }
 
     // A period that never held a number has no bar and no label; the others stay at their bars.

@@ -114,6 +114,50 @@ void setAxisLabels(QCategoryAxis *axis, const QStringList &labels, int step, qre
     }
 }
 
+QStringList wrapAtLabels(const QString &text, const QFontMetricsF &metrics, qreal width, int maxLines, bool &cut)
+{
+    // The pieces that stay whole: each starts at a label.
+    QStringList pieces;
+    QString piece;
+    bool started = false;
+    for (const QString &word : text.split(u' ')) {
+        if (word.endsWith(u':') && !piece.trimmed().isEmpty()) {
+            pieces.append(piece);
+            piece.clear();
+            started = false;
+        }
+        if (started)
+            piece += u' ';
+        piece += word;
+        started = true;
+    }
+    pieces.append(piece);
+
+    QStringList lines;
+    for (const QString &next : std::as_const(pieces)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + next) <= width)
+            lines.last() += u' ' + next;
+        else
+            lines.append(next);
+    }
+    // The last line shown is the last one allowed, or the first too wide by itself.
+    qsizetype last = std::min<qsizetype>(lines.size(), std::max(maxLines, 1)) - 1;
+    for (qsizetype k = 0; k < last; ++k) {
+        if (metrics.horizontalAdvance(lines[k]) > width) {
+            last = k;
+            break;
+        }
+    }
+    if (last < lines.size() - 1) {
+        lines[last] = lines.mid(last).join(u' ');
+        lines.resize(last + 1);
+    }
+    cut = metrics.horizontalAdvance(lines[last]) > width;
+    if (cut)
+        lines[last] = metrics.elidedText(lines[last], Qt::ElideRight, std::max(width, 0.0));
+    return lines;
+}
+
 void applySliderSettings(QSlider *slider, const SliderSettings &settings)
 {
     const QSignalBlocker blocker(slider);

@@ -10,6 +10,7 @@
 
 QT_BEGIN_NAMESPACE
 class QChart;
+class QFontMetricsF;
 class QSlider;
 class QValueAxis;
 class QAbstractAxis;
@@ -50,6 +51,12 @@ int labelStep(const QStringList &labels, qreal width, const QFont &font, int lea
 // Label k of `labels` at x = firstX + k, for k = 0, step, 2 step...; each
 // category ends at its label, so the label and its grid line stand at that x.
 void setAxisLabels(QCategoryAxis *axis, const QStringList &labels, int step, qreal firstX);
+
+// `text` in lines no wider than `width`, broken at the blank before a label (a
+// word that ends in a colon: "IRR:", "DR:"), so that each label keeps its value,
+// in at most `maxLines` lines. What still does not fit is cut with an ellipsis,
+// and `cut` says so.
+QStringList wrapAtLabels(const QString &text, const QFontMetricsF &metrics, qreal width, int maxLines, bool &cut);
 
 // Range, steps, value and tool tip of a slider, without raising its change signal:
 // the settings come from the data, which already hold their consequences.

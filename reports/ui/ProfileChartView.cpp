@@ -2,8 +2,8 @@
 
 #include "ChartStyle.h"
 
-#include <QCategoryAxis>
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -14,7 +14,10 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
@@ -23,7 +26,10 @@ namespace {
 constexpr qreal MarkerSize = 11;
 constexpr qreal HitRadius = 8;      // pixels around a point that still select it
 constexpr int BaseBottomMargin = 4;
-constexpr int FootnoteGap = 4;       // between the rate labels and the footnote strip
+constexpr int BaseRightMargin = 10;
+constexpr int FootnoteGap = 4;      // between the rate labels and the footnote
+constexpr int FootnoteIndent = 4;
+constexpr int MaxFootnoteLines = 3;
 constexpr int SliderHeight = 22;
 constexpr int ScaleSliderWidth = 120;
 constexpr int FootnoteSliderWidth = 40;
@@ -32,7 +38,7 @@ constexpr int SliderGap = 10;
 } // namespace
 
 ProfileChartView::ProfileChartView(QWidget *parent)
-    : QChartView(parent), m_chart(new QChart)
+    : QChartView(parent), m_chart(new QChart), m_rateLabels(m_chart)
 {
     setChart(m_chart);
     setRenderHint(QPainter::Antialiasing);
@@ -47,9 +53,14 @@ ProfileChartView::ProfileChartView(QWidget *parent)
     legend->setFont(legendFont);
     legend->setLabelColor(ChartStyle::LabelColour);
 
-    m_rateAxis = new QCategoryAxis(m_chart);
-    m_rateAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // The rate axis draws the grid lines, one every escala rows from row 1; the
+    // labels are the chart's own.
+    m_rateAxis = new QValueAxis(m_chart);
     ChartStyle::setUpAxis(m_rateAxis);
+    m_rateAxis->setLabelsVisible(false);
+    m_rateAxis->setTickType(QValueAxis::TicksDynamic);
+    m_rateAxis->setTickAnchor(1);
+    m_rateLabels.setLook(m_rateAxis->labelsFont(), ChartStyle::LabelColour);
     m_valueAxis = new QValueAxis(m_chart);
     ChartStyle::setUpAxis(m_valueAxis);
     m_chart->addAxis(m_rateAxis, Qt::AlignBottom);
@@ -84,9 +95,12 @@ ProfileChartView::ProfileChartView(QWidget *parent)
 
     m_scaleSlider = new QSlider(Qt::Horizontal, this);
     m_footnoteSlider = new QSlider(Qt::Horizontal, this);
-    for (QSlider *slider : {m_scaleSlider, m_footnoteSlider})
-        slider->installEventFilter(this);
-    connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::relabelRateAxis);
+    m_scaleSlider->setObjectName(u"Slider1"_s);
+    m_footnoteSlider->setObjectName(u"Slider6"_s);
+    placeSliders(QRect(4, 4, ScaleSliderWidth, SliderHeight),
+                 QRect(4 + ScaleSliderWidth + SliderGap, 4, FootnoteSliderWidth, SliderHeight));
+    connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::placeRateLabels);
+    connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ProfileChartView::layOutFootnote);
 
     setProfile(ProfileChart{});
 }
@@ -119,10 +133,11 @@ QLineSeries *ProfileChartView::guideLine(int column) const
 void ProfileChartView::setProfile(const ProfileChart &profile)
 {
     const int rowCount = int(profile.rows.size());
-    m_rowLabels.clear();
-    m_rowLabels.reserve(rowCount);
+    QStringList labels;
+    labels.reserve(rowCount);
     for (const ChartRow &row : profile.rows)
-        m_rowLabels.append(row.label);
+        labels.append(row.label);
+    m_rateLabels.setLabels(labels, 1);
 
     for (int k = 0; k < 2; ++k) {
         QList<QPointF> points;
@@ -201,79 +216,50 @@ void ProfileChartView::fitAxes(const ProfileChart &profile)
 
 void ProfileChartView::setEscala(int escala)
 {
-    m_escala = escala;
-    m_labelStep = 0; // relabel even when the step comes out the same
-    relabelRateAxis();
+    m_rateAxis->setTickInterval(std::max(escala, 1));
+    m_rateLabels.setLeast(escala);
+    placeRateLabels();
 }
 
-void ProfileChartView::relabelRateAxis()
+void ProfileChartView::placeRateLabels()
 {
-    const int step = ChartStyle::labelStep(m_rowLabels, m_chart->plotArea().width(), m_rateAxis->labelsFont(), m_escala);
-    if (step == m_labelStep)
-        return;
-    m_labelStep = step;
-    ChartStyle::setAxisLabels(m_rateAxis, m_rowLabels, step, 1);
+    if (m_rateAxis->isVisible())
+        m_rateLabels.place(m_chart->plotArea(), m_rateAxis->min(), m_rateAxis->max());
+    else
+        m_rateLabels.hide();
 }
 
 void ProfileChartView::setFootnoteVisible(bool visible)
 {
     m_footnoteVisible = visible;
     m_footnote->setVisible(visible);
-    layOutFootStrip();
+    layOutFootnote();
 }
 
 void ProfileChartView::placeSliders(const QRect &scale, const QRect &footnote)
 {
-    m_scaleSliderPlace = scale;
-    m_footnoteSliderPlace = footnote;
-    layOutFootStrip();
+    m_scaleSlider->setGeometry(scale);
+    m_footnoteSlider->setGeometry(footnote);
 }
 
-bool ProfileChartView::slidersInFootStrip() const
+// Below the plot: the rate labels, then the footnote in as many lines as it
+// needs, up to a few. The room on the right lets the last label stand whole.
+void ProfileChartView::layOutFootnote()
 {
-    return m_scaleSliderPlace.isEmpty() && m_footnoteSliderPlace.isEmpty()
-        && (m_scaleSlider->isVisibleTo(this) || m_footnoteSlider->isVisibleTo(this));
-}
-
-// The strip below the rate labels: the footnote at the left, the sliders at the
-// right. It is there while either has something to show, so that the footnote
-// switch stays within reach when the footnote is off.
-void ProfileChartView::layOutFootStrip()
-{
-    const QFontMetrics metrics(m_footnote->font());
-    const bool sliders = slidersInFootStrip();
-    const int strip = std::max(metrics.height(), SliderHeight);
     QMargins margins = m_chart->margins();
-    margins.setBottom(BaseBottomMargin + (m_footnoteVisible || sliders ? strip + FootnoteGap : 0));
-    m_chart->setMargins(margins);
-
-    const int stripTop = height() - BaseBottomMargin - strip;
-    const int right = width() - margins.right();
-    const QRect footnoteSwitch(right - FootnoteSliderWidth, stripTop, FootnoteSliderWidth, SliderHeight);
-    const QRect scale(footnoteSwitch.left() - SliderGap - ScaleSliderWidth, stripTop, ScaleSliderWidth, SliderHeight);
-    m_scaleSlider->setGeometry(m_scaleSliderPlace.isEmpty() ? scale : m_scaleSliderPlace);
-    m_footnoteSlider->setGeometry(m_footnoteSliderPlace.isEmpty() ? footnoteSwitch : m_footnoteSliderPlace);
-
-    // Too long for the room: cut with an ellipsis rather than under a slider or at the edge.
-    const int left = margins.left() + 4;
-    const int end = sliders ? scale.left() - SliderGap : right;
-    m_footnote->setText(metrics.elidedText(m_footnoteText, Qt::ElideRight, std::max(end - left, 0)));
-    m_footnote->setPos(left, stripTop + (strip - metrics.height()) / 2.0);
-}
-
-bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
-{
-    // A slider shown or hidden by the window: the strip follows.
-    if ((watched == m_scaleSlider || watched == m_footnoteSlider)
-        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
-        layOutFootStrip();
-    return QChartView::eventFilter(watched, event);
-}
-
-void ProfileChartView::resizeEvent(QResizeEvent *event)
-{
-    QChartView::resizeEvent(event);
-    layOutFootStrip();
+    margins.setRight(std::max(BaseRightMargin, int(std::ceil(m_rateLabels.widest() / 2))));
+    const qreal width = m_chart->size().width() - margins.left() - margins.right() - FootnoteIndent;
+    bool cut = false;
+    const QStringList lines =
+        ChartStyle::wrapAtLabels(m_footnoteText, QFontMetricsF(m_footnote->font()), width, MaxFootnoteLines, cut);
+    m_footnote->setText(lines.join(u'\n'));
+    m_footnote->setToolTip(cut ? m_footnoteText.trimmed() : QString());
+    const int footnote = m_footnoteVisible ? int(std::ceil(m_footnote->boundingRect().height())) + FootnoteGap : 0;
+    margins.setBottom(BaseBottomMargin + int(std::ceil(m_rateLabels.height())) + footnote);
+    if (margins != m_chart->margins())
+        m_chart->setMargins(margins);
+    m_footnote->setPos(margins.left() + FootnoteIndent,
+                       m_chart->size().height() - BaseBottomMargin - (footnote - FootnoteGap));
 }
 
 void ProfileChartView::mousePressEvent(QMouseEvent *event)

@@ -7,12 +7,15 @@
 //
 // The rate axis of the data crosses the value axis at 0. Here a zero line marks
 // that crossing, and the rate labels stay below the plot, where no profile runs
-// through them. They stand every `escala` rows; where so many cannot stand side
-// by side at the chart's width, every 2nd, 5th, 10th... of them, so that no
-// label is cut short.
+// through them. Grid lines stand every `escala` rows and labels with them; where
+// so many labels cannot stand side by side at the chart's width, every 2nd,
+// 3rd... grid line keeps its label (AxisLabels), so that none is cut short. The
+// footnote breaks into lines rather than run off the chart; one that still does
+// not fit is cut, and shows whole as its tool tip.
 //
 // Row r of the data is drawn at x = r, so a point's x is its 1-based row number.
 
+#include "AxisLabels.h"
 #include "ChartData.h"
 
 #include <QChartView>
@@ -21,7 +24,6 @@
 #include <array>
 
 QT_BEGIN_NAMESPACE
-class QCategoryAxis;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
@@ -46,10 +48,8 @@ public:
     // come from the profile; setting them raises no valueChanged, moving them does.
     QSlider *scaleSlider() const { return m_scaleSlider; }       // Slider1
     QSlider *footnoteSlider() const { return m_footnoteSlider; } // Slider6
-    // Where the window wants them, in view coordinates. Until it says, they sit
-    // at the bottom right, in the footnote's strip below the rate labels.
+    // Where the window wants them, in view coordinates (top left until it says).
     void placeSliders(const QRect &scale, const QRect &footnote);
-    int rateLabelStep() const { return m_labelStep; } // rows between the labels drawn
 
     // What is drawn, for copying the picture and for tests. Columns as in the
     // data: 1 "Project A", 2 "Project B" (lines), 3 "Discount Rate", 4 "Fisher"
@@ -57,9 +57,7 @@ public:
     QXYSeries *series(int column) const;
     QLineSeries *guideLine(int column) const;
     QLineSeries *zeroLine() const { return m_zeroLine; }
-    QCategoryAxis *rateAxis() const { return m_rateAxis; }
     QValueAxis *valueAxis() const { return m_valueAxis; }
-    const QGraphicsSimpleTextItem *footnote() const { return m_footnote; }
 
 Q_SIGNALS:
     // A click on or near a drawn point: the column (1..4) and the row (1-based).
@@ -69,36 +67,29 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     using QChartView::setChart; // the view keeps its one chart
     void addSeries(QXYSeries *series, bool inLegend);
     void setMarker(int k, const ProfileChart &profile);
     void fitAxes(const ProfileChart &profile);
-    void relabelRateAxis();
-    bool slidersInFootStrip() const;
-    void layOutFootStrip();
+    void placeRateLabels();
+    void layOutFootnote();
 
     QChart *m_chart = nullptr;
-    QCategoryAxis *m_rateAxis = nullptr;
+    QValueAxis *m_rateAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     std::array<QLineSeries *, 2> m_profiles{};
     std::array<QScatterSeries *, 2> m_markers{};
     std::array<QLineSeries *, 2> m_guides{};
     QLineSeries *m_zeroLine = nullptr;
+    AxisLabels m_rateLabels;
     QGraphicsSimpleTextItem *m_footnote = nullptr;
     QString m_footnoteText;
-    QStringList m_rowLabels; // the rate labels, kept to re-space them for a new escala
-    int m_escala = 0;
-    int m_labelStep = 0;
     bool m_footnoteVisible = false;
 
     QSlider *m_scaleSlider = nullptr;
     QSlider *m_footnoteSlider = nullptr;
-    QRect m_scaleSliderPlace;
-    QRect m_footnoteSliderPlace;
 };
 
 } // namespace pelmora

@@ -1,0 +1,284 @@
+// The NPV-profile chart as a user meets it: appraise project A alone, add B and
+// appraise again, move the scale slider with the keys and the mouse, make the
+// project window small and large. After each step the chart shows one clean set
+// of rate labels (no text over another, each a row label of the chart's data,
+// evenly spaced in rows by a multiple of the scale) and its whole footnote, or
+// the footnote cut with the whole text in its tool tip. A screen reader finds
+// the two sliders and moves them as the mouse does. The chart printed to a PDF
+// file is drawn in vectors, with its texts as text.
+#include "Journey.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QClipboard>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include <QChartView>
+
+using namespace pelmora;
+using namespace pelmora::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A text of the chart as drawn: what it says and where, in the chart's pixels.
+struct Shown
+{
+    QString text;
+    QRectF rect;
+};
+
+QList<Shown> shownTexts(const QGraphicsView *chart)
+{
+    QList<Shown> texts;
+    for (const QGraphicsItem *item : chart->scene()->items()) {
+        QString text;
+        if (const auto *simple = dynamic_cast<const QGraphicsSimpleTextItem *>(item))
+            text = simple->text();
+        else if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item))
+            text = rich->toPlainText();
+        if (!item->isVisible() || text.trimmed().isEmpty())
+            continue;
+        // The box the glyphs fill: a rich text's document margin is no ink.
+        QRectF box = item->boundingRect();
+        if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item)) {
+            const qreal margin = rich->document()->documentMargin();
+            box = box.adjusted(margin, margin, -margin, -margin);
+        }
+        texts.append({text, chart->mapFromScene(item->mapToScene(box)).boundingRect()});
+    }
+    return texts;
+}
+
+QString listed(const QList<Shown> &texts)
+{
+    QStringList parts;
+    for (const Shown &t : texts)
+        parts.append(u"\"%1\"@%2,%3"_s.arg(t.text).arg(t.rect.left()).arg(t.rect.top()));
+    return parts.join(u' ');
+}
+
+// The screen reader's view of a widget.
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+class ChartJourney : public Journey
+{
+public:
+    QChartView *chart() const { return control<QChartView>(u"MSChart1"_s); }
+    QSlider *slider(const QString &name) const { return control<QSlider>(name); }
+
+    void typeInto(const QString &fieldName, const QString &text)
+    {
+        click(control(fieldName));
+        press(QKeySequence::SelectAll);
+        type(text);
+        press(Qt::Key_Return);
+    }
+    // Cash flows into a grid column, one cell after the other.
+    void typeFlows(int column, const QStringList &flows)
+    {
+        for (int row = 0; row < flows.size(); ++row) {
+            clickCell(row + 1, column);
+            type(flows[row]);
+            press(Qt::Key_Return);
+        }
+    }
+
+    // The rows' labels of the chart's data, as Copy Chart puts them on the clipboard.
+    QStringList rowLabels()
+    {
+        choose({u"Valorix"_s, caption(u"mcopy"_s)});
+        QStringList labels;
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        for (const QString &line : lines.mid(1))
+            labels.append(line.section(u'\t', 0, 0));
+        return labels;
+    }
+    QString caption(const QString &item) const { return shown(find(item)->text()); }
+
+    // The scale as the slider's tool tip says it.
+    int scale() const { return slider(u"Slider1"_s)->toolTip().section(u' ', 1).toInt(); }
+
+    // What hovering over `at` (chart pixels) shows as tool tip.
+    QString toolTipAt(QPointF at) const
+    {
+        QWidget *viewport = chart()->viewport();
+        const QPoint local = viewport->mapFrom(chart(), at.toPoint());
+        QHelpEvent help(QEvent::ToolTip, local, viewport->mapToGlobal(local));
+        QApplication::sendEvent(viewport, &help);
+        const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText();
+        return text;
+    }
+
+    // Everything wrong with the chart as it is drawn now; empty when it is clean.
+    QString problems(const QStringList &rows)
+    {
+        settle();
+        if (!slider(u"Slider1"_s) || !slider(u"Slider6"_s))
+            return u"no sliders Slider1 and Slider6"_s;
+        for (const QString &name : {u"MSChart1"_s, u"MSChart2"_s, u"MSChart3"_s}) {
+            if (const int stale = stalePixels(control(name)))
+                return u"%1 stale pixels of %2 on the screen"_s.arg(stale).arg(name);
+        }
+        QChartView *view = chart();
+        const QList<Shown> texts = shownTexts(view);
+        for (int a = 0; a < texts.size(); ++a) {
+            for (int b = a + 1; b < texts.size(); ++b) {
+                if (texts[a].rect.intersects(texts[b].rect))
+                    return u"overlapping: "_s + listed({texts[a], texts[b]});
+            }
+        }
+        for (const Shown &t : texts) {
+            if (!QRectF(view->rect()).contains(t.rect))
+                return u"outside the chart: "_s + listed({t});
+        }
+        // Below the plot: first the rate labels, on one line, then the footnote's lines.
+        const QChart *plot = view->chart();
+        const qreal plotBottom = view->mapFromScene(plot->mapToScene(plot->plotArea().bottomLeft())).y();
+        QList<Shown> below;
+        for (const Shown &t : texts) {
+            if (t.rect.top() > plotBottom)
+                below.append(t);
+        }
+        std::sort(below.begin(), below.end(), [](const Shown &a, const Shown &b) {
+            return std::pair(a.rect.top(), a.rect.left()) < std::pair(b.rect.top(), b.rect.left());
+        });
+        QList<Shown> labels, footnote;
+        for (const Shown &t : below)
+            (labels.isEmpty() || qAbs(t.rect.top() - labels.first().rect.top()) < 2 ? labels : footnote).append(t);
+        if (auto problem = labelProblems(labels, rows); !problem.isEmpty())
+            return problem + u" in "_s + listed(labels);
+        return footnoteProblems(footnote);
+    }
+
+private:
+    QString labelProblems(const QList<Shown> &labels, const QStringList &rows) const
+    {
+        if (labels.size() < 2)
+            return u"fewer than two rate labels"_s;
+        if (labels.first().text != rows.first())
+            return u"the first label is not the first row's"_s;
+        int spacing = 0, previous = -1;
+        for (const Shown &label : labels) {
+            const int row = int(rows.indexOf(label.text));
+            if (row < 0)
+                return u"no row has the label "_s + label.text;
+            if (previous >= 0) {
+                if (spacing == 0)
+                    spacing = row - previous;
+                if (row - previous != spacing)
+                    return u"labels unevenly spaced"_s;
+            }
+            previous = row;
+        }
+        if (spacing <= 0 || spacing % std::max(scale(), 1) != 0)
+            return u"labels %1 rows apart at scale %2"_s.arg(spacing).arg(scale());
+        if (previous + spacing < rows.size())
+            return u"the labels stop before the last rows"_s;
+        return {};
+    }
+
+    QString footnoteProblems(const QList<Shown> &lines) const
+    {
+        const QString whole = accessible(chart())->text(QAccessible::Description);
+        if (!slider(u"Slider6"_s) || slider(u"Slider6"_s)->value() != 2)
+            return lines.isEmpty() ? QString() : u"a hidden footnote shows"_s;
+        QStringList texts;
+        for (const Shown &shown : lines) {
+            for (const QString &line : shown.text.split(u'\n'))
+                texts.append(line.trimmed());
+        }
+        const QString drawn = texts.join(u' ');
+        if (drawn == whole)
+            return {};
+        if (!drawn.endsWith(QChar(0x2026)) || !whole.startsWith(drawn.chopped(1).trimmed()))
+            return u"footnote \"%1\" is not \"%2\""_s.arg(drawn, whole);
+        if (toolTipAt(lines.last().rect.center()) != whole)
+            return u"the cut footnote's tool tip is not the whole footnote"_s;
+        return {};
+    }
+};
+
+const QStringList FlowsA = {u"-1000"_s, u"700"_s, u"500"_s};
+const QStringList FlowsB = {u"-1500"_s, u"700"_s, u"1200"_s};
+
+} // namespace
+
+class TestJourneyCharts : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void profileStaysReadable_data();
+    void profileStaysReadable();
+};
+
+void TestJourneyCharts::profileStaysReadable_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
+    QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                << QByteArray("OptEN        False\r\nOptPT        True\r\n");
+}
+
+void TestJourneyCharts::profileStaysReadable()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, settings);
+    QLocale::setDefault(locale);
+    ChartJourney j;
+    j.start(settings);
+    j.typeInto(u"Text(0)"_s, u"2"_s);
+    j.typeFlows(1, FlowsA);
+    j.typeInto(u"Text(1)"_s, u"10"_s);
+    QString problems = j.problems(j.rowLabels());
+    QVERIFY2(problems.isEmpty(), qPrintable(u"A alone: "_s + problems));
+
+    j.typeFlows(3, FlowsB);
+    j.typeInto(u"Text(1)"_s, u"10"_s);
+    const QStringList rows = j.rowLabels();
+    problems = j.problems(rows);
+    QVERIFY2(problems.isEmpty(), qPrintable(u"A and B: "_s + problems));
+
+    // The scale slider with the keys: its smallest and largest scale, then back a page.
+    QSlider *scale = j.slider(u"Slider1"_s);
+    j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); // on the groove, at its end
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown}) {
+        const int before = j.scale();
+        j.press(key);
+        QVERIFY2(j.scale() != before, "the key did not move the scale");
+        problems = j.problems(rows);
+        QVERIFY2(problems.isEmpty(), qPrintable(u"scale %1: "_s.arg(j.scale()) + problems));
+    }
+
+    // The window small, then so narrow that the footnote cannot stand whole,
+    // then as large as the main window lets it be.
+    QMdiSubWindow *window = j.activeWindow();
+    for (const QSize size : {QSize(760, 460), QSize(560, 400)}) {
+        const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
+        j.drag(corner, corner - QPoint(window->width() - size.width(), window->height() - size.height()));
+        QCOMPARE(window->size(), size);
+        problems = j.problems(rows);
+        QVERIFY2(problems.isEmpty(), qPrintable(u"window %1 wide: "_s.arg(size.width()) + problems));
+    }
+    j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
+    QVERIFY2(window->isMaximized(), "the window is not maximized");
+    problems = j.problems(rows);
+    QVERIFY2(problems.isEmpty(), qPrintable(u"large window: "_s + problems));
+}
+
+QTEST_MAIN(TestJourneyCharts)
+#include "tst_journey_charts.moc"
