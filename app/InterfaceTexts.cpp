@@ -100,6 +100,8 @@ constexpr TextPair texts[] = {
     {Text::CashFlowChartAName, u"Cash flows of project A by period", u"Fluxos de caixa do projeto A por período"},
     {Text::CashFlowChartBName, u"Cash flows of project B by period", u"Fluxos de caixa do projeto B por período"},
     {Text::AmortListName, u"Amortization schedule", u"Tabela de amortização"},
+    {Text::ScaleSliderName, u"Rate axis scale", u"Escala do eixo das taxas"},
+    {Text::FootnoteSwitchName, u"Footnote", u"Nota de rodapé"},
 };
 
 // textFor() indexes the table by id.
@@ -112,7 +114,7 @@ constexpr bool inIdOrder()
     return true;
 }
 static_assert(inIdOrder(), "the text table must list every Text once, in the order of the enum");
-static_assert(std::size(texts) == std::size_t(Text::AmortListName) + 1, "a Text without its text");
+static_assert(std::size(texts) == std::size_t(Text::FootnoteSwitchName) + 1, "a Text without its text");
 
 constexpr MenuCaption captions[] = {
     {u"mfile", Text::File, u'F', u'A'},

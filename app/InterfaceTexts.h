@@ -59,6 +59,7 @@ enum class Text {
     PrinterDriverUnavailable, InvalidPropertyValue, PdfFilePrinter, PrintToPdf,
     // Names read out by screen readers for controls that show no caption.
     CellEntryName, ProfileChartName, CashFlowChartAName, CashFlowChartBName, AmortListName,
+    ScaleSliderName, FootnoteSwitchName,
 };
 
 struct TextPair

@@ -71,6 +71,19 @@ QAccessibleInterface *accessible(QObject *object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
+// Every slider in the accessible tree below the main window.
+QList<QAccessibleInterface *> accessibleSliders(QAccessibleInterface *from)
+{
+    QList<QAccessibleInterface *> found;
+    if (!from)
+        return found;
+    if (from->role() == QAccessible::Slider && !from->state().invisible)
+        found.append(from);
+    for (int k = 0; k < from->childCount(); ++k)
+        found += accessibleSliders(from->child(k));
+    return found;
+}
+
 class ChartJourney : public Journey
 {
 public:
@@ -223,6 +236,8 @@ private Q_SLOTS:
 
     void profileStaysReadable_data();
     void profileStaysReadable();
+    void slidersForScreenReaders_data();
+    void slidersForScreenReaders();
 };
 
 void TestJourneyCharts::profileStaysReadable_data()
@@ -278,6 +293,52 @@ void TestJourneyCharts::profileStaysReadable()
     QVERIFY2(window->isMaximized(), "the window is not maximized");
     problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(u"large window: "_s + problems));
+}
+
+void TestJourneyCharts::slidersForScreenReaders_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("English") << QByteArray();
+    QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n");
+}
+
+// The sliders by their accessible names and values, as a screen reader moves them.
+void TestJourneyCharts::slidersForScreenReaders()
+{
+    QFETCH(QByteArray, settings);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // the example file's numbers
+    ChartJourney j;
+    j.writeFile(u"example.vlx"_s, ExampleProject);
+    j.start(settings, {j.folder.filePath(u"example.vlx"_s)});
+    const QStringList rows = j.rowLabels();
+
+    const QList<QAccessibleInterface *> sliders = accessibleSliders(accessible(j.window.get()));
+    QCOMPARE(sliders.size(), 2);
+    QAccessibleInterface *scale = sliders[0], *footnote = sliders[1];
+    if (scale->rect().left() > footnote->rect().left())
+        std::swap(scale, footnote); // the scale comes first, at the left
+    for (QAccessibleInterface *slider : {scale, footnote})
+        QVERIFY2(!slider->text(QAccessible::Name).isEmpty(), "a slider without a name");
+    QVERIFY(scale->text(QAccessible::Name) != footnote->text(QAccessible::Name));
+
+    QAccessibleValueInterface *value = scale->valueInterface();
+    QVERIFY(value);
+    value->setCurrentValue(value->minimumValue());
+    j.settle();
+    QCOMPARE(j.scale(), value->minimumValue().toInt());
+    QCOMPARE(value->currentValue(), value->minimumValue());
+    QString problems = j.problems(rows);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+
+    // The footnote switch off: the footnote goes, and its switch says so.
+    value = footnote->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), 2);
+    value->setCurrentValue(1);
+    j.settle();
+    QCOMPARE(footnote->text(QAccessible::Description), u"Footnote  No"_s);
+    problems = j.problems(rows);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 QTEST_MAIN(TestJourneyCharts)

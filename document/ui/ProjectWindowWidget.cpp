@@ -321,6 +321,8 @@ void ProjectWindowWidget::setPortuguese(bool portuguese)
     m_view->grid->setPortuguese(portuguese);
     // The charts are read out by what they show; the large one adds its footnote.
     m_view->chart1->setAccessibleName(textFor(Text::ProfileChartName, language));
+    m_view->chart1->scaleSlider()->setAccessibleName(textFor(Text::ScaleSliderName, language));
+    m_view->chart1->footnoteSlider()->setAccessibleName(textFor(Text::FootnoteSwitchName, language));
     m_view->chart2->setAccessibleName(textFor(Text::CashFlowChartAName, language));
     m_view->chart3->setAccessibleName(textFor(Text::CashFlowChartBName, language));
     m_view->list->setAccessibleName(textFor(Text::AmortListName, language));

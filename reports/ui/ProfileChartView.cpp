@@ -93,8 +93,10 @@ ProfileChartView::ProfileChartView(QWidget *parent)
     m_footnote->setBrush(ChartStyle::LabelColour);
     m_footnote->setVisible(false);
 
-    m_scaleSlider = new QSlider(Qt::Horizontal, this);
-    m_footnoteSlider = new QSlider(Qt::Horizontal, this);
+    // A scroll area's accessible children are its viewport and scroll bars: the
+    // sliders go on the viewport, where screen readers find them.
+    m_scaleSlider = new QSlider(Qt::Horizontal, viewport());
+    m_footnoteSlider = new QSlider(Qt::Horizontal, viewport());
     m_scaleSlider->setObjectName(u"Slider1"_s);
     m_footnoteSlider->setObjectName(u"Slider6"_s);
     placeSliders(QRect(4, 4, ScaleSliderWidth, SliderHeight),

@@ -44,8 +44,9 @@ public:
     void setEscala(int escala); // rows per rate label and per grid line; 0 or 1: every row
     void setFootnoteVisible(bool visible);
 
-    // The sliders are the view's children, drawn over the chart. Their settings
-    // come from the profile; setting them raises no valueChanged, moving them does.
+    // The sliders are drawn over the chart, as children of its viewport, where
+    // the accessibility tree finds them. Their settings come from the profile;
+    // setting them raises no valueChanged, moving them does.
     QSlider *scaleSlider() const { return m_scaleSlider; }       // Slider1
     QSlider *footnoteSlider() const { return m_footnoteSlider; } // Slider6
     // Where the window wants them, in view coordinates (top left until it says).
