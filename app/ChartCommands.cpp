@@ -28,11 +28,13 @@ void fvalorix::printChart(int chart)
     ProjectSubWindow *window = activeSubWindow();
     if (!window)
         return;
-    window->project()->CopyChart(chart);
+    // The page takes the chart at the window's size: laid out for that size, it
+    // keeps its proportions there.
+    const QSize outer = window->frameGeometry().size();
+    window->project()->CopyChart(chart, outer);
     if (!m_platform.printers)
         return;
 
-    const QSize outer = window->frameGeometry().size();
     const QSize twips(int(std::lround(outer.width() * twipsPerPixel(dpiX()))),
                       int(std::lround(outer.height() * twipsPerPixel(dpiY()))));
     // A PDF file goes beside the project's files, named after the window.

@@ -1,5 +1,6 @@
 #include "PrintDialog.h"
 
+#include "ChartPicture.h"
 #include "DocumentSlots.h"
 #include "ShellRules.h"
 
@@ -45,7 +46,7 @@ PagePreview::PagePreview(QWidget *parent) : QWidget(parent)
     setObjectName(u"Picture1"_s);
 }
 
-void PagePreview::showChart(const QImage &picture, const ChartPlacement &placement)
+void PagePreview::showChart(const QPicture &picture, const ChartPlacement &placement)
 {
     m_picture = picture;
     m_placement = placement;
@@ -54,7 +55,7 @@ void PagePreview::showChart(const QImage &picture, const ChartPlacement &placeme
 
 void PagePreview::clear()
 {
-    m_picture = QImage();
+    m_picture = QPicture();
     update();
 }
 
@@ -165,7 +166,7 @@ ChartPlacement fprinter::placement(DrawTarget target) const
 void fprinter::RefreshPreview()
 {
     m_preview->clear();
-    m_preview->showChart(QGuiApplication::clipboard()->image(), placement(DrawTarget::Preview));
+    m_preview->showChart(vectorPictureFrom(QGuiApplication::clipboard()->mimeData()), placement(DrawTarget::Preview));
 }
 
 void fprinter::setup()
@@ -187,8 +188,9 @@ void fprinter::print()
     if (!m_printers.confirm(question))
         return;
     m_state.DialogToPrinter();
-    const ChartPage page{m_state.deviceName(), m_state.printerOrientation(), QGuiApplication::clipboard()->image(),
-                         placement(DrawTarget::Printer), m_request.proposedPdfPath};
+    const ChartPage page{m_state.deviceName(), m_state.printerOrientation(),
+                         vectorPictureFrom(QGuiApplication::clipboard()->mimeData()), placement(DrawTarget::Printer),
+                         m_request.proposedPdfPath};
     if (!m_state.hasPrinter() || !m_printers.printPage(page))
         return; // nothing was printed: the dialog stays open
     accept();

@@ -4,7 +4,8 @@
 // Picture1 and the buttons csetup, cok and ccancelar. A thin view over
 // PrintDialogState (ChartPrint.h), which holds the printer, the orientations
 // and the sizes; the dialog shows them and forwards its buttons. The chart it
-// prints is the picture that the print command has just put on the clipboard.
+// prints is the vector picture that the print command has just put on the
+// clipboard.
 
 #include "ChartPrint.h"
 #include "InterfaceTexts.h"
@@ -35,7 +36,7 @@ class PagePreview : public QWidget
     Q_OBJECT
 public:
     explicit PagePreview(QWidget *parent = nullptr);
-    void showChart(const QImage &picture, const ChartPlacement &placement);
+    void showChart(const QPicture &picture, const ChartPlacement &placement);
     void clear();
     QRect chartRect() const; // where the chart is drawn, in pixels; empty when none
 
@@ -43,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture;
+    QPicture m_picture;
     ChartPlacement m_placement;
 };
 

@@ -62,14 +62,23 @@ QRectF chartRect(const ChartPlacement &placement, QSize deviceSize, double dpiX,
                   fitted.height * dpiY / TwipsPerInch);
 }
 
-void paintChart(QPainter &painter, const QImage &picture, const ChartPlacement &placement, double dpiX,
+void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX,
                 double dpiY)
 {
-    if (picture.isNull() || !painter.device())
+    const QRect source = picture.boundingRect();
+    if (picture.isNull() || source.isEmpty() || !painter.device())
         return;
     const QSize device(painter.device()->width(), painter.device()->height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(chartRect(placement, device, dpiX, dpiY), picture);
+    const QRectF target = chartRect(placement, device, dpiX, dpiY);
+    // A picture plays itself scaled from its own resolution to the device's.
+    const double ownX = double(painter.device()->logicalDpiX()) / picture.logicalDpiX();
+    const double ownY = double(painter.device()->logicalDpiY()) / picture.logicalDpiY();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / source.width() / ownX, target.height() / source.height() / ownY);
+    painter.drawPicture(-source.topLeft(), picture);
+    painter.restore();
 }
 
 QString QtPrinterServices::pdfPrinterName()

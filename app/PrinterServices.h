@@ -8,7 +8,7 @@
 
 #include "ChartPrint.h"
 
-#include <QImage>
+#include <QPicture>
 #include <QPointer>
 #include <QWidget>
 
@@ -18,13 +18,13 @@ class QPainter;
 
 namespace pelmora {
 
-// One page: the chart's picture at `placement`, in twips from the top left of
-// the page's printable area.
+// One page: the chart's vector picture at `placement`, in twips from the top
+// left of the page's printable area.
 struct ChartPage
 {
     QString printer;          // device name
     std::int16_t orientation = PrintOrientation::Landscape;
-    QImage picture;
+    QPicture picture;
     ChartPlacement placement;
     QString proposedPdfPath;  // where the PDF file printer proposes to write
 };
@@ -52,8 +52,9 @@ public:
 // given dots per inch: fitted on the device's page (fitOnPage), in pixels.
 QRectF chartRect(const ChartPlacement &placement, QSize deviceSize, double dpiX, double dpiY);
 
-// Paints `picture` stretched over that rectangle of the painter's device.
-void paintChart(QPainter &painter, const QImage &picture, const ChartPlacement &placement, double dpiX,
+// Plays `picture` into that rectangle of the painter's device, its bounding
+// rectangle scaled onto it: lines and texts drawn at the device's resolution.
+void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX,
                 double dpiY);
 
 class QtPrinterServices : public PrinterServices

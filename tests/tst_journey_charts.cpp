@@ -238,6 +238,7 @@ private Q_SLOTS:
     void profileStaysReadable();
     void slidersForScreenReaders_data();
     void slidersForScreenReaders();
+    void printsVectorPdf();
 };
 
 void TestJourneyCharts::profileStaysReadable_data()
@@ -339,6 +340,28 @@ void TestJourneyCharts::slidersForScreenReaders()
     QCOMPARE(footnote->text(QAccessible::Description), u"Footnote  No"_s);
     problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestJourneyCharts::printsVectorPdf()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ChartJourney j;
+    j.startWithExample();
+    j.printers.answers = {true};
+    j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
+    j.whenDialogShows([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
+                  [&](QWidget *dialog) { j.click(dialog->findChild<QPushButton *>(u"cok"_s)); });
+    QCOMPARE(j.printers.questions, QStringList{u"The graphic will be send to PDF File - Landscape"_s});
+
+    QFile file(j.printers.pdfPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString pdf = QString::fromLatin1(file.readAll());
+    QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
+    const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(pdf);
+    QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble()); // landscape
+    // Lines and text, no picture: no image object, and fonts for the texts.
+    QVERIFY2(!pdf.contains(u"/Subtype /Image"_s), "the chart went to the page as a bitmap");
+    QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
 }
 
 QTEST_MAIN(TestJourneyCharts)

@@ -3,6 +3,7 @@
 #include "AmortListView.h"
 #include "CashFlowGridView.h"
 #include "ChartDataText.h"
+#include "ChartPicture.h"
 #include "FlowChartView.h"
 #include "ProfileChartView.h"
 #include "InputPanelView.h"
@@ -285,9 +286,9 @@ QImage chartPicture(QGraphicsView &view)
 
 } // namespace
 
-void ProjectWindowWidget::CopyChart(int chart)
+void ProjectWindowWidget::CopyChart(int chart, QSize printSize)
 {
-    QGraphicsView *view = nullptr;
+    QChartView *view = nullptr;
     QString data;
     const NumberTexts &texts = m_model.numberTexts();
     if (chart == 1) {
@@ -305,6 +306,7 @@ void ProjectWindowWidget::CopyChart(int chart)
     auto *mime = new QMimeData;
     mime->setImageData(chartPicture(*view));
     mime->setText(data);
+    putVectorPicture(*mime, chartVectorPicture(view->chart(), printSize.isValid() ? printSize : view->size()));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 

@@ -53,9 +53,10 @@ public:
     void ExportCashFlows();   // writes "Data.csv" in the program folder and opens it
     void setSlidersVisible(bool visible); // Graph Properties / tool-bar button 5
     bool slidersVisible() const { return m_slidersVisible; }
-    // Chart 1, 2 or 3 (MSChart1..MSChart3) to the clipboard: its picture and,
-    // as text, its data.
-    void CopyChart(int chart);
+    // Chart 1, 2 or 3 (MSChart1..MSChart3) to the clipboard: its picture, as a
+    // bitmap and in vectors, and as text its data. The vector picture is laid
+    // out at `printSize` (pixels) when given, else at the chart's size.
+    void CopyChart(int chart, QSize printSize = {});
 
     // The interface language: the labels' tool tips and the grid's row tips.
     void setPortuguese(bool portuguese);
