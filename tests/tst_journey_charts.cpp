@@ -155,6 +155,10 @@ public:
         for (const Shown &t : texts) {
             if (!QRectF(view->rect()).contains(t.rect))
                 return u"outside the chart: "_s + listed({t});
+            for (const QSlider *s : {slider(u"Slider1"_s), slider(u"Slider6"_s)}) {
+                if (s->isVisible() && QRectF(placeOf(s, view)).intersects(t.rect))
+                    return u"under %1: "_s.arg(s->objectName()) + listed({t});
+            }
         }
         // Below the plot: first the rate labels, on one line, then the footnote's lines.
         const QChart *plot = view->chart();

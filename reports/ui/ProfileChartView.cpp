@@ -25,6 +25,7 @@ namespace {
 
 constexpr qreal MarkerSize = 11;
 constexpr qreal HitRadius = 8;      // pixels around a point that still select it
+constexpr int BaseTopMargin = 4;
 constexpr int BaseBottomMargin = 4;
 constexpr int BaseRightMargin = 10;
 constexpr int FootnoteGap = 4;      // between the rate labels and the footnote
@@ -99,10 +100,12 @@ ProfileChartView::ProfileChartView(QWidget *parent)
     m_footnoteSlider = new QSlider(Qt::Horizontal, viewport());
     m_scaleSlider->setObjectName(u"Slider1"_s);
     m_footnoteSlider->setObjectName(u"Slider6"_s);
+    for (QSlider *slider : {m_scaleSlider, m_footnoteSlider})
+        slider->installEventFilter(this);
     placeSliders(QRect(4, 4, ScaleSliderWidth, SliderHeight),
                  QRect(4 + ScaleSliderWidth + SliderGap, 4, FootnoteSliderWidth, SliderHeight));
     connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::placeRateLabels);
-    connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ProfileChartView::layOutFootnote);
+    connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ProfileChartView::layOutMargins);
 
     setProfile(ProfileChart{});
 }
@@ -235,7 +238,7 @@ void ProfileChartView::setFootnoteVisible(bool visible)
 {
     m_footnoteVisible = visible;
     m_footnote->setVisible(visible);
-    layOutFootnote();
+    layOutMargins();
 }
 
 void ProfileChartView::placeSliders(const QRect &scale, const QRect &footnote)
@@ -244,11 +247,18 @@ void ProfileChartView::placeSliders(const QRect &scale, const QRect &footnote)
     m_footnoteSlider->setGeometry(footnote);
 }
 
-// Below the plot: the rate labels, then the footnote in as many lines as it
-// needs, up to a few. The room on the right lets the last label stand whole.
-void ProfileChartView::layOutFootnote()
+// Above the legend, room for the sliders while they show, so that they cover
+// no text. Below the plot: the rate labels, then the footnote in as many lines
+// as it needs, up to a few. The room on the right lets the last label stand whole.
+void ProfileChartView::layOutMargins()
 {
     QMargins margins = m_chart->margins();
+    int top = BaseTopMargin;
+    for (const QSlider *slider : {m_scaleSlider, m_footnoteSlider}) {
+        if (slider->isVisibleTo(this))
+            top = std::max(top, slider->geometry().bottom() + 1 + BaseTopMargin);
+    }
+    margins.setTop(top);
     margins.setRight(std::max(BaseRightMargin, int(std::ceil(m_rateLabels.widest() / 2))));
     const qreal width = m_chart->size().width() - margins.left() - margins.right() - FootnoteIndent;
     bool cut = false;
@@ -262,6 +272,16 @@ void ProfileChartView::layOutFootnote()
         m_chart->setMargins(margins);
     m_footnote->setPos(margins.left() + FootnoteIndent,
                        m_chart->size().height() - BaseBottomMargin - (footnote - FootnoteGap));
+}
+
+bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A slider shown, hidden or moved by the window: the room above the legend follows.
+    if ((watched == m_scaleSlider || watched == m_footnoteSlider)
+        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent
+            || event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        layOutMargins();
+    return QChartView::eventFilter(watched, event);
 }
 
 void ProfileChartView::mousePressEvent(QMouseEvent *event)

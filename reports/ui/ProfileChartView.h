@@ -68,6 +68,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     using QChartView::setChart; // the view keeps its one chart
@@ -75,7 +76,7 @@ private:
     void setMarker(int k, const ProfileChart &profile);
     void fitAxes(const ProfileChart &profile);
     void placeRateLabels();
-    void layOutFootnote();
+    void layOutMargins();
 
     QChart *m_chart = nullptr;
     QValueAxis *m_rateAxis = nullptr;
