@@ -225,27 +225,6 @@ public:
         return stale;
     }
 
-    // Runs `look` on the modal dialog that `open` shows, once it shows, then
-    // closes it whatever `look` found, so that a failed check never leaves the
-    // test waiting. The dialog may come a few events after the click (a menu
-    // closes first).
-    static void whenDialogShows(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
-    {
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&poll, &look] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog)
-                return;
-            poll.stop();
-            look(dialog);
-            if (QWidget *still = QApplication::activeModalWidget())
-                still->close();
-        });
-        poll.start();
-        open();
-    }
-
     // `widget`'s rectangle in the coordinates of `in` (the screen when none).
     static QRect placeOf(const QWidget *widget, const QWidget *in = nullptr)
     {

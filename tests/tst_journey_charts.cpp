@@ -353,7 +353,7 @@ void TestJourneyCharts::printsVectorPdf()
     j.startWithExample();
     j.printers.answers = {true};
     j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
-    j.whenDialogShows([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
+    j.inDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
                   [&](QWidget *dialog) { j.click(dialog->findChild<QPushButton *>(u"cok"_s)); });
     QCOMPARE(j.printers.questions, QStringList{u"The graphic will be send to PDF File - Landscape"_s});
 
