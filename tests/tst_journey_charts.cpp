@@ -273,13 +273,19 @@ void TestJourneyCharts::profileStaysReadable()
     problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(u"A and B: "_s + problems));
 
-    // The scale slider with the keys: its smallest and largest scale, then back a page.
+    // The scale slider: a click on its groove pages towards the click, then the
+    // keys take it to its smallest and largest scale and back a page.
     QSlider *scale = j.slider(u"Slider1"_s);
-    j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); // on the groove, at its end
-    for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown}) {
+    const std::function<void()> moves[] = {
+        [&] { j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); },
+        [&] { j.press(Qt::Key_Home); },
+        [&] { j.press(Qt::Key_End); },
+        [&] { j.press(Qt::Key_PageDown); },
+    };
+    for (const auto &move : moves) {
         const int before = j.scale();
-        j.press(key);
-        QVERIFY2(j.scale() != before, "the key did not move the scale");
+        move();
+        QVERIFY2(j.scale() != before, "the slider did not move the scale");
         problems = j.problems(rows);
         QVERIFY2(problems.isEmpty(), qPrintable(u"scale %1: "_s.arg(j.scale()) + problems));
     }

@@ -41,7 +41,8 @@ public:
     explicit ProfileChartView(QWidget *parent = nullptr);
 
     void setProfile(const ProfileChart &profile);
-    void setEscala(int escala); // rows per rate label and per grid line; 0 or 1: every row
+    // Rows per grid line and per rate label, where the labels fit; 0 or 1: every row.
+    void setEscala(int escala);
     void setFootnoteVisible(bool visible);
 
     // The sliders are drawn over the chart, as children of its viewport, where
