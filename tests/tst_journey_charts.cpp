@@ -1,12 +1,14 @@
 // The NPV-profile chart as a user meets it: appraise project A alone, add B and
-// appraise again, move the scale slider with the keys and the mouse, make the
-// project window small and large. After each step the chart shows one clean set
-// of rate labels (no text over another, each a row label of the chart's data,
-// evenly spaced in rows by a multiple of the scale) and its whole footnote, or
+// appraise again, click a marker, move the scale slider with the mouse and the
+// keys, make the project window small, narrow and large. After each step the
+// chart shows what it draws (no stale pixels) and one clean set of rate labels
+// (no text over another or under a slider, each a row label of the chart's
+// data, evenly spaced by a multiple of the scale), and its whole footnote, or
 // the footnote cut with the whole text in its tool tip. A screen reader finds
-// the two sliders and moves them as the mouse does. The chart printed to a PDF
-// file is drawn in vectors, with its texts as text.
+// the two sliders and moves them as the mouse does. Printed to a PDF file in
+// portrait, the chart is drawn in vectors, with its texts as text.
 #include "Journey.h"
+#include "ProfileChartView.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -17,10 +19,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QTextDocument>
 #include <QToolTip>
 
 #include <QChartView>
+#include <QXYSeries>
 
 using namespace pelmora;
 using namespace pelmora::testing;
@@ -44,15 +46,8 @@ QList<Shown> shownTexts(const QGraphicsView *chart)
             text = simple->text();
         else if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item))
             text = rich->toPlainText();
-        if (!item->isVisible() || text.trimmed().isEmpty())
-            continue;
-        // The box the glyphs fill: a rich text's document margin is no ink.
-        QRectF box = item->boundingRect();
-        if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item)) {
-            const qreal margin = rich->document()->documentMargin();
-            box = box.adjusted(margin, margin, -margin, -margin);
-        }
-        texts.append({text, chart->mapFromScene(item->mapToScene(box)).boundingRect()});
+        if (item->isVisible() && !text.trimmed().isEmpty())
+            texts.append({text, chart->mapFromScene(item->sceneBoundingRect()).boundingRect()});
     }
     return texts;
 }
@@ -63,12 +58,6 @@ QString listed(const QList<Shown> &texts)
     for (const Shown &t : texts)
         parts.append(u"\"%1\"@%2,%3"_s.arg(t.text).arg(t.rect.left()).arg(t.rect.top()));
     return parts.join(u' ');
-}
-
-// The screen reader's view of a widget.
-QAccessibleInterface *accessible(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
 }
 
 // Every slider in the accessible tree below the main window.
@@ -107,13 +96,17 @@ public:
         }
     }
 
-    // The rows' labels of the chart's data, as Copy Chart puts them on the clipboard.
-    QStringList rowLabels()
+    // The large chart's data as Copy Chart puts them on the clipboard: a header
+    // line, then row r as line r, its label first.
+    QStringList copiedData()
     {
         choose({u"Valorix"_s, caption(u"mcopy"_s)});
+        return QGuiApplication::clipboard()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+    }
+    QStringList rowLabels()
+    {
         QStringList labels;
-        const QStringList lines = QGuiApplication::clipboard()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
-        for (const QString &line : lines.mid(1))
+        for (const QString &line : copiedData().mid(1))
             labels.append(line.section(u'\t', 0, 0));
         return labels;
     }
@@ -137,9 +130,6 @@ public:
     // Everything wrong with the chart as it is drawn now; empty when it is clean.
     QString problems(const QStringList &rows)
     {
-        settle();
-        if (!slider(u"Slider1"_s) || !slider(u"Slider6"_s))
-            return u"no sliders Slider1 and Slider6"_s;
         for (const QString &name : {u"MSChart1"_s, u"MSChart2"_s, u"MSChart3"_s}) {
             if (const int stale = stalePixels(control(name)))
                 return u"%1 stale pixels of %2 on the screen"_s.arg(stale).arg(name);
@@ -174,42 +164,34 @@ public:
         QList<Shown> labels, footnote;
         for (const Shown &t : below)
             (labels.isEmpty() || qAbs(t.rect.top() - labels.first().rect.top()) < 2 ? labels : footnote).append(t);
+        if (labels.size() < 2)
+            return u"fewer than two rate labels"_s;
         if (auto problem = labelProblems(labels, rows); !problem.isEmpty())
             return problem + u" in "_s + listed(labels);
         return footnoteProblems(footnote);
     }
 
 private:
+    // The labels stand on rows 0, d, 2d... to the last, d a multiple of the scale.
     QString labelProblems(const QList<Shown> &labels, const QStringList &rows) const
     {
-        if (labels.size() < 2)
-            return u"fewer than two rate labels"_s;
-        if (labels.first().text != rows.first())
-            return u"the first label is not the first row's"_s;
-        int spacing = 0, previous = -1;
-        for (const Shown &label : labels) {
-            const int row = int(rows.indexOf(label.text));
-            if (row < 0)
-                return u"no row has the label "_s + label.text;
-            if (previous >= 0) {
-                if (spacing == 0)
-                    spacing = row - previous;
-                if (row - previous != spacing)
-                    return u"labels unevenly spaced"_s;
-            }
-            previous = row;
+        QList<qsizetype> at;
+        for (const Shown &label : labels)
+            at.append(rows.indexOf(label.text));
+        const qsizetype d = at.size() > 1 ? at[1] - at[0] : 0;
+        for (qsizetype k = 0; k < at.size(); ++k) {
+            if (at[k] != k * d)
+                return u"labels not on rows 0, %1, %2..."_s.arg(d).arg(2 * d);
         }
-        if (spacing <= 0 || spacing % std::max(scale(), 1) != 0)
-            return u"labels %1 rows apart at scale %2"_s.arg(spacing).arg(scale());
-        if (previous + spacing < rows.size())
-            return u"the labels stop before the last rows"_s;
+        if (d <= 0 || d % std::max(scale(), 1) != 0 || at.last() + d < rows.size())
+            return u"labels %1 rows apart at scale %2, the last on row %3"_s.arg(d).arg(scale()).arg(at.last());
         return {};
     }
 
     QString footnoteProblems(const QList<Shown> &lines) const
     {
-        const QString whole = accessible(chart())->text(QAccessible::Description);
-        if (!slider(u"Slider6"_s) || slider(u"Slider6"_s)->value() != 2)
+        const QString whole = QAccessible::queryAccessibleInterface(chart())->text(QAccessible::Description);
+        if (slider(u"Slider6"_s)->value() != 2)
             return lines.isEmpty() ? QString() : u"a hidden footnote shows"_s;
         QStringList texts;
         for (const Shown &shown : lines) {
@@ -240,7 +222,7 @@ private Q_SLOTS:
 
     void profileStaysReadable_data();
     void profileStaysReadable();
-    void slidersForScreenReaders_data();
+    void slidersForScreenReaders_data() { profileStaysReadable_data(); }
     void slidersForScreenReaders();
     void printsVectorPdf();
 };
@@ -272,6 +254,14 @@ void TestJourneyCharts::profileStaysReadable()
     const QStringList rows = j.rowLabels();
     problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(u"A and B: "_s + problems));
+
+    // A click on the discount rate's marker reads its rate and NPV out.
+    const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
+    const QPointF marker = view->series(3)->points().constFirst();
+    j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
+    const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
+    QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s
+                                           + locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
 
     // The scale slider: a click on its groove pages towards the click, then the
     // keys take it to its smallest and largest scale and back a page.
@@ -306,13 +296,6 @@ void TestJourneyCharts::profileStaysReadable()
     QVERIFY2(problems.isEmpty(), qPrintable(u"large window: "_s + problems));
 }
 
-void TestJourneyCharts::slidersForScreenReaders_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::newRow("English") << QByteArray();
-    QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n");
-}
-
 // The sliders by their accessible names and values, as a screen reader moves them.
 void TestJourneyCharts::slidersForScreenReaders()
 {
@@ -323,53 +306,58 @@ void TestJourneyCharts::slidersForScreenReaders()
     j.start(settings, {j.folder.filePath(u"example.vlx"_s)});
     const QStringList rows = j.rowLabels();
 
-    const QList<QAccessibleInterface *> sliders = accessibleSliders(accessible(j.window.get()));
+    QList<QAccessibleInterface *> sliders = accessibleSliders(QAccessible::queryAccessibleInterface(j.window.get()));
     QCOMPARE(sliders.size(), 2);
-    QAccessibleInterface *scale = sliders[0], *footnote = sliders[1];
-    if (scale->rect().left() > footnote->rect().left())
-        std::swap(scale, footnote); // the scale comes first, at the left
-    for (QAccessibleInterface *slider : {scale, footnote})
-        QVERIFY2(!slider->text(QAccessible::Name).isEmpty(), "a slider without a name");
+    std::sort(sliders.begin(), sliders.end(), [](auto *a, auto *b) { return a->rect().left() < b->rect().left(); });
+    QAccessibleInterface *scale = sliders[0], *footnote = sliders[1]; // the scale at the left
+    QVERIFY(!scale->text(QAccessible::Name).isEmpty() && !footnote->text(QAccessible::Name).isEmpty());
     QVERIFY(scale->text(QAccessible::Name) != footnote->text(QAccessible::Name));
 
     QAccessibleValueInterface *value = scale->valueInterface();
     QVERIFY(value);
     value->setCurrentValue(value->minimumValue());
-    j.settle();
     QCOMPARE(j.scale(), value->minimumValue().toInt());
-    QCOMPARE(value->currentValue(), value->minimumValue());
     QString problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 
     // The footnote switch off: the footnote goes, and its switch says so.
     value = footnote->valueInterface();
-    QVERIFY(value);
-    QCOMPARE(value->currentValue().toInt(), 2);
+    QVERIFY(value && value->currentValue().toInt() == 2);
     value->setCurrentValue(1);
-    j.settle();
     QCOMPARE(footnote->text(QAccessible::Description), u"Footnote  No"_s);
     problems = j.problems(rows);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
+// Set up for portrait, a No that leaves the dialog open, then Yes: one portrait
+// page in the PDF file, with lines and texts and no picture.
 void TestJourneyCharts::printsVectorPdf()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ChartJourney j;
     j.startWithExample();
-    j.printers.answers = {true};
+    j.printers.setups = {PrintOrientation::Portrait};
+    j.printers.answers = {false, true};
     j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
+    QSize preview;
     j.inDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
-                  [&](QWidget *dialog) { j.click(dialog->findChild<QPushButton *>(u"cok"_s)); });
-    QCOMPARE(j.printers.questions, QStringList{u"The graphic will be send to PDF File - Landscape"_s});
+               [&](QWidget *dialog) {
+                   j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
+                   preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();
+                   j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+                   QVERIFY(dialog->isVisible() && !QFile::exists(j.printers.pdfPath));
+                   j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+               });
+    QVERIFY(preview.height() > preview.width());
+    QCOMPARE(j.printers.questions, QStringList(2, u"The graphic will be send to PDF File - Portrait"_s));
+    QCOMPARE(j.settings.PrintOrient, PrintOrientation::Portrait);
 
     QFile file(j.printers.pdfPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString pdf = QString::fromLatin1(file.readAll());
     QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
     const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(pdf);
-    QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble()); // landscape
-    // Lines and text, no picture: no image object, and fonts for the texts.
+    QVERIFY(box.hasMatch() && box.captured(1).toDouble() < box.captured(2).toDouble());
     QVERIFY2(!pdf.contains(u"/Subtype /Image"_s), "the chart went to the page as a bitmap");
     QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
 }

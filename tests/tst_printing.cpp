@@ -1,18 +1,14 @@
 // Copying and printing charts: the chart commands of the main window put the
-// picture and the data on the clipboard; the print dialog shows the page,
-// follows the set-up dialog's orientation, asks before it prints, stays open on
-// No, and reports a machine without any printer.
+// picture, its vector form and the data on the clipboard; the print dialog
+// reports a machine without any printer. (Printing itself: tst_journey_charts.)
 #include "ChartPicture.h"
 #include "MainWindowRun.h"
 #include "PrintDialog.h"
-#include "ShellRules.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QPainter>
-#include <QPushButton>
 #include <QTest>
 
 using namespace pelmora;
@@ -23,15 +19,6 @@ namespace {
 
 const QSize Window(16500, 9800); // twips
 
-QPicture chartLikePicture()
-{
-    QPicture picture;
-    QPainter painter(&picture);
-    painter.fillRect(QRect(0, 0, 400, 240), Qt::white);
-    painter.drawText(QPoint(20, 20), u"Project A"_s);
-    return picture;
-}
-
 struct Dialog
 {
     std::int16_t PrintOrient = PrintOrientation::Landscape;
@@ -40,12 +27,6 @@ struct Dialog
     ScriptedMessages messages;
     std::unique_ptr<fprinter> dialog;
 
-    Dialog()
-    {
-        auto *mime = new QMimeData;
-        putVectorPicture(*mime, chartLikePicture());
-        QGuiApplication::clipboard()->setMimeData(mime);
-    }
     void open()
     {
         dialog = std::make_unique<fprinter>(PrintRequest{PrintOrient, printer, Window, Language::English, {}},
@@ -53,16 +34,8 @@ struct Dialog
         dialog->load();
         dialog->show();
     }
-    template<typename T = QPushButton>
-    T *find(const QString &name) const { return dialog->findChild<T *>(name); }
-    void click(const QString &button) { QTest::mouseClick(find(button), Qt::LeftButton); }
-    QString listText() const { return find<QComboBox>(u"Combo1"_s)->currentText(); }
+    QString listText() const { return dialog->findChild<QComboBox *>(u"Combo1"_s)->currentText(); }
 };
-
-int pixels(int twips)
-{
-    return twipsToPixels(twips, 96.0);
-}
 
 } // namespace
 
@@ -72,65 +45,10 @@ class TestPrinting : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void previewFollowsOrientation_data();
-    void previewFollowsOrientation();
-    void noLeavesTheDialogOpen();
     void noPrinterAtAll();
     void copyCommands_data();
     void copyCommands();
 };
-
-void TestPrinting::previewFollowsOrientation_data()
-{
-    QTest::addColumn<int>("PrintOrient");
-    QTest::addColumn<std::optional<std::int16_t>>("setup"); // nothing: cancelled
-    QTest::addColumn<int>("after");
-    QTest::addColumn<QSize>("picture"); // twips
-    QTest::newRow("new installation") << 0 << std::optional<std::int16_t>() << 2 << QSize(8910, 6300);
-    QTest::newRow("set up to portrait") << 2 << std::optional<std::int16_t>(1) << 1 << QSize(6300, 8910);
-    QTest::newRow("set up to landscape") << 1 << std::optional<std::int16_t>(2) << 2 << QSize(8910, 6300);
-}
-
-void TestPrinting::previewFollowsOrientation()
-{
-    QFETCH(int, PrintOrient);
-    QFETCH(std::optional<std::int16_t>, setup);
-    QFETCH(int, after);
-    QFETCH(QSize, picture);
-
-    Dialog d;
-    d.PrintOrient = std::int16_t(PrintOrient);
-    d.printers.setups = {setup};
-    d.open();
-    d.click(u"csetup"_s);
-
-    QCOMPARE(d.PrintOrient, after);
-    const auto *preview = d.find<PagePreview>(u"Picture1"_s);
-    QCOMPARE(preview->size(), QSize(pixels(picture.width()), pixels(picture.height())));
-    const int dialogHeight = after == 1 ? 10010 : 7400;
-    QCOMPARE(d.dialog->height(), pixels(dialogHeight - 395));
-    // The window is wider than the page: its picture is fitted into the preview.
-    const ChartPlacement at = fitOnPage(
-        DrawChart(DrawTarget::Preview, Window.width(), Window.height(), std::int16_t(after)), picture.width(),
-        picture.height());
-    const QRect drawn = preview->chartRect();
-    QCOMPARE(drawn.topLeft(), QPoint(0, pixels(300)));
-    QVERIFY(qAbs(drawn.width() - pixels(at.width)) <= 1 && qAbs(drawn.height() - pixels(at.height)) <= 1);
-    QVERIFY(drawn.right() < preview->width() && drawn.bottom() < preview->height());
-    QCOMPARE(d.listText(), after == 1 ? u"PDF File - Portrait"_s : u"PDF File - Landscape"_s);
-}
-
-void TestPrinting::noLeavesTheDialogOpen()
-{
-    Dialog d;
-    d.printers.answers = {false};
-    d.open();
-    d.click(u"cok"_s);
-    QCOMPARE(d.printers.questions, QStringList{u"The graphic will be send to PDF File - Landscape"_s});
-    QVERIFY(d.dialog->isVisible());
-    QCOMPARE(d.dialog->result(), 0);
-    QCOMPARE(d.printers.pdfAsked, 0);
-}
 
 void TestPrinting::noPrinterAtAll()
 {
