@@ -100,7 +100,7 @@ public:
     // line, then row r as line r, its label first.
     QStringList copiedData()
     {
-        choose({u"Valorix"_s, caption(u"mcopy"_s)});
+        choose({u"Valorix"_s, shown(find(u"mcopy"_s)->text())});
         return QGuiApplication::clipboard()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
     }
     QStringList rowLabels()
@@ -110,7 +110,6 @@ public:
             labels.append(line.section(u'\t', 0, 0));
         return labels;
     }
-    QString caption(const QString &item) const { return shown(find(item)->text()); }
 
     // The scale as the slider's tool tip says it.
     int scale() const { return slider(u"Slider1"_s)->toolTip().section(u' ', 1).toInt(); }
@@ -153,17 +152,14 @@ public:
         // Below the plot: first the rate labels, on one line, then the footnote's lines.
         const QChart *plot = view->chart();
         const qreal plotBottom = view->mapFromScene(plot->mapToScene(plot->plotArea().bottomLeft())).y();
-        QList<Shown> below;
-        for (const Shown &t : texts) {
-            if (t.rect.top() > plotBottom)
-                below.append(t);
-        }
-        std::sort(below.begin(), below.end(), [](const Shown &a, const Shown &b) {
+        QList<Shown> byPlace = texts, labels, footnote;
+        std::sort(byPlace.begin(), byPlace.end(), [](const Shown &a, const Shown &b) {
             return std::pair(a.rect.top(), a.rect.left()) < std::pair(b.rect.top(), b.rect.left());
         });
-        QList<Shown> labels, footnote;
-        for (const Shown &t : below)
-            (labels.isEmpty() || qAbs(t.rect.top() - labels.first().rect.top()) < 2 ? labels : footnote).append(t);
+        for (const Shown &t : byPlace) {
+            if (t.rect.top() > plotBottom)
+                (labels.isEmpty() || qAbs(t.rect.top() - labels[0].rect.top()) < 2 ? labels : footnote).append(t);
+        }
         if (labels.size() < 2)
             return u"fewer than two rate labels"_s;
         if (auto problem = labelProblems(labels, rows); !problem.isEmpty())
@@ -209,9 +205,6 @@ private:
     }
 };
 
-const QStringList FlowsA = {u"-1000"_s, u"700"_s, u"500"_s};
-const QStringList FlowsB = {u"-1500"_s, u"700"_s, u"1200"_s};
-
 } // namespace
 
 class TestJourneyCharts : public QObject
@@ -244,12 +237,12 @@ void TestJourneyCharts::profileStaysReadable()
     ChartJourney j;
     j.start(settings);
     j.typeInto(u"Text(0)"_s, u"2"_s);
-    j.typeFlows(1, FlowsA);
+    j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
     j.typeInto(u"Text(1)"_s, u"10"_s);
     QString problems = j.problems(j.rowLabels());
     QVERIFY2(problems.isEmpty(), qPrintable(u"A alone: "_s + problems));
 
-    j.typeFlows(3, FlowsB);
+    j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s});
     j.typeInto(u"Text(1)"_s, u"10"_s);
     const QStringList rows = j.rowLabels();
     problems = j.problems(rows);
