@@ -1,12 +1,19 @@
 // The program from start-up to exit: starts with and without a settings file,
 // which is written at exit only, the save prompt while quitting, and the
-// commands that follow the active window and the clipboard.
+// commands that follow the active window and the clipboard. The Help menu: the
+// contents, the About box with its version line, legal warning, web link and
+// System Info button, the splash screen's height, and the two web commands
+// through the program's own shell steps over a stand-in desktop.
+#include "AboutBox.h"
 #include "MainWindowRun.h"
 #include "ProjectWindowWidget.h"
+#include "QtPlatform.h"
+#include "ShellRules.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -24,6 +31,27 @@ QByteArray settingsFile(const Run &run)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+const QByteArray English = "OptEN        True\r\nOptPT        False\r\n";
+const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
+
+// A desktop with one program for every existing file.
+class StandInDesktop : public SystemShell
+{
+public:
+    QList<QStringList> started;
+
+    AssociatedProgram FindAssociatedProgram(const QString &path) const override
+    {
+        return QFile::exists(path) ? AssociatedProgram{u"/usr/bin/handler"_s, {}} : AssociatedProgram();
+    }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return true;
+    }
+    std::optional<QString> GetKeyValue(RegistryRoot, QStringView, QStringView) const override { return {}; }
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -40,7 +68,8 @@ private Q_SLOTS:
         QTest::newRow("no settings file") << QByteArray() << false << QStringList();
         QTest::newRow("tool bar and status bar off: shown all the same")
             << QByteArray("Tool         False\r\nStatus       False\r\n") << false << QStringList();
-        QTest::newRow("maximised") << QByteArray("fMax         True\r\nvalorixWidth  3000 \r\n") << true << QStringList();
+        QTest::newRow("maximised")
+            << QByteArray("fMax         True\r\nvalorixWidth  3000 \r\n") << true << QStringList();
         QTest::newRow("Tool without a value stops the reading, before OptPT")
             << QByteArray("Tool\r\nOptPT        True\r\n") << false << QStringList{u"Type mismatch"_s};
     }
@@ -127,6 +156,85 @@ private Q_SLOTS:
         run.trigger(u"mauxiliogeral"_s);
         QCOMPARE(run.messages.shown, helpFile && programRegistered ? QStringList() : QStringList{u"No File"_s});
         QCOMPARE(run.recordingShell.opened.size(), helpFile ? 1 : 0);
+    }
+
+    void aboutBox_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("warningStart");
+        QTest::newRow("English") << English << u"Warning: this program"_s;
+        QTest::newRow("Portuguese") << Portuguese << u"Aviso: este programa"_s;
+    }
+    void aboutBox()
+    {
+        QFETCH(QByteArray, settings);
+        Run run;
+        run.start(settings);
+        QString caption, version, warning;
+        int height = 0;
+        inModalDialog([&] { run.trigger(u"msobreqor"_s); },
+                      [&](QWidget *box) {
+                          caption = box->windowTitle();
+                          version = box->findChild<QLabel *>(u"Label1"_s)->text();
+                          warning = box->findChild<QLabel *>(u"Label3"_s)->text();
+                          height = box->height();
+                          QTest::mouseClick(box->findChild<QLabel *>(u"Label5"_s), Qt::LeftButton);
+                          QTest::mouseClick(box->findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
+                          QTest::mouseClick(box->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+                      });
+        QCOMPARE(caption, u"Sobre o Qor"_s);
+        QCOMPARE(version, u"Version "_s + programVersionText() + u" 10Nov2009"_s);
+        QFETCH(QString, warningStart);
+        QVERIFY(warning.startsWith(warningStart));
+        QVERIFY(height > twipsToPixels(3700, 96.0)); // the full box, buttons included
+        QCOMPARE(run.recordingShell.browsed, QStringList{u"https://www.pelmora.example"_s});
+        QCOMPARE(run.recordingShell.sysInfoStarts, 1);
+        QCOMPARE(run.messages.shown, QStringList{u"System Information Is Unavailable At This Time"_s});
+    }
+
+    void splashScreen()
+    {
+        fsobre splash(u"1.2.3"_s, fsobre::Role::Splash);
+        splash.show();
+        QCOMPARE(splash.height(), twipsToPixels(3700, splash.logicalDpiY()));
+        const auto *ok = splash.findChild<QPushButton *>(u"Command1"_s);
+        QVERIFY(ok->mapTo(&splash, QPoint()).y() >= splash.height()); // cut off below the frame
+        QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
+    }
+
+    void webCommands_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("writableFolder");
+        QTest::addColumn<QString>("message"); // empty: the browser started
+        QTest::addColumn<QString>("address");
+        QTest::newRow("support page") << English << u"msupport"_s << true << QString()
+                                      << u"https://www.pelmora.example/support"_s;
+        QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false
+                                                  << u"Sorry, I did not find your Browser"_s << QString();
+        QTest::newRow("folder cannot be written, Portuguese")
+            << Portuguese << u"msupport"_s << false << u"Desculpe, não encontrei o seu Browser"_s << QString();
+    }
+    // The browser look-up's page made in the program's folder and removed.
+    void webCommands()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, item);
+        QFETCH(bool, writableFolder);
+        QFETCH(QString, message);
+        QFETCH(QString, address);
+        Run run;
+        run.writeFile(u"plain-file"_s, "x");
+        StandInDesktop desktop;
+        DesktopShell shell(desktop, writableFolder ? run.folder.path() : run.folder.filePath(u"plain-file/bin"_s));
+        run.shell = &shell;
+        run.start(settings);
+        run.trigger(item);
+        QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        const QStringList started{u"/usr/bin/handler"_s, address};
+        QCOMPARE(desktop.started, address.isEmpty() ? QList<QStringList>() : QList<QStringList>{started});
+        QVERIFY(!QFile::exists(run.folder.filePath(u"index.html"_s)));
     }
 };
 
