@@ -1,8 +1,8 @@
 // The program from start-up to exit: starts with and without a settings file,
 // which is written at exit only, the save prompt while quitting, and the
 // commands that follow the active window and the clipboard. The Help menu: the
-// contents, the About box with its version line, legal warning, web link and
-// System Info button, the splash screen's height, and the two web commands
+// About box with its version line, legal warning, web link and System Info
+// button, the splash screen's height, and the contents and the two web commands
 // through the program's own shell steps over a stand-in desktop.
 #include "AboutBox.h"
 #include "MainWindowRun.h"
@@ -34,15 +34,16 @@ QByteArray settingsFile(const Run &run)
 const QByteArray English = "OptEN        True\r\nOptPT        False\r\n";
 const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
 
-// A desktop with one program for every existing file.
+// A desktop with one program for every existing file, or none.
 class StandInDesktop : public SystemShell
 {
 public:
+    bool registered = true;
     QList<QStringList> started;
 
     AssociatedProgram FindAssociatedProgram(const QString &path) const override
     {
-        return QFile::exists(path) ? AssociatedProgram{u"/usr/bin/handler"_s, {}} : AssociatedProgram();
+        return registered && QFile::exists(path) ? AssociatedProgram{u"/usr/bin/handler"_s, {}} : AssociatedProgram();
     }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
@@ -137,28 +138,6 @@ private Q_SLOTS:
         }
     }
 
-    void helpContents_data()
-    {
-        QTest::addColumn<bool>("helpFile");
-        QTest::addColumn<bool>("programRegistered");
-        QTest::newRow("no help file") << false << true;
-        QTest::newRow("no program for it") << true << false;
-        QTest::newRow("opened") << true << true;
-    }
-    void helpContents()
-    {
-        QFETCH(bool, helpFile);
-        QFETCH(bool, programRegistered);
-        Run run;
-        if (helpFile)
-            run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
-        run.recordingShell.programRegistered = programRegistered;
-        run.start();
-        run.trigger(u"mauxiliogeral"_s);
-        QCOMPARE(run.messages.shown, helpFile && programRegistered ? QStringList() : QStringList{u"No File"_s});
-        QCOMPARE(run.recordingShell.opened.size(), helpFile ? 1 : 0);
-    }
-
     void aboutBox_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -203,38 +182,54 @@ private Q_SLOTS:
         QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
     }
 
-    void webCommands_data()
+    // Help > Contents and the two web commands, through the program's own
+    // shell steps: the help file in the program's folder, the browser found
+    // through a page made there and removed again.
+    void handedToAnotherProgram_data()
     {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("helpFile");
+        QTest::addColumn<bool>("registered"); // a program for every existing file
         QTest::addColumn<bool>("writableFolder");
-        QTest::addColumn<QString>("message"); // empty: the browser started
-        QTest::addColumn<QString>("address");
-        QTest::newRow("support page") << English << u"msupport"_s << true << QString()
+        QTest::addColumn<QString>("message"); // empty: a program started
+        QTest::addColumn<QString>("target");  // the program's argument; "%1": the program's folder
+        const QString contents = u"mauxiliogeral"_s, support = u"msupport"_s;
+        QTest::newRow("contents") << English << contents << true << true << true << QString() << u"%1/Valorix.pdf"_s;
+        QTest::newRow("contents, no help file") << English << contents << false << true << true << u"No File"_s
+                                                << QString();
+        QTest::newRow("contents, no program for it") << English << contents << true << false << true << u"No File"_s
+                                                     << QString();
+        QTest::newRow("support page") << English << support << false << true << true << QString()
                                       << u"https://www.pelmora.example/support"_s;
-        QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false
+        QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false << true << false
                                                   << u"Sorry, I did not find your Browser"_s << QString();
-        QTest::newRow("folder cannot be written, Portuguese")
-            << Portuguese << u"msupport"_s << false << u"Desculpe, não encontrei o seu Browser"_s << QString();
+        QTest::newRow("folder cannot be written, Portuguese") << Portuguese << support << false << true << false
+                                                              << u"Desculpe, não encontrei o seu Browser"_s
+                                                              << QString();
     }
-    // The browser look-up's page made in the program's folder and removed.
-    void webCommands()
+    void handedToAnotherProgram()
     {
         QFETCH(QByteArray, settings);
         QFETCH(QString, item);
         QFETCH(bool, writableFolder);
         QFETCH(QString, message);
-        QFETCH(QString, address);
+        QFETCH(QString, target);
         Run run;
         run.writeFile(u"plain-file"_s, "x");
+        QFETCH(bool, helpFile);
+        if (helpFile)
+            run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
         StandInDesktop desktop;
+        QFETCH(bool, registered);
+        desktop.registered = registered;
         DesktopShell shell(desktop, writableFolder ? run.folder.path() : run.folder.filePath(u"plain-file/bin"_s));
         run.shell = &shell;
         run.start(settings);
         run.trigger(item);
         QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
-        const QStringList started{u"/usr/bin/handler"_s, address};
-        QCOMPARE(desktop.started, address.isEmpty() ? QList<QStringList>() : QList<QStringList>{started});
+        const QStringList started{u"/usr/bin/handler"_s, target.arg(run.folder.path())};
+        QCOMPARE(desktop.started, target.isEmpty() ? QList<QStringList>() : QList<QStringList>{started});
         QVERIFY(!QFile::exists(run.folder.filePath(u"index.html"_s)));
     }
 };
