@@ -34,19 +34,15 @@ public:
     QList<FileDialogRequest> saved;  // requests of the save dialog
     QList<std::optional<QString>> choices; // next choices; nullopt cancels
 
-    std::optional<QString> ShowOpenDialog(const FileDialogRequest &request) override
-    {
-        opened.append(request);
-        return next();
-    }
-    std::optional<QString> ShowSaveDialog(const FileDialogRequest &request) override
-    {
-        saved.append(request);
-        return next();
-    }
+    std::optional<QString> ShowOpenDialog(const FileDialogRequest &request) override { return next(opened, request); }
+    std::optional<QString> ShowSaveDialog(const FileDialogRequest &request) override { return next(saved, request); }
 
 private:
-    std::optional<QString> next() { return choices.isEmpty() ? std::nullopt : choices.takeFirst(); }
+    std::optional<QString> next(QList<FileDialogRequest> &asked, const FileDialogRequest &request)
+    {
+        asked.append(request);
+        return choices.isEmpty() ? std::nullopt : choices.takeFirst();
+    }
 };
 
 } // namespace pelmora::testing

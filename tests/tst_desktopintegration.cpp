@@ -1,7 +1,9 @@
 // The project file type as the desktop sees it: the MIME package that we
 // install, read by a shared-mime-info implementation (Qt's), recognises a
 // project by its name and, without one, by its first key line as the program
-// writes it; plain text stays plain text.
+// writes it; plain text stays plain text. And the parts of a project file's
+// path that name its window and choose the folder of the next Save.
+#include "DocumentSlots.h"
 #include "ProjectFile.h"
 
 #include <QDir>
@@ -66,6 +68,25 @@ private Q_SLOTS:
         QCOMPARE(type.comment(), u"Pelmora investment project"_s);
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         QCOMPARE(type.comment(), u"Projeto de investimento do Pelmora"_s);
+    }
+
+    // "\" from a settings file an older system wrote, as well as "/" (which
+    // this system's dialogs give: the windows journey).
+    void pathParts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("backslashes") << u"C:\\Projects\\Plant.vlx"_s << u"Plant.vlx"_s << u"C:\\Projects\\"_s;
+        QTest::newRow("both") << u"C:\\a/b\\c.vlx"_s << u"c.vlx"_s << u"C:\\a/b\\"_s;
+        QTest::newRow("no folder") << u"x.vlx"_s << u"x.vlx"_s << QString();
+        QTest::newRow("folder only") << u"/data/"_s << QString() << u"/data/"_s;
+    }
+    void pathParts()
+    {
+        QFETCH(QString, path);
+        QTEST(DocumentSlots::FileTitleOf(path), "title");
+        QTEST(DocumentSlots::FolderOf(path), "folder");
     }
 };
 

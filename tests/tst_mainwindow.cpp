@@ -1,17 +1,19 @@
-// The program from start-up to exit: the first start without a settings file,
-// starts from settings, the tool bar, the save prompt while quitting, the
-// Options dialog's language switch, and the commands that follow the active
-// window and the clipboard.
+// The program from start-up to exit: starts with and without a settings file,
+// which is written at exit only, the save prompt while quitting, and the
+// commands that follow the active window and the clipboard. The Help menu: the
+// About box with its version line, legal warning, web link and System Info
+// button, the splash screen's height, and the contents and the two web commands
+// through the program's own shell steps over a stand-in desktop.
+#include "AboutBox.h"
 #include "MainWindowRun.h"
 #include "ProjectWindowWidget.h"
+#include "QtPlatform.h"
 #include "ShellRules.h"
 
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -23,28 +25,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString panel(const Run &run, const QString &key) { return run.find<QLabel>(key)->text(); }
-
-QStringList settingsKeys(const Run &run)
+QByteArray settingsFile(const Run &run)
 {
     QFile file(settingsFilePath(run.folder.path()));
-    QStringList keys;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QString &line : QString::fromUtf8(file.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts))
-            keys.append(line.left(SettingsKeyFieldWidth).trimmed());
-    }
-    return keys;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QStringList storedKeys = {u"FileVlx"_s, u"SGlobal"_s, u"OptEN"_s, u"OptPT"_s, u"Tool"_s, u"Status"_s,
-                                u"fMax"_s, u"PrintOrient"_s, u"valorixTop"_s, u"valorixLeft"_s,
-                                u"valorixHeight"_s, u"valorixWidth"_s};
+const QByteArray English = "OptEN        True\r\nOptPT        False\r\n";
+const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
 
-void verifyBarsShown(const Run &run)
+// A desktop with one program for every existing file, or none.
+class StandInDesktop : public SystemShell
 {
-    QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
-    QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
-}
+public:
+    bool registered = true;
+    QList<QStringList> started;
+
+    AssociatedProgram FindAssociatedProgram(const QString &path) const override
+    {
+        return registered && QFile::exists(path) ? AssociatedProgram{u"/usr/bin/handler"_s, {}} : AssociatedProgram();
+    }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return true;
+    }
+    std::optional<QString> GetKeyValue(RegistryRoot, QStringView, QStringView) const override { return {}; }
+};
 
 } // namespace
 
@@ -54,160 +61,174 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void firstStartWithoutSettingsFile();
-    void startFromSettings_data();
-    void startFromSettings();
-    void toolBarRunsMenuCommands_data();
-    void toolBarRunsMenuCommands();
-    void cancelAtSavePrompt();
-    void commandsFollowActiveWindow();
-    void helpContents_data();
-    void helpContents();
+    void start_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: none, made empty at start
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("no settings file") << QByteArray() << false << QStringList();
+        QTest::newRow("tool bar and status bar off: shown all the same")
+            << QByteArray("Tool         False\r\nStatus       False\r\n") << false << QStringList();
+        QTest::newRow("maximised")
+            << QByteArray("fMax         True\r\nvalorixWidth  3000 \r\n") << true << QStringList();
+        QTest::newRow("Tool without a value stops the reading, before OptPT")
+            << QByteArray("Tool\r\nOptPT        True\r\n") << false << QStringList{u"Type mismatch"_s};
+    }
+    void start()
+    {
+        QFETCH(QByteArray, file);
+        Run run;
+        run.start(file);
+        QTEST(run.messages.shown, "messages");
+        QTEST(run.window->isMaximized(), "maximized");
+        QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
+        QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
+        // The greeting in English, at 9:30.
+        QCOMPARE(run.find<QLabel>(u"system"_s)->text(), u"Good morning Ana. Welcome to Valorix."_s);
+        QCOMPARE(run.find<QLabel>(u"time"_s)->text(), u"9:30 AM"_s);
+        QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
+        QVERIFY(QFile::exists(settingsFilePath(run.folder.path()))); // made at start when missing,
+        QCOMPARE(settingsFile(run), file);                             // written at exit only
+
+        run.trigger(u"msair"_s);
+        QVERIFY(!run.window->isVisible() && run.messages.questions.isEmpty());
+        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+    }
+
+    // Cancel at the save prompt stops File > Exit: the close box then does
+    // nothing, without asking, and File > Exit asks again.
+    void cancelAtSavePrompt()
+    {
+        Run run;
+        run.start();
+        run.window->activeProject()->ClearCell(); // a grid edit marks the document
+        run.messages.answers = {Answer::Cancel};
+        run.trigger(u"msair"_s);
+        QCOMPARE(run.messages.questions, QStringList{u"Do you want to save changes to 'Corporate Valorix 1'?"_s});
+        QVERIFY(run.window->isVisible() && run.window->activeProject());
+        QVERIFY(!run.window->close());
+        QCOMPARE(run.messages.questions.size(), 1);
+        QCOMPARE(settingsFile(run), QByteArray());
+
+        run.messages.answers = {Answer::No};
+        run.trigger(u"msair"_s);
+        QVERIFY(run.messages.questions.size() == 2 && !run.window->isVisible());
+        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+    }
+
+    void commandsFollowActiveWindow()
+    {
+        Run run;
+        run.start();
+        QTest::mouseClick(run.find<QToolButton>(u"GraphPr"_s), Qt::LeftButton);
+        QVERIFY(!run.find(u"mgraphpr"_s)->isChecked());
+        run.trigger(u"mgraphpr"_s);
+        QVERIFY(run.find(u"mgraphpr"_s)->isChecked() && run.find<QToolButton>(u"GraphPr"_s)->isChecked());
+
+        auto *menu = run.find<QMenu>(u"mmsflexgrid"_s);
+        for (bool withText : {false, true}) {
+            if (withText)
+                QGuiApplication::clipboard()->setText(u"1,250.00"_s);
+            else
+                QGuiApplication::clipboard()->clear();
+            Q_EMIT run.window->activeProject()->popupMenuRequested(u"edit"_s, run.window->geometry().center());
+            QVERIFY(menu->isVisible());
+            QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), withText);
+            menu->close();
+        }
+    }
+
+    void aboutBox_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("warningStart");
+        QTest::newRow("English") << English << u"Warning: this program"_s;
+        QTest::newRow("Portuguese") << Portuguese << u"Aviso: este programa"_s;
+    }
+    void aboutBox()
+    {
+        QFETCH(QByteArray, settings);
+        Run run;
+        run.start(settings);
+        QFETCH(QString, warningStart);
+        inModalDialog([&] { run.trigger(u"msobreqor"_s); },
+                      [&](QWidget *box) {
+                          QCOMPARE(box->windowTitle(), u"Sobre o Qor"_s);
+                          QCOMPARE(box->findChild<QLabel *>(u"Label1"_s)->text(),
+                                   u"Version "_s + programVersionText() + u" 10Nov2009"_s);
+                          QVERIFY(box->findChild<QLabel *>(u"Label3"_s)->text().startsWith(warningStart));
+                          QVERIFY(box->height() > twipsToPixels(3700, 96.0)); // the full box, buttons included
+                          QTest::mouseClick(box->findChild<QLabel *>(u"Label5"_s), Qt::LeftButton);
+                          QTest::mouseClick(box->findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
+                          QTest::mouseClick(box->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+                      });
+        // What the link and System Info did (nothing, had the box not opened).
+        QCOMPARE(run.recordingShell.browsed, QStringList{u"https://www.pelmora.example"_s});
+        QCOMPARE(run.recordingShell.sysInfoStarts, 1);
+        QCOMPARE(run.messages.shown, QStringList{u"System Information Is Unavailable At This Time"_s});
+    }
+
+    void splashScreen()
+    {
+        fsobre splash(u"1.2.3"_s, fsobre::Role::Splash);
+        splash.show();
+        QCOMPARE(splash.height(), twipsToPixels(3700, splash.logicalDpiY()));
+        const auto *ok = splash.findChild<QPushButton *>(u"Command1"_s);
+        QVERIFY(ok->mapTo(&splash, QPoint()).y() >= splash.height()); // cut off below the frame
+        QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
+    }
+
+    // Help > Contents and the two web commands, through the program's own
+    // shell steps: the help file in the program's folder, the browser found
+    // through a page made there and removed again.
+    void handedToAnotherProgram_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("helpFile");
+        QTest::addColumn<bool>("registered"); // a program for every existing file
+        QTest::addColumn<bool>("writableFolder");
+        QTest::addColumn<QString>("message"); // empty: a program started
+        QTest::addColumn<QString>("target");  // the program's argument; "%1": the program's folder
+        const QString contents = u"mauxiliogeral"_s, support = u"msupport"_s;
+        QTest::newRow("contents") << English << contents << true << true << true << QString() << u"%1/Valorix.pdf"_s;
+        QTest::newRow("contents, no help file") << English << contents << false << true << true << u"No File"_s
+                                                << QString();
+        QTest::newRow("contents, no program for it") << English << contents << true << false << true << u"No File"_s
+                                                     << QString();
+        QTest::newRow("support page") << English << support << false << true << true << QString()
+                                      << u"https://www.pelmora.example/support"_s;
+        QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false << true << false
+                                                  << u"Sorry, I did not find your Browser"_s << QString();
+        QTest::newRow("folder cannot be written, Portuguese") << Portuguese << support << false << true << false
+                                                              << u"Desculpe, não encontrei o seu Browser"_s
+                                                              << QString();
+    }
+    void handedToAnotherProgram()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, item);
+        QFETCH(bool, writableFolder);
+        QFETCH(QString, message);
+        QFETCH(QString, target);
+        Run run;
+        run.writeFile(u"plain-file"_s, "x");
+        QFETCH(bool, helpFile);
+        if (helpFile)
+            run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
+        StandInDesktop desktop;
+        QFETCH(bool, registered);
+        desktop.registered = registered;
+        DesktopShell shell(desktop, writableFolder ? run.folder.path() : run.folder.filePath(u"plain-file/bin"_s));
+        run.shell = &shell;
+        run.start(settings);
+        run.trigger(item);
+        QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        const QStringList started{u"/usr/bin/handler"_s, target.arg(run.folder.path())};
+        QCOMPARE(desktop.started, target.isEmpty() ? QList<QStringList>() : QList<QStringList>{started});
+        QVERIFY(!QFile::exists(run.folder.filePath(u"index.html"_s)));
+    }
 };
-
-void TestMainWindow::firstStartWithoutSettingsFile()
-{
-    Run run;
-    run.start();
-    QVERIFY(QFile::exists(settingsFilePath(run.folder.path())));
-    QVERIFY(run.window->isVisible() && !run.window->isMaximized());
-    verifyBarsShown(run);
-    QCOMPARE(run.find(u"mfile"_s)->text().remove(u'&'), u"File"_s);
-    QCOMPARE(run.settings.PrintOrient, 2);
-    QCOMPARE(panel(run, u"system"_s), u"Good morning Ana. Welcome to Valorix."_s);
-    QCOMPARE(panel(run, u"time"_s), u"9:30 AM"_s);
-    QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
-    QCOMPARE(run.find<QWidget>(u"conectar"_s)->toolTip(), u"Valorix is ready for Ana"_s);
-    QVERIFY(settingsKeys(run).isEmpty()); // written at exit only
-
-    run.trigger(u"msair"_s);
-    QVERIFY(!run.window->isVisible());
-    QCOMPARE(settingsKeys(run), storedKeys);
-    QVERIFY(run.messages.questions.isEmpty());
-}
-
-void TestMainWindow::startFromSettings_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("fileMenu");
-    QTest::addColumn<bool>("maximized");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("tool bar and status bar off") << QByteArray("Tool         False\r\nStatus       False\r\n")
-                                                 << u"File"_s << false << QStringList();
-    QTest::newRow("Portuguese") << QByteArray("OptEN        False\r\nOptPT        True\r\n") << u"Arquivo"_s
-                                << false << QStringList();
-    QTest::newRow("neither language") << QByteArray("OptEN        False\r\nOptPT        False\r\n") << u"File"_s
-                                      << false << QStringList();
-    QTest::newRow("maximised") << QByteArray("fMax         True\r\nvalorixWidth  3000 \r\n") << u"File"_s
-                               << true << QStringList();
-    QTest::newRow("Tool without a value stops the reading")
-        << QByteArray("Tool\r\nOptPT        True\r\n") << u"File"_s << false << QStringList{u"Type mismatch"_s};
-}
-
-void TestMainWindow::startFromSettings()
-{
-    QFETCH(QByteArray, file);
-    Run run;
-    run.start(file);
-    QTEST(run.messages.shown, "messages");
-    QTEST(run.find(u"mfile"_s)->text().remove(u'&'), "fileMenu");
-    QTEST(run.window->isMaximized(), "maximized");
-    verifyBarsShown(run);
-    run.trigger(u"msair"_s);
-    QCOMPARE(settingsKeys(run), storedKeys);
-}
-
-void TestMainWindow::toolBarRunsMenuCommands_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("item");
-    for (const ToolBarButton &button : toolBarButtons()) {
-        // Options and Exit are driven by their own tests.
-        if (!button.key.isEmpty() && button.key != "Opcoes"_L1 && button.key != "Sair"_L1)
-            QTest::newRow(button.key.data()) << QString(button.key) << QString(button.command);
-    }
-}
-
-void TestMainWindow::toolBarRunsMenuCommands()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, item);
-    Run run;
-    run.start();
-    auto *button = run.find<QToolButton>(key);
-    QVERIFY(button);
-    QSignalSpy ran(run.find(item), &QAction::triggered);
-    inModalDialog([&] { QTest::mouseClick(button, Qt::LeftButton); }, [](QWidget *) {});
-    QCOMPARE(ran.count(), 1);
-    QVERIFY(!button->toolTip().isEmpty());
-}
-
-// Cancel at the save prompt stops File > Exit.
-void TestMainWindow::cancelAtSavePrompt()
-{
-    Run run;
-    run.start();
-    run.window->activeProject()->ClearCell(); // a grid edit marks the document
-    run.messages.answers = {Answer::Cancel};
-    run.trigger(u"msair"_s);
-    QCOMPARE(run.messages.questions, QStringList{u"Do you want to save changes to 'Corporate Valorix 1'?"_s});
-    QVERIFY(run.window->isVisible() && run.window->activeProject());
-
-    // The close box now does nothing, without asking; File > Exit asks again.
-    QVERIFY(!run.window->close());
-    QCOMPARE(run.messages.questions.size(), 1);
-    QVERIFY(settingsKeys(run).isEmpty());
-    run.messages.answers = {Answer::No};
-    run.trigger(u"msair"_s);
-    QCOMPARE(run.messages.questions.size(), 2);
-    QVERIFY(!run.window->isVisible());
-    QCOMPARE(settingsKeys(run), storedKeys);
-}
-
-void TestMainWindow::commandsFollowActiveWindow()
-{
-    Run run;
-    run.start();
-    QTest::mouseClick(run.find<QToolButton>(u"GraphPr"_s), Qt::LeftButton);
-    QVERIFY(!run.find(u"mgraphpr"_s)->isChecked());
-    run.trigger(u"mgraphpr"_s);
-    QVERIFY(run.find(u"mgraphpr"_s)->isChecked() && run.find<QToolButton>(u"GraphPr"_s)->isChecked());
-
-    auto *menu = run.find<QMenu>(u"mmsflexgrid"_s);
-    for (bool withText : {false, true}) {
-        if (withText)
-            QGuiApplication::clipboard()->setText(u"1,250.00"_s);
-        else
-            QGuiApplication::clipboard()->clear();
-        Q_EMIT run.window->activeProject()->popupMenuRequested(u"edit"_s, run.window->geometry().center());
-        QVERIFY(menu->isVisible());
-        QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), withText);
-        menu->close();
-    }
-}
-
-void TestMainWindow::helpContents_data()
-{
-    QTest::addColumn<bool>("helpFile");
-    QTest::addColumn<bool>("programRegistered");
-    QTest::newRow("no help file") << false << true;
-    QTest::newRow("no program for it") << true << false;
-    QTest::newRow("opened") << true << true;
-}
-
-void TestMainWindow::helpContents()
-{
-    QFETCH(bool, helpFile);
-    QFETCH(bool, programRegistered);
-    Run run;
-    if (helpFile)
-        run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
-    run.recordingShell.programRegistered = programRegistered;
-    run.start();
-    run.trigger(u"mauxiliogeral"_s);
-    QCOMPARE(run.messages.shown, helpFile && programRegistered ? QStringList() : QStringList{u"No File"_s});
-    QCOMPARE(run.recordingShell.opened.size(), helpFile ? 1 : 0);
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

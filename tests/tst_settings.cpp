@@ -1,11 +1,16 @@
 // The settings file at start-up and exit: a first start without the file,
-// files with odd lines, the write-read round trip, and the command line.
+// files with odd lines, the write-read round trip; the command line; and the
+// interface texts made from them: the greeting's hours and the list separator
+// of the Options dialog.
 #include "CommandLine.h"
+#include "InterfaceTexts.h"
 #include "Settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using namespace pelmora;
 using namespace Qt::StringLiterals;
@@ -27,12 +32,14 @@ const QByteArray writtenFile = "FileVlx      C:\\Projects\\Plant.vlx\r\nSGlobal 
                                "valorixWidth  10500 \r\n";
 
 // The record before reading, set apart from the empty values so that the keys
-// left unread show.
-Settings beforeReading()
+// left unread show; with `change`, as a reading should leave it.
+Settings beforeReading(const std::function<void(Settings &)> &change = {})
 {
     Settings s;
     s.Tool = s.Status = true;
     s.valorixTop = 99;
+    if (change)
+        change(s);
     return s;
 }
 
@@ -54,134 +61,127 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void firstStart();
-    void oddLines_data();
-    void oddLines();
-    void roundTrip();
-    void commandLine_data();
-    void commandLine();
+    // No file to read (the main window's test: it is made empty at start), then
+    // the record as the end of the first run writes it.
+    void firstStart()
+    {
+        QTemporaryDir dir;
+        Settings settings;
+        QCOMPARE(ReadSettings(settings, dir.path()), std::nullopt);
+        settings.VersionText = makeVersionText(0, 1, 0);
+        settleUnstoredValues(settings);
+        applySettingRules(settings);
+        QCOMPARE(settings.ListSep, u";"_s);
+        QCOMPARE(settingsFileText(settings),
+                 QByteArray("FileVlx      \r\nSGlobal      0.1.0\r\nOptEN        True\r\n"
+                            "OptPT        False\r\nTool         True\r\nStatus       True\r\n"
+                            "fMax         False\r\nPrintOrient   2 \r\nvalorixTop    0 \r\n"
+                            "valorixLeft   0 \r\nvalorixHeight 0 \r\nvalorixWidth  0 \r\n"));
+    }
+
+    void oddLines_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Settings>("expected");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Tool and Status False, any case")
+            << QByteArray("Tool         False\r\nStatus       FALSE\r\nOptEN        tRUE\r\n")
+            << beforeReading([](Settings &s) { s.Tool = s.Status = false; s.OptEN = true; }) << QString();
+        // The line is FileVlx's, then fails as Tool's.
+        QTest::newRow("Tools folder in FileVlx")
+            << QByteArray("FileVlx      C:\\Tools\\Plant.vlx\r\nOptPT        True\r\n")
+            << beforeReading([](Settings &s) { s.FileVlx = s.StorableFileVlx = u"C:\\Tools\\Plant.vlx"_s; })
+            << u"Type mismatch"_s;
+        QTest::newRow("short Tool line") << QByteArray("OptPT        True\r\nTool\r\nfMax         True\r\n")
+                                         << beforeReading([](Settings &s) { s.OptPT = true; }) << u"Type mismatch"_s;
+        QTest::newRow("beyond 16 bits")
+            << QByteArray("fMax         1\r\nvalorixTop    40000 \r\nOptEN        True\r\n")
+            << beforeReading([](Settings &s) { s.fMax = true; }) << u"Overflow"_s;
+        QTest::newRow("last line wins, halves to even, numbers as Booleans")
+            << QByteArray("PrintOrient   2 \r\nPrintOrient   1 \r\nvalorixLeft   2.5 \r\n"
+                          "valorixTop    3.5 \r\nTool         -1\r\nTool         0\r\n")
+            << beforeReading([](Settings &s) {
+                   s.PrintOrient = 1;
+                   s.valorixLeft = 2;
+                   s.valorixTop = 4;
+                   s.Tool = false;
+               })
+            << QString();
+        QTest::newRow("no key, StatusBar, Latin-1, LF, no last end")
+            << QByteArray("[Valorix]\nStatusBar    False\nFileVlx      C:\\An\xe1lise.vlx  \r\nvalorixWidth  800 ")
+            << beforeReading([](Settings &s) {
+                   s.valorixWidth = 800;
+                   s.FileVlx = s.StorableFileVlx = u"C:\\Análise.vlx  "_s;
+               })
+            << QString();
+    }
+    void oddLines()
+    {
+        QFETCH(QByteArray, file);
+        Settings settings = beforeReading();
+        QTEST(readFile(file, settings), "message");
+        QTEST(settings, "expected");
+    }
+
+    void roundTrip()
+    {
+        Settings read;
+        QCOMPARE(readFile(writtenFile, read), QString());
+        QCOMPARE(settingsFileText(read), writtenFile);
+
+        Settings extreme = read;
+        extreme.FileVlx = u"/home/ana/Análise de projetos/Plant.vlx  "_s;
+        extreme.fMax = true;
+        extreme.valorixTop = -32768;
+        extreme.valorixLeft = 32767;
+        keepStorableFileVlx(extreme); // as after opening that file
+        QTemporaryDir dir;
+        QVERIFY(WriteSettings(extreme, dir.path()));
+        Settings back;
+        QCOMPARE(ReadSettings(back, dir.path()), std::nullopt);
+        QCOMPARE(back, extreme);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<std::optional<QString>>("FileVlx");
+        QTest::newRow("path split at a blank")
+            << shellCommandLine({u"/opt/pelmora/pelmora"_s, u"/my"_s, u"projects/x.vlx"_s})
+            << std::optional(u"/my projects/x.vlx"_s);
+        QTest::newRow("path without quotes") << u"C:\\x.vlx"_s << std::optional(u":\\x.vl"_s);
+        QTest::newRow("one character") << u"x"_s << std::optional<QString>();
+    }
+    void commandLine()
+    {
+        QFETCH(QString, commandLine);
+        QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
+    }
+
+    void greeting_data()
+    {
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("greeting");
+        QTest::newRow("noon") << u"12:00"_s << Language::English << u"Good morning Ana. Welcome to Valorix."_s;
+        QTest::newRow("12:01") << u"12:01"_s << Language::English << u"Good afternoon Ana. Welcome to Valorix."_s;
+        QTest::newRow("17:59") << u"17:59"_s << Language::Portuguese << u"Boa tarde Ana. Bem-vindo ao Valorix."_s;
+        QTest::newRow("18:00") << u"18:00"_s << Language::English << u"Good evening Ana. Welcome to Valorix."_s;
+    }
+    void greeting()
+    {
+        QFETCH(QString, time);
+        QFETCH(Language, language);
+        QTEST(Greeting(time, u"Ana", language), "greeting");
+    }
+
+    // A field typed full is taken as it is, however long; a cleared one gives ";".
+    void listSeparator()
+    {
+        QCOMPARE(listSepFromOptions(u""), u";"_s);
+        QCOMPARE(listSepFromOptions(u";;"), u";;"_s);
+    }
 };
-
-void TestSettings::firstStart()
-{
-    QTemporaryDir dir;
-    QVERIFY(ensureSettingsFile(dir.path()));
-    QCOMPARE(QFile(settingsFilePath(dir.path())).size(), 0);
-
-    Settings settings;
-    QCOMPARE(ReadSettings(settings, dir.path()), std::nullopt);
-    settings.VersionText = makeVersionText(0, 1, 0);
-    settleUnstoredValues(settings);
-    applySettingRules(settings);
-    QCOMPARE(settings.ListSep, u";"_s);
-
-    QVERIFY(WriteSettings(settings, dir.path()));
-    QFile file(settingsFilePath(dir.path()));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("FileVlx      \r\nSGlobal      0.1.0\r\nOptEN        True\r\n"
-                                        "OptPT        False\r\nTool         True\r\nStatus       True\r\n"
-                                        "fMax         False\r\nPrintOrient   2 \r\nvalorixTop    0 \r\n"
-                                        "valorixLeft   0 \r\nvalorixHeight 0 \r\nvalorixWidth  0 \r\n"));
-}
-
-void TestSettings::oddLines_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<Settings>("expected");
-    QTest::addColumn<QString>("message");
-
-    Settings s = beforeReading();
-    s.Tool = s.Status = false;
-    s.OptEN = true;
-    QTest::newRow("Tool and Status False, any case")
-        << QByteArray("Tool         False\r\nStatus       FALSE\r\nOptEN        tRUE\r\n") << s << QString();
-
-    s = beforeReading();
-    s.FileVlx = s.StorableFileVlx = u"C:\\Tools\\Plant.vlx"_s; // the line is FileVlx's, then fails as Tool's
-    QTest::newRow("Tools folder in FileVlx")
-        << QByteArray("FileVlx      C:\\Tools\\Plant.vlx\r\nOptPT        True\r\n") << s << u"Type mismatch"_s;
-
-    s = beforeReading();
-    s.OptPT = true;
-    QTest::newRow("short Tool line")
-        << QByteArray("OptPT        True\r\nTool\r\nfMax         True\r\n") << s << u"Type mismatch"_s;
-
-    s = beforeReading();
-    s.fMax = true;
-    QTest::newRow("beyond 16 bits")
-        << QByteArray("fMax         1\r\nvalorixTop    40000 \r\nOptEN        True\r\n") << s << u"Overflow"_s;
-
-    s = beforeReading();
-    s.PrintOrient = 1;
-    s.valorixLeft = 2;
-    s.valorixTop = 4;
-    s.Tool = false;
-    QTest::newRow("last line wins, halves to even, numbers as Booleans")
-        << QByteArray("PrintOrient   2 \r\nPrintOrient   1 \r\nvalorixLeft   2.5 \r\n"
-                      "valorixTop    3.5 \r\nTool         -1\r\nTool         0\r\n") << s << QString();
-
-    s = beforeReading();
-    s.valorixWidth = 800;
-    s.FileVlx = s.StorableFileVlx = u"C:\\Análise.vlx  "_s;
-    QTest::newRow("no key, StatusBar, Latin-1, LF, no last end")
-        << QByteArray("[Valorix]\nStatusBar    False\nFileVlx      C:\\An\xe1lise.vlx  \r\nvalorixWidth  800 ")
-        << s << QString();
-}
-
-void TestSettings::oddLines()
-{
-    QFETCH(QByteArray, file);
-    Settings settings = beforeReading();
-    QTEST(readFile(file, settings), "message");
-    QTEST(settings, "expected");
-}
-
-void TestSettings::roundTrip()
-{
-    Settings read;
-    QCOMPARE(readFile(writtenFile, read), QString());
-    QCOMPARE(settingsFileText(read), writtenFile);
-
-    Settings extreme = read;
-    extreme.FileVlx = u"/home/ana/Análise de projetos/Plant.vlx  "_s;
-    extreme.fMax = true;
-    extreme.valorixTop = -32768;
-    extreme.valorixLeft = 32767;
-    keepStorableFileVlx(extreme); // as after opening that file
-    QTemporaryDir dir;
-    QVERIFY(WriteSettings(extreme, dir.path()));
-    Settings back;
-    QCOMPARE(ReadSettings(back, dir.path()), std::nullopt);
-    QCOMPARE(back, extreme);
-
-    // A file named with line breaks, opened next: the settings file keeps the
-    // previous path, and the keys after it keep theirs.
-    Settings broken = extreme;
-    broken.FileVlx = u"/tmp/a\nPrintOrient   abc\r\nb.vlx"_s;
-    keepStorableFileVlx(broken);
-    QVERIFY(WriteSettings(broken, dir.path()));
-    Settings again;
-    QCOMPARE(ReadSettings(again, dir.path()), std::nullopt);
-    QCOMPARE(again, extreme);
-}
-
-void TestSettings::commandLine_data()
-{
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<std::optional<QString>>("FileVlx");
-
-    const QString program = u"/opt/pelmora/pelmora"_s;
-    QTest::newRow("path split at a blank") << shellCommandLine({program, u"/my"_s, u"projects/x.vlx"_s})
-                                           << std::optional(u"/my projects/x.vlx"_s);
-    QTest::newRow("path without quotes") << u"C:\\x.vlx"_s << std::optional(u":\\x.vl"_s);
-    QTest::newRow("one character") << u"x"_s << std::optional<QString>();
-}
-
-void TestSettings::commandLine()
-{
-    QFETCH(QString, commandLine);
-    QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
-}
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"
