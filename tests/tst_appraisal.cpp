@@ -26,16 +26,19 @@ struct Window
         model.clickCommand(5);
         for (auto [column, flows] : {std::pair{1, &a}, std::pair{3, &b}}) {
             for (int p = 0; p < flows->size(); ++p) {
-                if (flows->at(p).isEmpty())
-                    continue;
-                model.grid().setCurrentCell(p + 1, column);
-                model.grid().setEditorText(flows->at(p));
-                model.grid().CommitCell();
+                if (!flows->at(p).isEmpty())
+                    commit(p + 1, column, flows->at(p));
             }
         }
         model.panel().setText(Field_i, rate);
         session.values.escala = escala;
         model.clickCommand(7);
+    }
+    void commit(int row, int column, const QString &text)
+    {
+        model.grid().setCurrentCell(row, column);
+        model.grid().setEditorText(text);
+        model.grid().CommitCell();
     }
     // The column's NPV, IRR, PI and PMT cells joined by "|".
     QString results(int column) const
@@ -78,10 +81,7 @@ void TestAppraisal::results_data()
     QTest::addColumn<QString>("resultsInc");
     QTest::addColumn<QString>("resultsB");
 
-    QTest::newRow("two projects") << QStringList{u"-1000"_s, u"700"_s, u"500"_s}
-                                  << QStringList{u"-1500"_s, u"700"_s, u"1200"_s} << u"10"_s
-                                  << u"49.59|13.90|1.05|28.57"_s << u"78.51|18.32|1.16|45.24"_s
-                                  << u"128.10|15.77|1.09|73.81"_s;
+    // The example's two projects: typed and appraised in the projects journey.
     QTest::newRow("A alone") << QStringList{u"-1000"_s, u"500"_s, u"500"_s, u"500"_s} << QStringList{}
                              << u"10"_s << u"243.43|23.38|1.24|97.89"_s << u"243.43|23.38|1.24|97.89"_s
                              << u"|||"_s;
@@ -109,23 +109,15 @@ void TestAppraisal::results()
     QFETCH(QStringList, a);
     QFETCH(QStringList, b);
     QFETCH(QString, rate);
-    QFETCH(QString, resultsA);
-    QFETCH(QString, resultsInc);
-    QFETCH(QString, resultsB);
     Window w(a, b, rate);
-    QCOMPARE(w.results(1), resultsA);
-    QCOMPARE(w.results(2), resultsInc);
-    QCOMPARE(w.results(3), resultsB);
+    QTEST(w.results(1), "resultsA");
+    QTEST(w.results(2), "resultsInc");
+    QTEST(w.results(3), "resultsB");
 }
 
 void TestAppraisal::incrementalColumn()
 {
-    {   // The larger investment minus the other: B - A.
-        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s);
-        QCOMPARE(w.cell(0, 2), u"(500.00)"_s);
-        QCOMPARE(w.cell(1, 2), u"0.00"_s);
-        QCOMPARE(w.cell(2, 2), u"700.00"_s);
-    }
+    // The larger investment minus the other, B - A: the projects journey.
     {   // Equal investments: the increment starts with 0 and its PI is 0.
         Window w({u"-1000"_s, u"600"_s, u"600"_s}, {u"-1000"_s, u"500"_s, u"800"_s}, u"10"_s);
         QCOMPARE(w.cell(0, 2), u"0.00"_s);
@@ -199,18 +191,14 @@ void TestAppraisal::nothingToAppraise()
 void TestAppraisal::profileChart()
 {
     Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s);
+    // Its footnote: the projects journey; its 210 rows, scale and marker values:
+    // pelmora-cli appraise --profile in tst_cli.
     const ProfileChart &chart = w.model.profileChart();
-    QCOMPARE(chart.footnote, u" NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]"_s);
-    QCOMPARE(chart.rows.size(), size_t(210));
-    QCOMPARE(chart.rows.front().label, u"0"_s);
     QCOMPARE(chart.rows.back().label, u"20.9"_s);
     QCOMPARE(chart.discountRateRow, std::optional<int>(101));
     QCOMPARE(chart.fisherRow, std::optional<int>(184));
-    QCOMPARE(*chart.rows[100].values[2], 128.1);   // B is better: its NPV at the marker
-    QCOMPARE(*chart.rows[183].values[3], -51.25);
     QCOMPARE(*chart.rows[0].values[0], 200.0);     // A at 0 %: the plain sum of its flows
     QCOMPARE(*chart.rows[0].values[1], 400.0);
-    QCOMPARE(chart.escala, std::int16_t(10));
     QCOMPARE(chart.scaleSlider.minimum, 2);        // 10 / 4 = 2.5, half to even
     QCOMPARE(chart.scaleSlider.maximum, 20);
     QCOMPARE(chart.scaleSlider.largeChange, 3);
@@ -246,12 +234,8 @@ void TestAppraisal::smallCharts()
     QCOMPARE(*a.row(2).values[0], 700.0);
     QCOMPARE(a.row(3).label, u"2"_s);
     // A blank cell in the middle keeps that row as it was; later rows still follow.
-    w.model.grid().setCurrentCell(2, 1);
-    w.model.grid().setEditorText(QString());
-    w.model.grid().CommitCell();
-    w.model.grid().setCurrentCell(3, 1);
-    w.model.grid().setEditorText(u"900"_s);
-    w.model.grid().CommitCell();
+    w.commit(2, 1, QString());
+    w.commit(3, 1, u"900"_s);
     QCOMPARE(*a.row(2).values[0], 700.0);
     QCOMPARE(*a.row(3).values[0], 900.0);
     QVERIFY(!w.model.profileChart().rows.empty());
