@@ -1,6 +1,7 @@
 // The project window's widgets: the floating editor over the current cell, the
-// exports' files and failures, and what a screen reader reads. (A loan worked
-// through: the loan journey; the grid's clipboard: the projects journey.)
+// exports' failures, and what a screen reader reads. (A loan worked through and
+// Amort.csv: the loan journey; the grid typed, its clipboard and Data.csv: the
+// projects journey.)
 #include "CashFlowGridView.h"
 #include "InputPanelView.h"
 #include "ProjectWindowWidget.h"
@@ -9,7 +10,6 @@
 #include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,7 +39,6 @@ struct Window
         widget.activate();
     }
     QLineEdit *field(int k) { return widget.findChild<QLineEdit *>(u"Text("_s + QString::number(k) + u')'); }
-    QLineEdit *decimals() { return widget.findChild<QLineEdit *>(u"Text2"_s); }
     QPushButton *command(int k) { return widget.findChild<QPushButton *>(u"Command("_s + QString::number(k) + u')'); }
     CashFlowGridView *grid() { return widget.findChild<CashFlowGridView *>(); }
     void type(int k, const QString &text)
@@ -59,8 +58,7 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
     void editorFollowsCurrentCell();
-    void exports_data();
-    void exports();
+    void exportFailures();
     void accessibleNames();
 };
 
@@ -78,38 +76,19 @@ void TestProjectWindow::editorFollowsCurrentCell()
     w.widget.resize(1000, 650); // a resize brings the current cell back to period 0 of A
     QCOMPARE(w.widget.model().grid().row(), 1);
     QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(grid->model()->index(0, 0)).adjusted(1, 1, -1, -1));
-    QTest::keyClick(grid, Qt::Key_7); // a character on the grid starts an edit with it
-    QCOMPARE(grid->cellEditor()->text(), u"7"_s);
-    QCOMPARE(w.field(10)->text(), u"7"_s);
 }
 
-void TestProjectWindow::exports_data()
+// "Data.csv" and "Amort.csv" into a folder that cannot take them: the message,
+// and nothing handed to the associated program.
+void TestProjectWindow::exportFailures()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("written and opened") << true;
-    QTest::newRow("folder that cannot take the file") << false;
-}
-
-// "Data.csv" and "Amort.csv": written into the program folder and opened, or,
-// when the file cannot be written, the message and nothing opened.
-void TestProjectWindow::exports()
-{
-    QFETCH(bool, writable);
     QTemporaryDir dir;
-    const QString folder = writable ? dir.path() : dir.filePath(u"missing/folder"_s);
-    Window w(folder);
+    Window w(dir.filePath(u"missing/folder"_s));
     QTest::mouseClick(w.command(8), Qt::LeftButton);
     w.widget.ExcelAmort();
-    if (!writable) {
-        QVERIFY(w.opened.isEmpty());
-        QCOMPARE(w.messages, (QStringList{u"Fail. Check if the file Data.csv is already open. Close it and try again!"_s,
-                                          u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s}));
-        return;
-    }
-    QCOMPARE(w.opened, (QStringList{dir.filePath(u"Data.csv"_s), dir.filePath(u"Amort.csv"_s)}));
-    QFile data(dir.filePath(u"Data.csv"_s));
-    QVERIFY(data.open(QIODevice::ReadOnly));
-    QCOMPARE(data.readAll(), QByteArray("n;Project A;IRR Incremental;Project B\r\n0;;;\r\nNPV;;;\r\nIRR;;;\r\nPI;;;\r\nPMT;;;\r\n"));
+    QVERIFY(w.opened.isEmpty());
+    QCOMPARE(w.messages, (QStringList{u"Fail. Check if the file Data.csv is already open. Close it and try again!"_s,
+                                      u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s}));
 }
 
 // What a screen reader reads: the picture buttons by their tips, grid cells by
