@@ -92,25 +92,17 @@ void TestProjectWindow::exportFailures()
 }
 
 // What a screen reader reads: the picture buttons by their tips, grid cells by
-// row label and column header, the large chart with the appraisal's footnote.
-// (The fields' names in each language: the loan journey.)
+// row label and column header. (The fields' names in each language: the loan
+// journey; the large chart's footnote: the charts journey reads it.)
 void TestProjectWindow::accessibleNames()
 {
     Window w;
     auto face = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
     QCOMPARE(face(w.command(3))->text(QAccessible::Name), u"Solve for PMT"_s);
     QVERIFY(!face(w.field(10))->text(QAccessible::Name).isEmpty());
-    w.type(0, u"1"_s);
-    QTest::keyClick(w.field(0), Qt::Key_Return);
-    w.widget.model().grid().setText(1, 1, u"-100"_s);
-    w.widget.model().grid().setText(2, 1, u"150"_s);
     w.widget.model().grid().setText(1, 3, u"(1,500.00)"_s);
     QAccessibleInterface *cell = face(w.grid())->tableInterface()->cellAt(0, 2);
     QCOMPARE(cell->text(QAccessible::Name), u"0, Project B: (1,500.00)"_s);
-    w.type(1, u"10"_s);
-    QTest::keyClick(w.field(1), Qt::Key_Return);
-    const QString footnote = face(w.widget.findChild<QWidget *>(u"MSChart1"_s))->text(QAccessible::Description);
-    QVERIFY2(footnote.startsWith(u"NPVA: $36.36"), qPrintable(footnote));
 }
 
 QTEST_MAIN(TestProjectWindow)
