@@ -97,8 +97,7 @@ void TestNumberTexts::toNumber()
         const auto result = texts.toNumber(input);
         QCOMPARE(texts.isNumeric(input), numeric);
         QCOMPARE(result.has_value(), numeric);
-        if (numeric)
-            QCOMPARE(*result, value);
+        QCOMPARE(result.value_or(0.0), value);
     }
 }
 
@@ -213,12 +212,9 @@ void TestNumberTexts::roundToInt16_data()
 void TestNumberTexts::roundToInt16()
 {
     QFETCH(double, value);
-    QFETCH(bool, fits);
-    QFETCH(int, result);
     const auto rounded = pelmora::roundToInt16(value);
-    QCOMPARE(rounded.has_value(), fits);
-    if (fits)
-        QCOMPARE(int(*rounded), result);
+    QTEST(rounded.has_value(), "fits");
+    QTEST(int(rounded.value_or(0)), "result");
 }
 
 void TestNumberTexts::shownTextsReadBack_data()
