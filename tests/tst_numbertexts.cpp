@@ -143,8 +143,7 @@ void TestNumberTexts::plainText()
 
 void TestNumberTexts::printForm()
 {
-    const NumberTexts english(English);
-    QCOMPARE(english.printForm(4), u" 4 "_s);
+    const NumberTexts english(English); // a whole number, " 4 ": Amort.csv in the loan journey
     QCOMPARE(english.printForm(0), u" 0 "_s);
     QCOMPARE(english.printForm(-2.5), u"-2.5 "_s);
     QCOMPARE(english.printForm(1e16), u" 1E+16 "_s);
