@@ -57,53 +57,49 @@ class TestProjectWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void editorFollowsCurrentCell();
-    void exportFailures();
-    void accessibleNames();
+    void editorFollowsCurrentCell()
+    {
+        Window w;
+        w.type(0, u"5"_s);
+        QTest::keyClick(w.field(0), Qt::Key_Return);
+        CashFlowGridView *grid = w.grid();
+        const QModelIndex cell = grid->model()->index(3, 2);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+        QCOMPARE(w.widget.model().grid().row(), 4);
+        QCOMPARE(w.widget.model().grid().col(), 3);
+        QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(cell).adjusted(1, 1, -1, -1));
+        w.widget.resize(1000, 650); // a resize brings the current cell back to period 0 of A
+        QCOMPARE(w.widget.model().grid().row(), 1);
+        QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(grid->model()->index(0, 0)).adjusted(1, 1, -1, -1));
+    }
+
+    // "Data.csv" and "Amort.csv" into a folder that cannot take them: the message,
+    // and nothing handed to the associated program.
+    void exportFailures()
+    {
+        QTemporaryDir dir;
+        Window w(dir.filePath(u"missing/folder"_s));
+        QTest::mouseClick(w.command(8), Qt::LeftButton);
+        w.widget.ExcelAmort();
+        QVERIFY(w.opened.isEmpty());
+        const QString message = u"Fail. Check if the file %1 is already open. Close it and try again!"_s;
+        QCOMPARE(w.messages, (QStringList{message.arg(u"Data.csv"_s), message.arg(u"Amort.csv"_s)}));
+    }
+
+    // What a screen reader reads: the picture buttons by their tips, grid cells by
+    // row label and column header. (The fields' names in each language: the loan
+    // journey; the large chart's footnote: the charts journey reads it.)
+    void accessibleNames()
+    {
+        Window w;
+        auto face = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        QCOMPARE(face(w.command(3))->text(QAccessible::Name), u"Solve for PMT"_s);
+        QVERIFY(!face(w.field(10))->text(QAccessible::Name).isEmpty());
+        w.widget.model().grid().setText(1, 3, u"(1,500.00)"_s);
+        QAccessibleInterface *cell = face(w.grid())->tableInterface()->cellAt(0, 2);
+        QCOMPARE(cell->text(QAccessible::Name), u"0, Project B: (1,500.00)"_s);
+    }
 };
-
-void TestProjectWindow::editorFollowsCurrentCell()
-{
-    Window w;
-    w.type(0, u"5"_s);
-    QTest::keyClick(w.field(0), Qt::Key_Return);
-    CashFlowGridView *grid = w.grid();
-    const QModelIndex cell = grid->model()->index(3, 2);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-    QCOMPARE(w.widget.model().grid().row(), 4);
-    QCOMPARE(w.widget.model().grid().col(), 3);
-    QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(cell).adjusted(1, 1, -1, -1));
-    w.widget.resize(1000, 650); // a resize brings the current cell back to period 0 of A
-    QCOMPARE(w.widget.model().grid().row(), 1);
-    QCOMPARE(grid->cellEditor()->geometry(), grid->visualRect(grid->model()->index(0, 0)).adjusted(1, 1, -1, -1));
-}
-
-// "Data.csv" and "Amort.csv" into a folder that cannot take them: the message,
-// and nothing handed to the associated program.
-void TestProjectWindow::exportFailures()
-{
-    QTemporaryDir dir;
-    Window w(dir.filePath(u"missing/folder"_s));
-    QTest::mouseClick(w.command(8), Qt::LeftButton);
-    w.widget.ExcelAmort();
-    QVERIFY(w.opened.isEmpty());
-    QCOMPARE(w.messages, (QStringList{u"Fail. Check if the file Data.csv is already open. Close it and try again!"_s,
-                                      u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s}));
-}
-
-// What a screen reader reads: the picture buttons by their tips, grid cells by
-// row label and column header. (The fields' names in each language: the loan
-// journey; the large chart's footnote: the charts journey reads it.)
-void TestProjectWindow::accessibleNames()
-{
-    Window w;
-    auto face = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
-    QCOMPARE(face(w.command(3))->text(QAccessible::Name), u"Solve for PMT"_s);
-    QVERIFY(!face(w.field(10))->text(QAccessible::Name).isEmpty());
-    w.widget.model().grid().setText(1, 3, u"(1,500.00)"_s);
-    QAccessibleInterface *cell = face(w.grid())->tableInterface()->cellAt(0, 2);
-    QCOMPARE(cell->text(QAccessible::Name), u"0, Project B: (1,500.00)"_s);
-}
 
 QTEST_MAIN(TestProjectWindow)
 #include "tst_projectwindow.moc"
