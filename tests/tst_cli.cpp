@@ -1,5 +1,6 @@
 // pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
-// and usage errors that exit 2 without crashing.
+// and usage errors that exit 2 without crashing. (The solver's searches: their
+// edge cases in tst_timevalue.)
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -19,7 +20,8 @@ struct Run
     QByteArray err;
 };
 
-Run runCli(const QStringList &arguments, const QString &lang)
+// pelmora-cli run in `folder` (or here) with LANG and no other locale variable.
+Run runCli(const QStringList &arguments, const QString &lang = u"en_US.UTF-8"_s, const QString &folder = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -27,15 +29,13 @@ Run runCli(const QStringList &arguments, const QString &lang)
         env.remove(QString::fromLatin1(name));
     env.insert(u"LANG"_s, lang);
     process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
     process.start(QStringLiteral(PELMORA_CLI), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return {};
-    Run run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2, process.readAllStandardOutput(),
+            process.readAllStandardError()};
 }
 
 QByteArray line(const QByteArray &output, const QByteArray &name)
@@ -68,108 +68,6 @@ QByteArray brazilian(QByteArray text)
     return text;
 }
 
-} // namespace
-
-class TestCli : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void solve_data();
-    void solve();
-    void schedule();
-    void fieldsInOrder();
-    void usage_data();
-    void usage();
-    void appraise();
-    void unreadableFile_data();
-    void unreadableFile();
-    void fileNamedLikeAnOption();
-    void resave();
-};
-
-void TestCli::solve_data()
-{
-    QTest::addColumn<QStringList>("arguments"); // en_US values
-    QTest::addColumn<QByteArray>("expected");   // en_US line
-
-    QTest::newRow("payment") << QStringList{u"solve"_s, u"pmt"_s, u"--pv"_s, u"10000"_s, u"--n"_s, u"10"_s,
-                                            u"--i"_s, u"6"_s}
-                             << QByteArray("PMT=1,358.68");
-    QTest::newRow("periods by search") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s,
-                                                      u"200"_s, u"--i"_s, u"5"_s, u"--fix"_s, u"7"_s}
-                                       << QByteArray("n=5.89631286037");
-    QTest::newRow("rate by search") << QStringList{u"solve"_s, u"i"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s, u"300"_s,
-                                                   u"--n"_s, u"4"_s, u"--fix"_s, u"4"_s}
-                                    << QByteArray("i=7.7138");
-    QTest::newRow("grouped input") << QStringList{u"solve"_s, u"fv"_s, u"--pv"_s, u"1,000.5"_s, u"--n"_s, u"1"_s,
-                                                  u"--i"_s, u"100"_s}
-                                   << QByteArray("FV=2,001.00");
-}
-
-void TestCli::solve()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, expected);
-    const Run english = runCli(arguments, u"en_US.UTF-8"_s);
-    QCOMPARE(english.exitCode, 0);
-    QCOMPARE(line(english.out, expected.left(expected.indexOf('='))), expected);
-
-    QStringList twin = arguments;
-    for (QString &a : twin)
-        a = QString::fromLatin1(brazilian(a.toLatin1()));
-    const Run portuguese = runCli(twin, u"pt_BR.UTF-8"_s);
-    QCOMPARE(portuguese.exitCode, 0);
-    QCOMPARE(line(portuguese.out, expected.left(expected.indexOf('='))), brazilian(expected));
-}
-
-void TestCli::schedule()
-{
-    const QStringList arguments = {u"schedule"_s, u"--pv"_s, u"1000"_s, u"--n"_s, u"4"_s,
-                                   u"--i"_s, u"10"_s, u"--paym"_s, u"1"_s};
-    const Run english = runCli(arguments, u"en_US.UTF-8"_s);
-    QCOMPARE(english.exitCode, 0);
-    QCOMPARE(english.out, LoanSchedule);
-    // ";" is the separator in both locales: swap only the figures' separators.
-    QByteArray twin = brazilian(LoanSchedule);
-    const Run portuguese = runCli(arguments, u"pt_BR.UTF-8"_s);
-    QCOMPARE(portuguese.out, twin);
-
-    const Run tabbed = runCli(arguments + QStringList{u"--sep"_s, u"\t"_s}, u"en_US.UTF-8"_s);
-    QCOMPARE(tabbed.out, QByteArray(LoanSchedule).replace(';', '\t'));
-}
-
-void TestCli::fieldsInOrder()
-{
-    const Run run = runCli({u"solve"_s, u"pv"_s}, u"en_US.UTF-8"_s);
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("n=0.00\ni=0.00\nPV=0.00\nPMT=0.00\nFV=0.00\npaym=0\n"
-                                 "Amort=0.00\nIPaym=0.00\nBD=0.00\nTI=0.00\n"));
-}
-
-void TestCli::usage_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{u"fly"_s};
-    QTest::newRow("solve without target") << QStringList{u"solve"_s};
-    QTest::newRow("unknown target") << QStringList{u"solve"_s, u"x"_s};
-    QTest::newRow("unknown option") << QStringList{u"solve"_s, u"n"_s, u"--rate"_s, u"5"_s};
-    QTest::newRow("missing value") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s};
-    QTest::newRow("repeated option") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1"_s, u"--pv"_s, u"2"_s};
-    QTest::newRow("separator for solve") << QStringList{u"solve"_s, u"n"_s, u"--sep"_s, u","_s};
-}
-
-void TestCli::usage()
-{
-    QFETCH(QStringList, arguments);
-    const Run run = runCli(arguments, u"en_US.UTF-8"_s);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains("usage: pelmora-cli"));
-}
-
-namespace {
-
 // The second example of the appraisal: A = -1,000, 700, 500; B = -1,500, 700, 1,200; i = 10.
 QString writeExample(const QTemporaryDir &dir)
 {
@@ -195,98 +93,160 @@ const QByteArray ExampleData = "n;Project A;IRR Incremental;Project B\r\n"
 
 } // namespace
 
-void TestCli::appraise()
+class TestCli : public QObject
 {
-    QTemporaryDir dir;
-    const QString path = writeExample(dir);
-    const Run data = runCli({u"appraise"_s, path}, u"en_US.UTF-8"_s);
-    QCOMPARE(data.exitCode, 0);
-    QCOMPARE(data.out, ExampleData);
-    const Run tabbed = runCli({u"appraise"_s, path, u"--sep"_s, u"\t"_s}, u"en_US.UTF-8"_s);
-    QCOMPARE(tabbed.out, QByteArray(ExampleData).replace(';', '\t'));
+    Q_OBJECT
+private Q_SLOTS:
+    void solve_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // en_US values
+        QTest::addColumn<QByteArray>("expected");   // en_US line
 
-    const Run footnote = runCli({u"appraise"_s, path, u"--footnote"_s}, u"en_US.UTF-8"_s);
-    QCOMPARE(footnote.out,
-             QByteArray(" NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]\n"));
-
-    const Run profile = runCli({u"appraise"_s, path, u"--profile"_s}, u"en_US.UTF-8"_s);
-    const QList<QByteArray> rows = profile.out.split('\n');
-    QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
-    QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
-    QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));   // row 101: the discount rate
-    QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25")); // row 184: the Fisher rate
-
-    const Run fields = runCli({u"appraise"_s, path, u"--fields"_s}, u"en_US.UTF-8"_s);
-    QCOMPARE(line(fields.out, "PMT"), QByteArray("PMT=28.57"));
-    QCOMPARE(line(fields.out, "n"), QByteArray("n=2.00"));
-}
-
-void TestCli::unreadableFile_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("message");
-    QTest::newRow("missing") << u"missing"_s << QByteArray("Error 53: File not found on ReadVlxcorp\n");
-    QTest::newRow("folder") << u"folder"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-    // Neither may hang or exhaust memory: a pipe nobody writes, an endless device.
-    QTest::newRow("named pipe") << u"fifo"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-    QTest::newRow("device") << u"/dev/zero"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-    QTest::newRow("far too large") << u"large"_s << QByteArray("Error 7: Out of memory on ReadVlxcorp\n");
-}
-
-void TestCli::unreadableFile()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    QString path = dir.filePath(kind + u".vlx"_s);
-    if (kind == u"folder") {
-        QVERIFY(QDir(dir.path()).mkdir(kind + u".vlx"_s));
-    } else if (kind == u"fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == u"large") {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024)); // sparse
-    } else if (kind.startsWith(u'/')) {
-        path = kind;
+        QTest::newRow("payment") << QStringList{u"solve"_s, u"pmt"_s, u"--pv"_s, u"10000"_s, u"--n"_s, u"10"_s,
+                                                u"--i"_s, u"6"_s}
+                                 << QByteArray("PMT=1,358.68");
+        QTest::newRow("rate by search") << QStringList{u"solve"_s, u"i"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s, u"300"_s,
+                                                       u"--n"_s, u"4"_s, u"--fix"_s, u"4"_s}
+                                        << QByteArray("i=7.7138");
+        QTest::newRow("grouped input") << QStringList{u"solve"_s, u"fv"_s, u"--pv"_s, u"1,000.5"_s, u"--n"_s, u"1"_s,
+                                                      u"--i"_s, u"100"_s}
+                                       << QByteArray("FV=2,001.00");
     }
-    const Run run = runCli({u"appraise"_s, path}, u"en_US.UTF-8"_s);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.out.isEmpty());
-    QTEST(run.err, "message");
-    const Run resave = runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)}, u"en_US.UTF-8"_s);
-    QCOMPARE(resave.exitCode, 1);
-    QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
-}
 
-// A file name that looks like an option, after "--".
-void TestCli::fileNamedLikeAnOption()
-{
-    QTemporaryDir dir;
-    QVERIFY(QFile::copy(writeExample(dir), dir.filePath(u"--sep.vlx"_s)));
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(PELMORA_CLI), {u"appraise"_s, u"--"_s, u"--sep.vlx"_s});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY(process.readAllStandardOutput().startsWith("n;Project A;"));
-    process.start(QStringLiteral(PELMORA_CLI), {u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY(QFile::exists(dir.filePath(u"--out.vlx"_s)));
-}
+    void solve()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, expected);
+        const Run english = runCli(arguments);
+        QCOMPARE(english.exitCode, 0);
+        QCOMPARE(line(english.out, expected.left(expected.indexOf('='))), expected);
 
-void TestCli::resave()
-{
-    QTemporaryDir dir;
-    const QString path = writeExample(dir);
-    const QString copy = dir.filePath(u"copy.vlx"_s);
-    QCOMPARE(runCli({u"resave"_s, path, copy}, u"en_US.UTF-8"_s).exitCode, 0);
-    QFile file(copy);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("nfsize        8 \r\nnFix          2 \r\n"));
-    QVERIFY(bytes.contains("\r\nCFb02        1,200.00\r\n"));
-    QCOMPARE(runCli({u"appraise"_s, copy}, u"en_US.UTF-8"_s).out, ExampleData);
-}
+        QStringList twin = arguments;
+        for (QString &a : twin)
+            a = QString::fromLatin1(brazilian(a.toLatin1()));
+        const Run portuguese = runCli(twin, u"pt_BR.UTF-8"_s);
+        QCOMPARE(portuguese.exitCode, 0);
+        QCOMPARE(line(portuguese.out, expected.left(expected.indexOf('='))), brazilian(expected));
+    }
+
+    void schedule()
+    {
+        const QStringList arguments = {u"schedule"_s, u"--pv"_s, u"1000"_s, u"--n"_s, u"4"_s,
+                                       u"--i"_s, u"10"_s, u"--paym"_s, u"1"_s};
+        const Run english = runCli(arguments);
+        QCOMPARE(english.exitCode, 0);
+        QCOMPARE(english.out, LoanSchedule);
+        // ";" is the separator in both locales: swap only the figures' separators.
+        QCOMPARE(runCli(arguments, u"pt_BR.UTF-8"_s).out, brazilian(LoanSchedule));
+        QCOMPARE(runCli(arguments + QStringList{u"--sep"_s, u"\t"_s}).out, QByteArray(LoanSchedule).replace(';', '\t'));
+    }
+
+    void fieldsInOrder()
+    {
+        const Run run = runCli({u"solve"_s, u"pv"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("n=0.00\ni=0.00\nPV=0.00\nPMT=0.00\nFV=0.00\npaym=0\n"
+                                     "Amort=0.00\nIPaym=0.00\nBD=0.00\nTI=0.00\n"));
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{u"fly"_s};
+        QTest::newRow("solve without target") << QStringList{u"solve"_s};
+        QTest::newRow("unknown target") << QStringList{u"solve"_s, u"x"_s};
+        QTest::newRow("unknown option") << QStringList{u"solve"_s, u"n"_s, u"--rate"_s, u"5"_s};
+        QTest::newRow("missing value") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s};
+        QTest::newRow("repeated option") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1"_s, u"--pv"_s, u"2"_s};
+        QTest::newRow("separator for solve") << QStringList{u"solve"_s, u"n"_s, u"--sep"_s, u","_s};
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = runCli(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.contains("usage: pelmora-cli"));
+    }
+
+    void appraise()
+    {
+        QTemporaryDir dir;
+        const QString path = writeExample(dir);
+        const Run data = runCli({u"appraise"_s, path});
+        QCOMPARE(data.exitCode, 0);
+        QCOMPARE(data.out, ExampleData);
+        QCOMPARE(runCli({u"appraise"_s, path, u"--sep"_s, u"\t"_s}).out, QByteArray(ExampleData).replace(';', '\t'));
+        QCOMPARE(runCli({u"appraise"_s, path, u"--footnote"_s}).out,
+                 " NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]\n");
+
+        const QList<QByteArray> rows = runCli({u"appraise"_s, path, u"--profile"_s}).out.split('\n');
+        QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
+        QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
+        QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));   // row 101: the discount rate
+        QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25")); // row 184: the Fisher rate
+
+        const Run fields = runCli({u"appraise"_s, path, u"--fields"_s});
+        QCOMPARE(line(fields.out, "PMT"), QByteArray("PMT=28.57"));
+        QCOMPARE(line(fields.out, "n"), QByteArray("n=2.00"));
+    }
+
+    void unreadableFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("missing") << u"missing"_s << QByteArray("Error 53: File not found on ReadVlxcorp\n");
+        QTest::newRow("folder") << u"folder"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+        // Neither may hang or exhaust memory: a pipe nobody writes, an endless device.
+        QTest::newRow("named pipe") << u"fifo"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+        QTest::newRow("device") << u"/dev/zero"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
+        QTest::newRow("far too large") << u"large"_s << QByteArray("Error 7: Out of memory on ReadVlxcorp\n");
+    }
+
+    void unreadableFile()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath(kind + u".vlx"_s);
+        if (kind == u"folder") {
+            QVERIFY(QDir(dir.path()).mkdir(kind + u".vlx"_s));
+        } else if (kind == u"fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"large") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024)); // sparse
+        } else if (kind.startsWith(u'/')) {
+            path = kind;
+        }
+        const Run run = runCli({u"appraise"_s, path});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QTEST(run.err, "message");
+        const Run resave = runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)});
+        QCOMPARE(resave.exitCode, 1);
+        QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
+    }
+
+    // resave writes the file as the program saves it; after "--", names that look
+    // like options are files.
+    void resave()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(writeExample(dir), dir.filePath(u"--sep.vlx"_s)));
+        const QString english = u"en_US.UTF-8"_s;
+        QCOMPARE(runCli({u"appraise"_s, u"--"_s, u"--sep.vlx"_s}, english, dir.path()).out, ExampleData);
+        QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, english, dir.path()).exitCode, 0);
+        const QString copy = dir.filePath(u"--out.vlx"_s);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("nfsize        8 \r\nnFix          2 \r\n"));
+        QVERIFY(bytes.contains("\r\nCFb02        1,200.00\r\n"));
+        QCOMPARE(runCli({u"appraise"_s, copy}).out, ExampleData);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

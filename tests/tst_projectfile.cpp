@@ -30,197 +30,169 @@ class TestProjectFile : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void writtenLines();
-    void keySearch_data();
-    void keySearch();
-    void readErrors_data();
-    void readErrors();
-    void saveAndReopen_data();
-    void saveAndReopen();
-    void failedSave();
-    void fuzzRegressions();
-};
-
-void TestProjectFile::writtenLines()
-{
-    ProjectValues v;
-    v.n = 0;
-    v.i = -2.5;
-    v.PV = 1000;
-    v.CFa[0] = u"(1,000.00)"_s;
-    QCOMPARE(projectFileBytes(v, NumberTexts(English)),
-             lines({"nfsize        8 ", "nFix          2 ", "n             0 ", "i            -2.5 ",
-                    "PV            1000 ", "PMT           0 ", "FV            0 ", "escala        0 ",
-                    "rows          6 ", "CFa00        (1,000.00)", "CFb00        "}));
-    v.rows = 105;
-    v.CFb[99] = u"7"_s;
-    const QByteArray full = projectFileBytes(v, NumberTexts(Brazilian));
-    QVERIFY(full.contains("\r\ni            -2,5 \r\n"));
-    QVERIFY(full.endsWith("\r\nCFb99        7\r\n"));
-    QCOMPARE(full.count("\r\n"), 9 + 200);
-}
-
-void TestProjectFile::keySearch_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<double>("n");
-    QTest::addColumn<double>("PV");
-    QTest::addColumn<QString>("CFa1");
-    QTest::addColumn<QString>("CFb0");
-
-    QTest::newRow("in order") << lines({"nFix          2 ", "n             1 ", "PV            5 ", "rows          7 ",
-                                        "CFa00        (1.00)", "CFa01        2.00", "CFb00        x", "CFb01"})
-                              << 1.0 << 5.0 << u"2.00"_s << u"x"_s;
-    QTest::newRow("shuffled, rows first") << lines({"CFb00        y", "rows          7 ", "CFb00        x",
-                                                    "CFa01        3", "PV            6 ", "n             1 "})
-                                          << 1.0 << 6.0 << u"3"_s << u"x"_s;
-    QTest::newRow("cash flows before rows are lost") << lines({"CFa01        3", "rows          7 "})
-                                                     << 0.0 << 0.0 << QString() << QString();
-    QTest::newRow("a key inside another line") << lines({"rows          7 ", "memo PV    x 42 ", "junk line"})
-                                               << 0.0 << 42.0 << QString() << QString();
-    QTest::newRow("LF line ends") << QByteArray("rows          7 \nCFa01        4\nn             1 \n")
-                                  << 1.0 << 0.0 << u"4"_s << QString();
-    QTest::newRow("Western code page") << QByteArray("rows          7 \r\nCFb00        \xf8\r\n") << 0.0 << 0.0
-                                       << QString() << u"\u00f8"_s;
-}
-
-void TestProjectFile::keySearch()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(double, n);
-    QFETCH(double, PV);
-    QFETCH(QString, CFa1);
-    QFETCH(QString, CFb0);
-    ProjectValues v;
-    double nLoaded = -1;
-    const FileOutcome outcome = readProjectBytes(file, v, nLoaded, NumberTexts(English));
-    QVERIFY2(outcome.ok, qPrintable(outcome.message));
-    QCOMPARE(v.n, n);
-    QCOMPARE(nLoaded, n);
-    QCOMPARE(v.PV, PV);
-    QCOMPARE(v.CFa[1], CFa1);
-    QCOMPARE(v.CFb[0], CFb0);
-}
-
-void TestProjectFile::readErrors_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<double>("PV"); // what was read before the error stays
-
-    QTest::newRow("not a number") << lines({"PV            8 ", "nFix          two "})
-                                  << u"Error 13: Type mismatch on ReadVlxcorp"_s << 8.0;
-    QTest::newRow("empty value") << lines({"PV            8 ", "n            "}) << u"Error 13: Type mismatch on ReadVlxcorp"_s << 8.0;
-    QTest::newRow("beyond 16 bits") << lines({"PV            8 ", "rows          40000 "})
-                                    << u"Error 6: Overflow on ReadVlxcorp"_s << 8.0;
-    QTest::newRow("beyond a double") << lines({"PV            1E999 "}) << u"Error 6: Overflow on ReadVlxcorp"_s << 0.0;
-    QTest::newRow("period 100") << lines({"rows          107 ", "CFa05        5", "PV            8 ", "CFb100       x"})
-                                << u"Error 9: Subscript out of range on ReadVlxcorp"_s << 8.0;
-}
-
-void TestProjectFile::readErrors()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, message);
-    QFETCH(double, PV);
-    ProjectValues v;
-    double nLoaded = -1;
-    const FileOutcome outcome = readProjectBytes(file, v, nLoaded, NumberTexts(English));
-    QVERIFY(!outcome.ok);
-    QCOMPARE(outcome.message, message);
-    QCOMPARE(v.PV, PV);
-    QCOMPARE(nLoaded, -1.0);
-
-    QTemporaryDir dir;
-    const FileOutcome missing = ReadProject(dir.filePath(u"none.vlx"_s), v, nLoaded, NumberTexts(English));
-    QCOMPARE(missing.message, u"Error 53: File not found on ReadVlxcorp"_s);
-}
-
-void TestProjectFile::saveAndReopen_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::newRow("en_US") << English;
-    QTest::newRow("pt_BR") << Brazilian;
-}
-
-void TestProjectFile::saveAndReopen()
-{
-    QFETCH(QLocale, locale);
-    const NumberTexts texts(locale);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"project.vlx"_s);
-    const QStringList flowsA = {u"-1000"_s, u"700"_s, u""_s, u"note"_s};
-    const QStringList flowsB = {u"-1500,5"_s, u"1e3"_s, u"1200"_s, u""_s};
-    QStringList shown;
+    void writtenLines()
     {
+        ProjectValues v;
+        v.n = 0;
+        v.i = -2.5;
+        v.PV = 1000;
+        v.CFa[0] = u"(1,000.00)"_s;
+        QCOMPARE(projectFileBytes(v, NumberTexts(English)),
+                 lines({"nfsize        8 ", "nFix          2 ", "n             0 ", "i            -2.5 ",
+                        "PV            1000 ", "PMT           0 ", "FV            0 ", "escala        0 ",
+                        "rows          6 ", "CFa00        (1,000.00)", "CFb00        "}));
+        v.rows = 105;
+        v.CFb[99] = u"7"_s;
+        const QByteArray full = projectFileBytes(v, NumberTexts(Brazilian));
+        QVERIFY(full.contains("\r\ni            -2,5 \r\n"));
+        QVERIFY(full.endsWith("\r\nCFb99        7\r\n"));
+        QCOMPARE(full.count("\r\n"), 9 + 200);
+    }
+
+    // The reader's key search, and the messages of a file that fails part-way.
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message"); // empty: the file reads
+        QTest::addColumn<double>("n");
+        QTest::addColumn<double>("PV"); // on an error, what was read before it stays
+        QTest::addColumn<QString>("CFa1");
+        QTest::addColumn<QString>("CFb0");
+
+        QTest::newRow("in order")
+            << lines({"nFix          2 ", "n             1 ", "PV            5 ", "rows          7 ",
+                      "CFa00        (1.00)", "CFa01        2.00", "CFb00        x", "CFb01"})
+            << QString() << 1.0 << 5.0 << u"2.00"_s << u"x"_s;
+        QTest::newRow("shuffled, rows first")
+            << lines({"CFb00        y", "rows          7 ", "CFb00        x", "CFa01        3", "PV            6 ",
+                      "n             1 "})
+            << QString() << 1.0 << 6.0 << u"3"_s << u"x"_s;
+        QTest::newRow("cash flows before rows are lost") << lines({"CFa01        3", "rows          7 "})
+                                                         << QString() << 0.0 << 0.0 << QString() << QString();
+        QTest::newRow("a key inside another line") << lines({"rows          7 ", "memo PV    x 42 ", "junk line"})
+                                                   << QString() << 0.0 << 42.0 << QString() << QString();
+        QTest::newRow("LF line ends") << QByteArray("rows          7 \nCFa01        4\nn             1 \n")
+                                      << QString() << 1.0 << 0.0 << u"4"_s << QString();
+        QTest::newRow("Western code page") << QByteArray("rows          7 \r\nCFb00        \xf8\r\n")
+                                           << QString() << 0.0 << 0.0 << QString() << u"\u00f8"_s;
+
+        const auto failing = [](const char *name, const QByteArray &file, const QString &message, double PV) {
+            QTest::newRow(name) << file << message << 0.0 << PV << QString() << QString();
+        };
+        const QString mismatch = u"Error 13: Type mismatch on ReadVlxcorp"_s;
+        const QString overflow = u"Error 6: Overflow on ReadVlxcorp"_s;
+        failing("not a number", lines({"PV            8 ", "nFix          two "}), mismatch, 8);
+        failing("empty value", lines({"PV            8 ", "n            "}), mismatch, 8);
+        failing("beyond 16 bits", lines({"PV            8 ", "rows          40000 "}), overflow, 8);
+        failing("beyond a double", lines({"PV            1E999 "}), overflow, 0);
+        failing("period 100", lines({"rows          107 ", "CFa05        5", "PV            8 ", "CFb100       x"}),
+                u"Error 9: Subscript out of range on ReadVlxcorp"_s, 8);
+        // A missing file, a folder, a pipe, a device, a huge file: pelmora-cli's tests.
+    }
+
+    void read()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        QFETCH(double, n);
+        ProjectValues v;
+        double nLoaded = -1;
+        const FileOutcome outcome = readProjectBytes(file, v, nLoaded, NumberTexts(English));
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(outcome.ok, message.isEmpty());
+        QCOMPARE(v.n, n);
+        QCOMPARE(nLoaded, outcome.ok ? n : -1.0);
+        QTEST(v.PV, "PV");
+        QTEST(v.CFa[1], "CFa1");
+        QTEST(v.CFb[0], "CFb0");
+    }
+
+    void saveAndReopen_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("en_US") << English;
+        QTest::newRow("pt_BR") << Brazilian;
+    }
+
+    void saveAndReopen()
+    {
+        QFETCH(QLocale, locale);
+        const NumberTexts texts(locale);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"project.vlx"_s);
+        const QStringList flowsA = {u"-1000"_s, u"700"_s, u""_s, u"note"_s};
+        const QStringList flowsB = {u"-1500,5"_s, u"1e3"_s, u"1200"_s, u""_s};
+        QStringList shown;
+        {
+            DocumentSession session;
+            ProjectWindowModel window(session, texts);
+            window.load();
+            window.activate();
+            window.panel().setDecimalsText(u"3"_s);
+            window.FormatFontSize(10);
+            window.panel().setText(Field_n, u"3"_s);
+            window.clickCommand(5);
+            for (int p = 0; p < 4; ++p) {
+                for (auto [column, text] : {std::pair{1, flowsA[p]}, std::pair{3, flowsB[p]}}) {
+                    window.grid().setCurrentCell(p + 1, column);
+                    window.grid().setEditorText(text);
+                    window.grid().CommitCell();
+                }
+            }
+            for (int p = 0; p < 4; ++p)
+                shown << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
+            window.fillProjectArrays();
+            QVERIFY(WriteProject(path, session.values, texts).ok);
+        }
         DocumentSession session;
+        QVERIFY(ReadProject(path, session.values, session.nLoaded, texts).ok);
+        session.NewDoc = false;
         ProjectWindowModel window(session, texts);
         window.load();
         window.activate();
-        window.panel().setDecimalsText(u"3"_s);
-        window.FormatFontSize(10);
-        window.panel().setText(Field_n, u"3"_s);
-        window.clickCommand(5);
-        for (int p = 0; p < 4; ++p) {
-            for (auto [column, text] : {std::pair{1, flowsA[p]}, std::pair{3, flowsB[p]}}) {
-                window.grid().setCurrentCell(p + 1, column);
-                window.grid().setEditorText(text);
-                window.grid().CommitCell();
-            }
-        }
+        QStringList reopened;
         for (int p = 0; p < 4; ++p)
-            shown << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
-        window.fillProjectArrays();
-        QVERIFY(WriteProject(path, session.values, texts).ok);
+            reopened << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
+        QCOMPARE(reopened, shown);
+        QCOMPARE(window.panel().decimalsText(), u"3"_s);
+        QCOMPARE(window.fontSize(), 10);
+        QVERIFY(session.NewDoc);
     }
-    DocumentSession session;
-    QVERIFY(ReadProject(path, session.values, session.nLoaded, texts).ok);
-    session.NewDoc = false;
-    ProjectWindowModel window(session, texts);
-    window.load();
-    window.activate();
-    QStringList reopened;
-    for (int p = 0; p < 4; ++p)
-        reopened << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
-    QCOMPARE(reopened, shown);
-    QCOMPARE(window.panel().decimalsText(), u"3"_s);
-    QCOMPARE(window.fontSize(), 10);
-    QVERIFY(session.NewDoc);
-}
 
-void TestProjectFile::failedSave()
-{
-    QTemporaryDir dir;
-    const NumberTexts texts(English);
-    ProjectValues v;
-    const FileOutcome missingFolder = WriteProject(dir.filePath(u"no/such/folder/p.vlx"_s), v, texts);
-    QVERIFY(!missingFolder.ok);
-    QCOMPARE(missingFolder.message, u"Error 76: Path not found on WriteVlxcorp"_s);
-
-    // A shorter project replaces a longer one whole.
-    const QString path = dir.filePath(u"p.vlx"_s);
-    v.rows = 50;
-    QVERIFY(WriteProject(path, v, texts).ok);
-    v.rows = 6;
-    QVERIFY(WriteProject(path, v, texts).ok);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), projectFileBytes(v, texts));
-}
-
-// Inputs that once broke the reader: each must read or fail with a message.
-void TestProjectFile::fuzzRegressions()
-{
-    const QDir cases(QStringLiteral(PELMORA_FUZZ_REGRESSIONS));
-    for (const QString &name : cases.entryList(QDir::Files)) {
-        QFile file(cases.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
+    void failedSave()
+    {
+        QTemporaryDir dir;
+        const NumberTexts texts(English);
         ProjectValues v;
-        double nLoaded = 0;
-        const FileOutcome outcome = readProjectBytes(file.readAll(), v, nLoaded, NumberTexts(English));
-        QVERIFY2(outcome.ok || outcome.message.startsWith(u"Error "), qPrintable(name));
+        const FileOutcome missingFolder = WriteProject(dir.filePath(u"no/such/folder/p.vlx"_s), v, texts);
+        QVERIFY(!missingFolder.ok);
+        QCOMPARE(missingFolder.message, u"Error 76: Path not found on WriteVlxcorp"_s);
+
+        // A shorter project replaces a longer one whole.
+        const QString path = dir.filePath(u"p.vlx"_s);
+        v.rows = 50;
+        QVERIFY(WriteProject(path, v, texts).ok);
+        v.rows = 6;
+        QVERIFY(WriteProject(path, v, texts).ok);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), projectFileBytes(v, texts));
     }
-}
+
+    // Inputs that once broke the reader: each must read or fail with a message.
+    void fuzzRegressions()
+    {
+        const QDir cases(QStringLiteral(PELMORA_FUZZ_REGRESSIONS));
+        for (const QString &name : cases.entryList(QDir::Files)) {
+            QFile file(cases.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            ProjectValues v;
+            double nLoaded = 0;
+            const FileOutcome outcome = readProjectBytes(file.readAll(), v, nLoaded, NumberTexts(English));
+            QVERIFY2(outcome.ok || outcome.message.startsWith(u"Error "), qPrintable(name));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProjectFile)
 #include "tst_projectfile.moc"

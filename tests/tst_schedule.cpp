@@ -37,117 +37,107 @@ class TestSchedule : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void rowCount_data();
-    void rowCount();
-    void zeroRate();
-    void paymentNumberAfterSchedule();
-    void exportText();
-    void columnWidths_data();
-    void columnWidths();
+    void rowCount_data()
+    {
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("firstNumber");
+
+        QTest::newRow("2.5 rounds to 2") << u"2.5"_s << 2 << u"01"_s;
+        QTest::newRow("3.5 rounds to 4") << u"3.5"_s << 4 << u"01"_s;
+        QTest::newRow("99: two digits") << u"99"_s << 99 << u"01"_s;
+        QTest::newRow("120: three digits") << u"120"_s << 120 << u"001"_s;
+        QTest::newRow("largest") << u"32767"_s << 32767 << u"001"_s;
+        QTest::newRow("beyond 16 bits: none") << u"32768"_s << 0 << QString();
+        QTest::newRow("below one: none") << u"0.4"_s << 0 << QString();
+    }
+
+    void rowCount()
+    {
+        QFETCH(QString, n);
+        QFETCH(int, rows);
+        Loan loan(u"1000"_s, n, u"1"_s);
+        loan.panel.setDecimalsText(u"7"_s); // keep n as typed
+        loan.panel.clickCommand(9);
+        QCOMPARE(int(loan.list.rows().size()), rows);
+        if (rows > 0) {
+            QTEST(loan.cell(1, 0), "firstNumber");
+            QCOMPARE(loan.list.rows().back().key, QString::number(rows) + u'p');
+        }
+    }
+
+    void zeroRate()
+    {
+        Loan loan(u"1200"_s, u"12"_s, u"0"_s);
+        loan.panel.clickCommand(9);
+        QCOMPARE(loan.list.rows().size(), size_t(12));
+        for (int j = 1; j <= 12; ++j) {
+            QCOMPARE(loan.cell(j, 1), u"100.00"_s);
+            QCOMPARE(loan.cell(j, 2), u"0.00"_s);
+            QCOMPARE(loan.cell(j, 6), NumberTexts(English).format(1200 - 100 * j, ZLen(2)));
+        }
+    }
+
+    void paymentNumberAfterSchedule()
+    {
+        Loan loan(u"1000"_s, u"4"_s, u"10"_s);
+        loan.panel.setText(Field_paym, QString()); // no payment number
+        loan.panel.clickCommand(9);
+        QCOMPARE(loan.pv.paym, 4.0); // left at the last row's number
+        QCOMPARE(loan.panel.text(Field_BD), u"0.00"_s);
+    }
+
+    void exportText()
+    {
+        const NumberTexts texts(English);
+        {   // An empty list: the header block and the header line only.
+            ProjectValues pv;
+            AmortList list;
+            const QByteArray text = *ExcelAmortText(list, pv, texts, QString());
+            QCOMPARE(text.count("\r\n"), 7); // no "Interest %:" with PV = 0
+            QVERIFY(!text.contains("Interest %:"));
+            QVERIFY(text.endsWith("Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"));
+        }
+        {   // A total beyond the largest double fails the export as a whole.
+            ProjectValues pv;
+            pv.PV = 1e308;
+            pv.TI = 1e308;
+            QVERIFY(!ExcelAmortText(AmortList(), pv, texts, QString()));
+        }
+    }
+
+    void columnWidths_data()
+    {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<QList<int>>("texts");   // what each amount column needs
+        QTest::addColumn<QList<int>>("amounts"); // the widths they get
+        const QList<int> sixty(6, 60);
+        // At 96 dpi the twip widths are 47, 107 (six times), 47 and 20 pixels: 756.
+        QTest::newRow("wide enough: twips") << 800 << sixty << QList<int>(6, 107);
+        QTest::newRow("amounts and headers whole") << 600 << sixty << QList<int>(6, 81);
+        QTest::newRow("headers share what they lack") << 560 << sixty << QList<int>{75, 75, 74, 74, 74, 74};
+        QTest::newRow("too narrow: the narrowest whole")
+            << 400 << QList<int>{40, 40, 70, 70, 70, 70} << QList<int>{40, 40, 52, 52, 51, 51};
+    }
+
+    // Headers need 80 pixels each; "Paym", "Excel" and "X" keep their widths and,
+    // where the twips do not fit, the nine fill the room exactly.
+    void columnWidths()
+    {
+        QFETCH(int, room);
+        QFETCH(QList<int>, texts);
+        AmortList::AmountNeeds needs;
+        for (int k = 0; k < 6; ++k) {
+            needs.texts[size_t(k)] = texts[k];
+            needs.headers[size_t(k)] = 80;
+        }
+        const auto widths = AmortList::fitColumnWidths(room, 96, needs);
+        QTEST(QList<int>(widths.begin() + 1, widths.begin() + 7), "amounts");
+        QCOMPARE((QList<int>{widths[0], widths[7], widths[8]}), (QList<int>{47, 47, 20}));
+        if (room < 756)
+            QCOMPARE(std::accumulate(widths.begin(), widths.end(), 0), room);
+    }
 };
-
-void TestSchedule::rowCount_data()
-{
-    QTest::addColumn<QString>("n");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("firstNumber");
-
-    QTest::newRow("2.5 rounds to 2") << u"2.5"_s << 2 << u"01"_s;
-    QTest::newRow("3.5 rounds to 4") << u"3.5"_s << 4 << u"01"_s;
-    QTest::newRow("99: two digits") << u"99"_s << 99 << u"01"_s;
-    QTest::newRow("120: three digits") << u"120"_s << 120 << u"001"_s;
-    QTest::newRow("largest") << u"32767"_s << 32767 << u"001"_s;
-    QTest::newRow("beyond 16 bits: none") << u"32768"_s << 0 << QString();
-    QTest::newRow("below one: none") << u"0.4"_s << 0 << QString();
-}
-
-void TestSchedule::rowCount()
-{
-    QFETCH(QString, n);
-    QFETCH(int, rows);
-    QFETCH(QString, firstNumber);
-    Loan loan(u"1000"_s, n, u"1"_s);
-    loan.panel.setDecimalsText(u"7"_s); // keep n as typed
-    loan.panel.clickCommand(9);
-    QCOMPARE(int(loan.list.rows().size()), rows);
-    if (rows > 0) {
-        QCOMPARE(loan.cell(1, 0), firstNumber);
-        QCOMPARE(loan.list.rows().back().key, QString::number(rows) + u'p');
-    }
-}
-
-void TestSchedule::zeroRate()
-{
-    Loan loan(u"1200"_s, u"12"_s, u"0"_s);
-    loan.panel.clickCommand(9);
-    QCOMPARE(loan.list.rows().size(), size_t(12));
-    for (int j = 1; j <= 12; ++j) {
-        QCOMPARE(loan.cell(j, 1), u"100.00"_s);
-        QCOMPARE(loan.cell(j, 2), u"0.00"_s);
-        QCOMPARE(loan.cell(j, 6), NumberTexts(English).format(1200 - 100 * j, ZLen(2)));
-    }
-}
-
-void TestSchedule::paymentNumberAfterSchedule()
-{
-    Loan loan(u"1000"_s, u"4"_s, u"10"_s);
-    loan.panel.setText(Field_paym, QString()); // no payment number
-    loan.panel.clickCommand(9);
-    QCOMPARE(loan.pv.paym, 4.0); // left at the last row's number
-    QCOMPARE(loan.panel.text(Field_BD), u"0.00"_s);
-}
-
-void TestSchedule::exportText()
-{
-    const NumberTexts texts(English);
-    {   // An empty list: the header block and the header line only.
-        ProjectValues pv;
-        AmortList list;
-        const QByteArray text = *ExcelAmortText(list, pv, texts, QString());
-        QCOMPARE(text.count("\r\n"), 7); // no "Interest %:" with PV = 0
-        QVERIFY(!text.contains("Interest %:"));
-        QVERIFY(text.endsWith("Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"));
-    }
-    {   // A total beyond the largest double fails the export as a whole.
-        ProjectValues pv;
-        pv.PV = 1e308;
-        pv.TI = 1e308;
-        QVERIFY(!ExcelAmortText(AmortList(), pv, texts, QString()));
-    }
-}
-
-void TestSchedule::columnWidths_data()
-{
-    QTest::addColumn<int>("room");
-    QTest::addColumn<QList<int>>("texts");   // what each amount column needs
-    QTest::addColumn<QList<int>>("amounts"); // the widths they get
-    const QList<int> sixty(6, 60);
-    // At 96 dpi the twip widths are 47, 107 (six times), 47 and 20 pixels: 756.
-    QTest::newRow("wide enough: twips") << 800 << sixty << QList<int>(6, 107);
-    QTest::newRow("amounts and headers whole") << 600 << sixty << QList<int>(6, 81);
-    QTest::newRow("headers share what they lack") << 560 << sixty << QList<int>{75, 75, 74, 74, 74, 74};
-    QTest::newRow("too narrow: the narrowest whole")
-        << 400 << QList<int>{40, 40, 70, 70, 70, 70} << QList<int>{40, 40, 52, 52, 51, 51};
-}
-
-// Headers need 80 pixels each; "Paym", "Excel" and "X" keep their widths and,
-// where the twips do not fit, the nine fill the room exactly.
-void TestSchedule::columnWidths()
-{
-    QFETCH(int, room);
-    QFETCH(QList<int>, texts);
-    QFETCH(QList<int>, amounts);
-    AmortList::AmountNeeds needs;
-    for (int k = 0; k < 6; ++k) {
-        needs.texts[size_t(k)] = texts[k];
-        needs.headers[size_t(k)] = 80;
-    }
-    const auto widths = AmortList::fitColumnWidths(room, 96, needs);
-    QCOMPARE(QList<int>(widths.begin() + 1, widths.begin() + 7), amounts);
-    QCOMPARE((QList<int>{widths[0], widths[7], widths[8]}), (QList<int>{47, 47, 20}));
-    if (room < 756)
-        QCOMPARE(std::accumulate(widths.begin(), widths.end(), 0), room);
-}
 
 QTEST_GUILESS_MAIN(TestSchedule)
 #include "tst_schedule.moc"
