@@ -44,15 +44,8 @@ public:
         for (const QChar c : text)
             QTest::keyClick(target(), c.toLatin1() ? c.toLatin1() : ' ');
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(target(), key, modifiers);
-    }
-    void press(const QKeySequence &sequence)
-    {
-        const QKeyCombination combination = sequence[0];
-        press(combination.key(), combination.keyboardModifiers());
-    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(target(), key, modifiers); }
+    void press(const QKeySequence &keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
 
     // A click in a field of the active window, then `text` typed: the click
     // gives it the focus, which selects its whole text, so the keys replace it.
@@ -253,10 +246,8 @@ public:
         const QRect visible = widget->visibleRegion().boundingRect();
         QWidget *top = widget->window();
         const QPoint at = widget->mapTo(top, visible.topLeft());
-        const QImage screen = top->screen()
-                                  ->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
-                                  .toImage()
-                                  .convertToFormat(QImage::Format_RGB32);
+        const QImage screen = top->screen()->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
+                                  .toImage().convertToFormat(QImage::Format_RGB32);
         const QImage fresh = widget->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
         if (screen.size() != fresh.size())
             return visible.width() * visible.height();
