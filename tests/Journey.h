@@ -31,6 +31,8 @@
 
 namespace pelmora::testing {
 
+inline const QByteArray PortugueseSettings = "OptEN        False\r\nOptPT        True\r\n";
+
 class Journey : public Run
 {
 public:
@@ -42,14 +44,47 @@ public:
         for (const QChar c : text)
             QTest::keyClick(target(), c.toLatin1() ? c.toLatin1() : ' ');
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(target(), key, modifiers); }
+    void press(const QKeySequence &keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
+
+    // A click in a field of the active window, then `text` typed: the click
+    // gives it the focus, which selects its whole text, so the keys replace it.
+    void enter(const QString &field, const QString &text)
     {
-        QTest::keyClick(target(), key, modifiers);
+        click(control(field));
+        type(text);
     }
-    void press(const QKeySequence &sequence)
+    void enterWithReturn(const QString &field, const QString &text)
     {
-        const QKeyCombination combination = sequence[0];
-        press(combination.key(), combination.keyboardModifiers());
+        enter(field, text);
+        press(Qt::Key_Return);
+    }
+    void enter(std::initializer_list<std::pair<QString, QString>> fields)
+    {
+        for (const auto &[field, text] : fields)
+            enter(field, text);
+    }
+    // The same where a click only places the caret (the field has the focus
+    // already, or is no field of the input panel): the text selected by the keys.
+    void retype(const QWidget *field, const QString &text)
+    {
+        click(field);
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+    }
+
+    // Cash flows typed into a grid column from period 0 down: a click on its
+    // first cell (then on the cell entry field, when `inField`), then each flow
+    // and `enter`, which moves one row down.
+    void typeFlows(int column, const QStringList &flows, Qt::Key enter = Qt::Key_Return, bool inField = false)
+    {
+        clickCell(1, column);
+        if (inField)
+            click(control(QStringLiteral("Text(10)")));
+        for (const QString &flow : flows) {
+            type(flow);
+            press(enter);
+        }
     }
 
     // What the event loop does between two actions of a person: pending
@@ -77,7 +112,6 @@ public:
         QTest::mouseClick(top, button, Qt::NoModifier, at);
         settle();
     }
-    void rightClick(const QWidget *widget, QPoint local = {}) { click(widget, local, Qt::RightButton); }
     // Press at `from`, move there in a few steps with the button down, release at `to`.
     void drag(QPoint from, QPoint to)
     {
@@ -157,6 +191,13 @@ public:
 
     QMdiArea *area() const { return find<QMdiArea>(QStringLiteral("mdiclient")); }
     QMdiSubWindow *activeWindow() const { return area()->activeSubWindow(); }
+    // A project window's caption as its title bar shows it, "*" for a changed document.
+    static QString title(const QMdiSubWindow *w)
+    {
+        const QString caption = w->windowTitle().remove(QStringLiteral("[*]"));
+        return w->isWindowModified() ? caption + QLatin1Char('*') : caption;
+    }
+    QString activeTitle() const { return activeWindow() ? title(activeWindow()) : QString(); }
     // A control of the active project window by its name ("Text(1)", "MSFlexGrid1").
     template<typename T = QWidget>
     T *control(const QString &name) const
@@ -184,16 +225,11 @@ public:
             return model->headerData(column - 1, Qt::Horizontal).toString();
         return model->index(row - 1, column - 1).data().toString();
     }
-    QRect cellOnScreen(int row, int column) const
-    {
-        QAbstractItemView *view = grid();
-        const QRect rect = view->visualRect(view->model()->index(row - 1, column - 1));
-        return QRect(view->viewport()->mapToGlobal(rect.topLeft()), rect.size());
-    }
     void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        clickAt(cellOnScreen(row, column).center(), button, modifiers);
+        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, column - 1));
+        clickAt(grid()->viewport()->mapToGlobal(rect.center()), button, modifiers);
     }
     // The grid's current cell as the user sees it: the highlighted cell.
     QPoint currentCell() const
@@ -210,10 +246,8 @@ public:
         const QRect visible = widget->visibleRegion().boundingRect();
         QWidget *top = widget->window();
         const QPoint at = widget->mapTo(top, visible.topLeft());
-        const QImage screen = top->screen()
-                                  ->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
-                                  .toImage()
-                                  .convertToFormat(QImage::Format_RGB32);
+        const QImage screen = top->screen()->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
+                                  .toImage().convertToFormat(QImage::Format_RGB32);
         const QImage fresh = widget->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
         if (screen.size() != fresh.size())
             return visible.width() * visible.height();

@@ -65,7 +65,6 @@ public:
     QList<bool> answers;                        // empty: No
     QStringList questions;
     QString pdfPath;                            // empty: the save dialog cancelled
-    int pdfAsked = 0;
 
     QStringList printerNames() const override { return names; }
     QString defaultPrinterName() const override { return defaultName; }
@@ -82,7 +81,6 @@ public:
 protected:
     std::optional<QString> pdfFileName(const QString &) override
     {
-        ++pdfAsked;
         return pdfPath.isEmpty() ? std::nullopt : std::optional(pdfPath);
     }
 };
@@ -125,11 +123,16 @@ struct Run
         window = Main(settings, session, {*messageBoxes, dialogs, clock, user, *shell, &printers},
                       {folder.path(), arguments, 0ms, {}});
     }
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // Starts with the example appraisal open.
-    void startWithExample()
+    void startWithExample(const QByteArray &settingsFile = {})
     {
         writeFile(QStringLiteral("example.vlx"), ExampleProject);
-        start({}, {folder.filePath(QStringLiteral("example.vlx"))});
+        start(settingsFile, {folder.filePath(QStringLiteral("example.vlx"))});
     }
     template<typename T = QAction>
     T *find(const QString &name) const { return window->findChild<T *>(name); }

@@ -52,14 +52,6 @@ QList<Shown> shownTexts(const QGraphicsView *chart)
     return texts;
 }
 
-QString listed(const QList<Shown> &texts)
-{
-    QStringList parts;
-    for (const Shown &t : texts)
-        parts.append(u"\"%1\"@%2,%3"_s.arg(t.text).arg(t.rect.left()).arg(t.rect.top()));
-    return parts.join(u' ');
-}
-
 // Every slider in the accessible tree below the main window.
 QList<QAccessibleInterface *> accessibleSliders(QAccessibleInterface *from)
 {
@@ -76,25 +68,10 @@ QList<QAccessibleInterface *> accessibleSliders(QAccessibleInterface *from)
 class ChartJourney : public Journey
 {
 public:
+    QStringList rows; // the large chart's row labels
+
     QChartView *chart() const { return control<QChartView>(u"MSChart1"_s); }
     QSlider *slider(const QString &name) const { return control<QSlider>(name); }
-
-    void typeInto(const QString &fieldName, const QString &text)
-    {
-        click(control(fieldName));
-        press(QKeySequence::SelectAll);
-        type(text);
-        press(Qt::Key_Return);
-    }
-    // Cash flows into a grid column, one cell after the other.
-    void typeFlows(int column, const QStringList &flows)
-    {
-        for (int row = 0; row < flows.size(); ++row) {
-            clickCell(row + 1, column);
-            type(flows[row]);
-            press(Qt::Key_Return);
-        }
-    }
 
     // The large chart's data as Copy Chart puts them on the clipboard: a header
     // line, then row r as line r, its label first.
@@ -109,6 +86,25 @@ public:
         for (const QString &line : copiedData().mid(1))
             labels.append(line.section(u'\t', 0, 0));
         return labels;
+    }
+
+    // A screen reader finds the two sliders under names of their own and moves
+    // them as the mouse does: the scale to its least, the footnote off.
+    void moveSlidersAsAScreenReader()
+    {
+        QList<QAccessibleInterface *> sliders = accessibleSliders(QAccessible::queryAccessibleInterface(window.get()));
+        QCOMPARE(sliders.size(), 2);
+        std::sort(sliders.begin(), sliders.end(), [](auto *a, auto *b) { return a->rect().left() < b->rect().left(); });
+        const QString name = sliders[0]->text(QAccessible::Name), other = sliders[1]->text(QAccessible::Name);
+        QVERIFY(!name.isEmpty() && !other.isEmpty() && name != other); // the scale's at the left
+        QAccessibleValueInterface *scale = sliders[0]->valueInterface(), *footnote = sliders[1]->valueInterface();
+        QVERIFY(scale && footnote && footnote->currentValue().toInt() == 2);
+        scale->setCurrentValue(scale->minimumValue());
+        QCOMPARE(this->scale(), scale->minimumValue().toInt());
+        QCOMPARE(problems(u"least scale by a screen reader"_s), QString());
+        footnote->setCurrentValue(1);
+        QCOMPARE(sliders[1]->text(QAccessible::Description), u"Footnote  No"_s);
+        QCOMPARE(problems(u"footnote off by a screen reader"_s), QString());
     }
 
     // The scale as the slider's tool tip says it.
@@ -126,8 +122,16 @@ public:
         return text;
     }
 
-    // Everything wrong with the chart as it is drawn now; empty when it is clean.
-    QString problems(const QStringList &rows)
+    // What is wrong with the chart as it is drawn now, after the step `when`;
+    // empty when nothing is.
+    QString problems(const QString &when)
+    {
+        const QString found = firstProblem();
+        return found.isEmpty() ? found : when + u": "_s + found;
+    }
+
+private:
+    QString firstProblem()
     {
         for (const QString &name : {u"MSChart1"_s, u"MSChart2"_s, u"MSChart3"_s}) {
             if (const int stale = stalePixels(control(name)))
@@ -138,15 +142,15 @@ public:
         for (int a = 0; a < texts.size(); ++a) {
             for (int b = a + 1; b < texts.size(); ++b) {
                 if (texts[a].rect.intersects(texts[b].rect))
-                    return u"overlapping: "_s + listed({texts[a], texts[b]});
+                    return u"\"%1\" over \"%2\""_s.arg(texts[a].text, texts[b].text);
             }
         }
         for (const Shown &t : texts) {
             if (!QRectF(view->rect()).contains(t.rect))
-                return u"outside the chart: "_s + listed({t});
+                return u"\"%1\" outside the chart"_s.arg(t.text);
             for (const QSlider *s : {slider(u"Slider1"_s), slider(u"Slider6"_s)}) {
                 if (s->isVisible() && QRectF(placeOf(s, view)).intersects(t.rect))
-                    return u"under %1: "_s.arg(s->objectName()) + listed({t});
+                    return u"\"%1\" under %2"_s.arg(t.text, s->objectName());
             }
         }
         // Below the plot: first the rate labels, on one line, then the footnote's lines.
@@ -162,25 +166,20 @@ public:
         }
         if (labels.size() < 2)
             return u"fewer than two rate labels"_s;
-        if (auto problem = labelProblems(labels, rows); !problem.isEmpty())
-            return problem + u" in "_s + listed(labels);
-        return footnoteProblems(footnote);
+        const QString problem = labelProblems(labels);
+        return problem.isEmpty() ? footnoteProblems(footnote) : problem;
     }
 
-private:
     // The labels stand on rows 0, d, 2d... to the last, d a multiple of the scale.
-    QString labelProblems(const QList<Shown> &labels, const QStringList &rows) const
+    QString labelProblems(const QList<Shown> &labels) const
     {
-        QList<qsizetype> at;
-        for (const Shown &label : labels)
-            at.append(rows.indexOf(label.text));
-        const qsizetype d = at.size() > 1 ? at[1] - at[0] : 0;
-        for (qsizetype k = 0; k < at.size(); ++k) {
-            if (at[k] != k * d)
-                return u"labels not on rows 0, %1, %2..."_s.arg(d).arg(2 * d);
+        const qsizetype d = rows.indexOf(labels[1].text) - rows.indexOf(labels[0].text), last = labels.size() - 1;
+        for (qsizetype k = 0; k <= last; ++k) {
+            if (rows.indexOf(labels[k].text) != k * d)
+                return u"label \"%1\" not on row %2"_s.arg(labels[k].text).arg(k * d);
         }
-        if (d <= 0 || d % std::max(scale(), 1) != 0 || at.last() + d < rows.size())
-            return u"labels %1 rows apart at scale %2, the last on row %3"_s.arg(d).arg(scale()).arg(at.last());
+        if (d <= 0 || d % std::max(scale(), 1) != 0 || last * d + d < rows.size())
+            return u"labels %1 rows apart at scale %2, the last on row %3"_s.arg(d).arg(scale()).arg(last * d);
         return {};
     }
 
@@ -215,8 +214,6 @@ private Q_SLOTS:
 
     void profileStaysReadable_data();
     void profileStaysReadable();
-    void slidersForScreenReaders_data() { profileStaysReadable_data(); }
-    void slidersForScreenReaders();
     void printsVectorPdf();
 };
 
@@ -225,8 +222,7 @@ void TestJourneyCharts::profileStaysReadable_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QByteArray>("settings");
     QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
-    QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil)
-                                << QByteArray("OptEN        False\r\nOptPT        True\r\n");
+    QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << PortugueseSettings;
 }
 
 void TestJourneyCharts::profileStaysReadable()
@@ -236,17 +232,15 @@ void TestJourneyCharts::profileStaysReadable()
     QLocale::setDefault(locale);
     ChartJourney j;
     j.start(settings);
-    j.typeInto(u"Text(0)"_s, u"2"_s);
+    j.enterWithReturn(u"Text(0)"_s, u"2"_s);
     j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
-    j.typeInto(u"Text(1)"_s, u"10"_s);
-    QString problems = j.problems(j.rowLabels());
-    QVERIFY2(problems.isEmpty(), qPrintable(u"A alone: "_s + problems));
-
+    j.enterWithReturn(u"Text(1)"_s, u"10"_s);
+    j.rows = j.rowLabels();
+    QCOMPARE(j.problems(u"A alone"_s), QString());
     j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s});
-    j.typeInto(u"Text(1)"_s, u"10"_s);
-    const QStringList rows = j.rowLabels();
-    problems = j.problems(rows);
-    QVERIFY2(problems.isEmpty(), qPrintable(u"A and B: "_s + problems));
+    j.enterWithReturn(u"Text(1)"_s, u"10"_s);
+    j.rows = j.rowLabels();
+    QCOMPARE(j.problems(u"A and B"_s), QString());
 
     // A click on the discount rate's marker reads its rate and NPV out.
     const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
@@ -269,8 +263,7 @@ void TestJourneyCharts::profileStaysReadable()
         const int before = j.scale();
         move();
         QVERIFY2(j.scale() != before, "the slider did not move the scale");
-        problems = j.problems(rows);
-        QVERIFY2(problems.isEmpty(), qPrintable(u"scale %1: "_s.arg(j.scale()) + problems));
+        QCOMPARE(j.problems(u"scale %1"_s.arg(j.scale())), QString());
     }
 
     // The window small, then so narrow that the footnote cannot stand whole,
@@ -280,48 +273,13 @@ void TestJourneyCharts::profileStaysReadable()
         const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
         j.drag(corner, corner - QPoint(window->width() - size.width(), window->height() - size.height()));
         QCOMPARE(window->size(), size);
-        problems = j.problems(rows);
-        QVERIFY2(problems.isEmpty(), qPrintable(u"window %1 wide: "_s.arg(size.width()) + problems));
+        QCOMPARE(j.problems(u"window %1 wide"_s.arg(size.width())), QString());
     }
     j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
     QVERIFY2(window->isMaximized(), "the window is not maximized");
-    problems = j.problems(rows);
-    QVERIFY2(problems.isEmpty(), qPrintable(u"large window: "_s + problems));
+    QCOMPARE(j.problems(u"large window"_s), QString());
+    j.moveSlidersAsAScreenReader();
 }
-
-// The sliders by their accessible names and values, as a screen reader moves them.
-void TestJourneyCharts::slidersForScreenReaders()
-{
-    QFETCH(QByteArray, settings);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // the example file's numbers
-    ChartJourney j;
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    j.start(settings, {j.folder.filePath(u"example.vlx"_s)});
-    const QStringList rows = j.rowLabels();
-
-    QList<QAccessibleInterface *> sliders = accessibleSliders(QAccessible::queryAccessibleInterface(j.window.get()));
-    QCOMPARE(sliders.size(), 2);
-    std::sort(sliders.begin(), sliders.end(), [](auto *a, auto *b) { return a->rect().left() < b->rect().left(); });
-    QAccessibleInterface *scale = sliders[0], *footnote = sliders[1]; // the scale at the left
-    QVERIFY(!scale->text(QAccessible::Name).isEmpty() && !footnote->text(QAccessible::Name).isEmpty());
-    QVERIFY(scale->text(QAccessible::Name) != footnote->text(QAccessible::Name));
-
-    QAccessibleValueInterface *value = scale->valueInterface();
-    QVERIFY(value);
-    value->setCurrentValue(value->minimumValue());
-    QCOMPARE(j.scale(), value->minimumValue().toInt());
-    QString problems = j.problems(rows);
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-
-    // The footnote switch off: the footnote goes, and its switch says so.
-    value = footnote->valueInterface();
-    QVERIFY(value && value->currentValue().toInt() == 2);
-    value->setCurrentValue(1);
-    QCOMPARE(footnote->text(QAccessible::Description), u"Footnote  No"_s);
-    problems = j.problems(rows);
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
 // Set up for portrait, a No that leaves the dialog open, then Yes: one portrait
 // page in the PDF file, with lines and texts and no picture.
 void TestJourneyCharts::printsVectorPdf()
@@ -345,9 +303,7 @@ void TestJourneyCharts::printsVectorPdf()
     QCOMPARE(j.printers.questions, QStringList(2, u"The graphic will be send to PDF File - Portrait"_s));
     QCOMPARE(j.settings.PrintOrient, PrintOrientation::Portrait);
 
-    QFile file(j.printers.pdfPath);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString pdf = QString::fromLatin1(file.readAll());
+    const QString pdf = QString::fromLatin1(j.readFile(u"chart.pdf"_s));
     QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
     const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(pdf);
     QVERIFY(box.hasMatch() && box.captured(1).toDouble() < box.captured(2).toDouble());

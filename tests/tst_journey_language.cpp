@@ -1,10 +1,13 @@
 // The interface language switched in the Options dialog and back, as a user
-// does it: every text on the screen follows, Qt's own buttons and menus
-// included; and numbers typed key by key in the user's regional notation.
+// does it (or an assistive tool): every text on the screen follows, Qt's own
+// buttons and menus included; and numbers typed key by key in the user's
+// regional notation.
 #include "Journey.h"
 
 #include "QtPlatform.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,9 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
 
-// A text on the screen: a menu caption as shown, a tool tip, a status tip.
+// A text on the screen: a menu caption as shown, a tool tip, a status tip, the
+// name a screen reader reads out.
 struct Seen
 {
     QString where;
@@ -28,28 +31,23 @@ struct Seen
 };
 
 const Seen seenTexts[] = {
-    {u"menu:mfile"_s, u"File"_s, u"Arquivo"_s},
-    {u"menu:mnew"_s, u"New"_s, u"Novo"_s},
-    {u"menu:mopen"_s, u"Open..."_s, u"Abrir..."_s},
-    {u"menu:msair"_s, u"Exit"_s, u"Encerrar"_s},
+    {u"menu:mfile"_s, u"File"_s, u"Arquivo"_s}, {u"menu:mnew"_s, u"New"_s, u"Novo"_s},
+    {u"menu:mopen"_s, u"Open..."_s, u"Abrir..."_s}, {u"menu:msair"_s, u"Exit"_s, u"Encerrar"_s},
     {u"menu:mgraphpr"_s, u"Graph Properties"_s, u"Propriedades Gráficas"_s},
-    {u"menu:mprint"_s, u"Print Chart"_s, u"Imprimir Gráfico"_s},
-    {u"menu:mopcoes"_s, u"Options"_s, u"Opções"_s},
-    {u"menu:mclose"_s, u"Close"_s, u"Fechar"_s},
-    {u"menu:mver"_s, u"View"_s, u"Exibir"_s},
-    {u"menu:mstatusbar"_s, u"Status Bar"_s, u"Barra de Status"_s},
-    {u"menu:mjanela"_s, u"Window"_s, u"Janela"_s},
-    {u"menu:mauxilio"_s, u"Help"_s, u"Auxílio"_s},
-    {u"menu:msobreqor"_s, u"About Valorix"_s, u"Sobre Valorix"_s},
-    {u"menu:mclearcell"_s, u"Clear"_s, u"Limpar"_s},
-    {u"menu:mcopymschart2"_s, u"Copy Chart"_s, u"Copiar Gráfico"_s},
-    {u"button:Save"_s, u"Save"_s, u"Salvar"_s},
-    {u"button:Auxilio"_s, u"Help - Contents"_s, u"Auxílio Geral"_s},
+    {u"menu:mprint"_s, u"Print Chart"_s, u"Imprimir Gráfico"_s}, {u"menu:mopcoes"_s, u"Options"_s, u"Opções"_s},
+    {u"menu:mclose"_s, u"Close"_s, u"Fechar"_s}, {u"menu:mver"_s, u"View"_s, u"Exibir"_s},
+    {u"menu:mstatusbar"_s, u"Status Bar"_s, u"Barra de Status"_s}, {u"menu:mjanela"_s, u"Window"_s, u"Janela"_s},
+    {u"menu:mauxilio"_s, u"Help"_s, u"Auxílio"_s}, {u"menu:msobreqor"_s, u"About Valorix"_s, u"Sobre Valorix"_s},
+    {u"menu:mclearcell"_s, u"Clear"_s, u"Limpar"_s}, {u"menu:mcopymschart2"_s, u"Copy Chart"_s, u"Copiar Gráfico"_s},
+    {u"button:Save"_s, u"Save"_s, u"Salvar"_s}, {u"button:Auxilio"_s, u"Help - Contents"_s, u"Auxílio Geral"_s},
     {u"panel:system"_s, u"System Message"_s, u"Menssagem do Sistema"_s},
     {u"panel:conectar"_s, u"Valorix is ready for Ana"_s, u"Valorix está pronto para Ana"_s},
     {u"label:Label1"_s, u"Number of periods"_s, u"Número de períodos"_s},
     {u"label:Label8"_s, u"Amortization"_s, u"Amortização"_s},
     {u"label:Label11"_s, u"Total Interest"_s, u"Total de Juros"_s},
+    {u"name:Text(2)"_s, u"Present Value"_s, u"Valor Presente"_s},
+    {u"name:MSChart1"_s, u"NPV profile of projects A and B by discount rate"_s,
+     u"Perfil do VPL dos projetos A e B por taxa de desconto"_s},
 };
 
 QString seen(const Journey &j, const QString &where)
@@ -62,27 +60,36 @@ QString seen(const Journey &j, const QString &where)
         return j.find<QToolButton>(name)->toolTip();
     if (kind == u"panel")
         return j.find<QWidget>(name)->toolTip();
+    if (kind == u"name")
+        return QAccessible::queryAccessibleInterface(j.control(name))->text(QAccessible::Name);
     return j.control<QLabel>(name)->toolTip();
 }
 
-// Valorix > Options, a click on a language button, then the list separator
-// typed and OK, or the dialog closed without OK when `separator` is empty.
-// Returns the dialog's caption as it read right after the click.
-QString chooseLanguage(Journey &j, const QStringList &options, const QString &button, const QString &separator = {})
+// Valorix > Options, a language button clicked (or its accessible `action`
+// done), then the list separator typed and OK, or the dialog closed without
+// OK when `separator` is empty. Returns the dialog's caption and the File
+// menu's as they read right after the click.
+QString chooseLanguage(Journey &j, const QStringList &options, const QString &button, const QString &separator = {},
+                       const QString &action = {})
 {
-    QString caption;
+    QString captions;
     Journey::inDialog([&] { j.choose(options); },
                       [&](QWidget *dialog) {
-                          j.click(dialog->findChild<QRadioButton *>(button));
-                          caption = dialog->windowTitle();
+                          auto *radio = dialog->findChild<QRadioButton *>(button);
+                          QAccessibleInterface *face = QAccessible::queryAccessibleInterface(radio);
+                          QVERIFY(face && face->actionInterface());
+                          if (action.isEmpty())
+                              j.click(radio);
+                          else
+                              face->actionInterface()->doAction(action);
+                          QTRY_VERIFY(radio->isChecked()); // a press is animated
+                          captions = dialog->windowTitle() + u' ' + Journey::shown(j.find(u"mfile"_s)->text());
                           if (separator.isEmpty())
                               return;
-                          j.click(dialog->findChild<QLineEdit *>(u"Text1"_s));
-                          j.press(Qt::Key_A, Qt::ControlModifier);
-                          j.type(separator);
+                          j.retype(dialog->findChild<QLineEdit *>(u"Text1"_s), separator);
                           j.click(dialog->findChild<QPushButton *>(u"cok"_s));
                       });
-    return caption;
+    return captions;
 }
 
 } // namespace
@@ -102,28 +109,33 @@ private Q_SLOTS:
 void TestJourneyLanguage::switchAndBack_data()
 {
     QTest::addColumn<bool>("withWindow");
+    QTest::addColumn<QString>("action");    // the button's accessible action done; empty: a click
     QTest::addColumn<QString>("separator"); // typed before OK; empty: closed without OK
-    QTest::addColumn<QByteArray>("dataHeader");
-    QTest::newRow("OK takes a vertical bar") << true << u"|"_s << QByteArray("n|Project A|IRR Incremental|Project B");
-    QTest::newRow("closed without OK") << true << QString() << QByteArray("n;Project A;IRR Incremental;Project B");
-    QTest::newRow("no window open") << false << u"|"_s << QByteArray("n|Project A|IRR Incremental|Project B");
+    QTest::addColumn<QString>("inDataCsv"); // the list separator Data.csv then has
+    QTest::newRow("OK takes a vertical bar") << true << QString() << u"|"_s << u"|"_s;
+    QTest::newRow("closed without OK") << true << QString() << QString() << u";"_s;
+    QTest::newRow("no window open") << false << QString() << u"|"_s << u"|"_s;
+    QTest::newRow("accessible toggle") << true << QAccessibleActionInterface::toggleAction() << QString() << u";"_s;
+    QTest::newRow("accessible press") << true << QAccessibleActionInterface::pressAction() << QString() << u";"_s;
 }
 
 void TestJourneyLanguage::switchAndBack()
 {
     QFETCH(bool, withWindow);
+    QFETCH(QString, action);
     QFETCH(QString, separator);
+    QFETCH(QString, inDataCsv);
     Journey j;
     j.start();
     if (!withWindow)
         j.choose({u"Valorix"_s, u"Close"_s});
     for (const Seen &text : seenTexts) {
-        if (withWindow || !text.where.startsWith(u"label:"))
+        if (withWindow || !(text.where.startsWith(u"label:") || text.where.startsWith(u"name:")))
             QCOMPARE(seen(j, text.where), text.english);
     }
 
     const QString report = j.status(u"system"_s);
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator), u"Opções"_s);
+    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action), u"Opções Arquivo"_s);
     QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
     if (!withWindow)
         j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
@@ -131,11 +143,10 @@ void TestJourneyLanguage::switchAndBack()
         QCOMPARE(seen(j, text.where), text.portuguese);
 
     j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
-    QFile data(j.folder.filePath(u"Data.csv"_s));
-    QVERIFY(data.open(QIODevice::ReadOnly));
-    QTEST(data.readLine().trimmed(), "dataHeader");
+    QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
+             u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
 
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options"_s);
+    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
     for (const Seen &text : seenTexts)
         QCOMPARE(seen(j, text.where), text.english);
 }
@@ -146,29 +157,32 @@ void TestJourneyLanguage::qtOwnTexts()
     Journey j;
     QtMessageBoxes desktopBoxes;
     j.messageBoxes = &desktopBoxes;
-    j.start("OptEN        False\r\nOptPT        True\r\n");
+    j.start(PortugueseSettings);
     desktopBoxes.setParent(j.window.get());
 
     j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
     QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);
     Journey::closePopups();
 
-    // A grid edit, then Close: the save prompt answers in Portuguese.
+    // A grid edit, then Close: the save prompt asks in Portuguese; No closes.
     j.clickCell(1, 1);
     j.type(u"5"_s);
     j.press(Qt::Key_Return);
-    QStringList buttons;
+    QStringList texts;
     Journey::inDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
                       [&](QWidget *dialog) {
                           auto *box = qobject_cast<QMessageBox *>(dialog);
                           QVERIFY(box);
                           for (QAbstractButton *button : box->buttons())
-                              buttons.append(Journey::shown(button->text()));
+                              texts.append(Journey::shown(button->text()));
+                          texts.sort();
+                          texts.append(box->text());
                           j.click(box->button(QMessageBox::No));
                       });
-    buttons.sort();
-    QCOMPARE(buttons, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s}));
+    QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
+                                 u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
     QVERIFY(j.area()->subWindowList().isEmpty());
+    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 1 closed"_s);
 }
 
 void TestJourneyLanguage::groupedNumbersTyped_data()
@@ -177,7 +191,7 @@ void TestJourneyLanguage::groupedNumbersTyped_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("futureValue");
     QTest::newRow("en_US") << English << u"1,234.50"_s << u"1,357.95"_s;
-    QTest::newRow("pt_BR") << Brazilian << u"1.234,50"_s << u"1.357,95"_s;
+    QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"1.234,50"_s << u"1.357,95"_s;
 }
 
 // Every prefix of a grouped number is kept while it is typed ("1," included),
@@ -189,11 +203,9 @@ void TestJourneyLanguage::groupedNumbersTyped()
     QLocale::setDefault(locale);
     Journey j;
     j.start();
-    const std::pair<QString, QString> inputs[] = {{u"Text(0)"_s, u"1"_s}, {u"Text(1)"_s, u"10"_s},
-                                                  {u"Text(2)"_s, typed}};
-    for (const auto &[field, text] : inputs) {
-        j.click(j.control(field));
-        j.type(text);
+    for (const auto &[field, text] :
+         {std::pair(u"Text(0)"_s, u"1"_s), {u"Text(1)"_s, u"10"_s}, {u"Text(2)"_s, typed}}) {
+        j.enter(field, text);
         QCOMPARE(j.field(field), text);
     }
     j.click(j.control(u"Command(4)"_s)); // solve for FV

@@ -1,13 +1,10 @@
 // A loan worked through as a person works it: the fields typed key by key, the
 // solve buttons clicked, the schedule listed, exported through its "Excel"
 // header and closed through its "X" header; new decimal places over a long
-// schedule; and the language chosen the way an assistive tool chooses it.
+// schedule.
 #include "Journey.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QHeaderView>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -17,29 +14,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString textField(int k) { return u"Text("_s + QString::number(k) + u')'; }
-QString commandButton(int k) { return u"Command("_s + QString::number(k) + u')'; }
-
 class LoanJourney : public Journey
 {
 public:
-    // A click in the field, then the keys: the click selects the whole text, so
-    // the keys replace it.
-    void enter(int field, const QString &text)
-    {
-        click(control(textField(field)));
-        type(text);
-    }
-    // The same in a field that has the focus already, where a click only
-    // places the caret: the whole text selected by the keyboard first.
-    void retype(int field, const QString &text)
-    {
-        click(control(textField(field)));
-        press(Qt::Key_A, Qt::ControlModifier);
-        type(text);
-    }
-    void solve(int k) { click(control(commandButton(k))); }
     QTableView *list() const { return control<QTableView>(u"ListView1"_s); }
+    QString listCell(int row, int column) const { return list()->model()->index(row, column).data().toString(); }
     // The pointer moved over the list: it marks the row of the payment number.
     int hoverList() const
     {
@@ -48,7 +27,6 @@ public:
         const QModelIndexList marked = list()->selectionModel()->selectedRows();
         return marked.size() == 1 ? marked.first().row() : -1;
     }
-    QString listCell(int row, int column) const { return list()->model()->index(row, column).data().toString(); }
     // A click on the list's header of that text.
     void clickHeader(const QString &text)
     {
@@ -82,12 +60,6 @@ public:
     }
 };
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestJourneyLoan : public QObject
@@ -99,35 +71,26 @@ private Q_SLOTS:
     void solveEachQuantity();
     void scheduleExportedAndClosed();
     void decimalsOverLongSchedule();
-    void languageByAccessibleAction_data();
-    void languageByAccessibleAction();
 };
 
-// PV 10,000 over 10 periods at 6 %: each quantity, overwritten, is solved back
-// from the others.
+// PV 10,000 over 10 periods at 6 %: each quantity, overwritten with 1, is
+// solved back from the others by its button.
 void TestJourneyLoan::solveEachQuantity()
 {
     LoanJourney j;
     j.start();
-    j.enter(2, u"10000"_s);
-    j.enter(0, u"10"_s);
-    j.enter(1, u"6"_s);
-    struct Step
-    {
-        int field;      // overwritten with 1, then solved by Command(field)
-        const char *shown;
+    j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(0)"_s, u"10"_s}, {u"Text(1)"_s, u"6"_s}});
+    const std::pair<int, QString> steps[] = {
+        {3, u"1,358.68"_s},  // PMT = PV r (1+r)^n / ((1+r)^n - 1)
+        {4, u"17,908.48"_s}, // FV = (1+r)^n PV
+        {2, u"10,000.00"_s}, // PV = FV / (1+r)^n
+        {0, u"10.00"_s},     // n = ln(FV/PV) / ln(1+r)
+        {1, u"6.00"_s},      // i = ((FV/PV)^(1/n) - 1) 100
     };
-    const Step steps[] = {
-        {3, "1,358.68"},  // PMT = PV r (1+r)^n / ((1+r)^n - 1)
-        {4, "17,908.48"}, // FV = (1+r)^n PV
-        {2, "10,000.00"}, // PV = FV / (1+r)^n
-        {0, "10.00"},     // n = ln(FV/PV) / ln(1+r)
-        {1, "6.00"},      // i = ((FV/PV)^(1/n) - 1) 100
-    };
-    for (const Step &step : steps) {
-        j.enter(step.field, u"1"_s);
-        j.solve(step.field);
-        QCOMPARE(j.field(textField(step.field)), QString::fromLatin1(step.shown));
+    for (const auto &[k, shown] : steps) {
+        j.enter(u"Text(%1)"_s.arg(k), u"1"_s);
+        j.click(j.control(u"Command(%1)"_s.arg(k)));
+        QCOMPARE(j.field(u"Text(%1)"_s.arg(k)), shown);
     }
 }
 
@@ -139,115 +102,62 @@ void TestJourneyLoan::scheduleExportedAndClosed()
 {
     LoanJourney j;
     j.start();
-    j.enter(2, u"1000"_s);
-    j.enter(0, u"4"_s);
-    j.enter(1, u"10"_s);
-    j.enter(5, u"1"_s);
-    const QStringList figures = {j.field(textField(3)), j.field(textField(6)), j.field(textField(7)),
-                                 j.field(textField(8)), j.field(textField(9))};
+    j.enter({{u"Text(2)"_s, u"1000"_s}, {u"Text(0)"_s, u"4"_s}, {u"Text(1)"_s, u"10"_s}, {u"Text(5)"_s, u"1"_s}});
+    QStringList figures;
+    for (int k : {3, 6, 7, 8, 9})
+        figures.append(j.field(u"Text(%1)"_s.arg(k)));
     QCOMPARE(figures, (QStringList{u"315.47"_s, u"215.47"_s, u"100.00"_s, u"784.53"_s, u"261.88"_s}));
 
-    j.solve(9);
+    j.click(j.control(u"Command(9)"_s));
     QWidget *chart = j.control(u"MSChart1"_s);
-    QVERIFY(j.list()->isVisible());
-    QVERIFY(!chart->isVisible());
+    QVERIFY(j.list()->isVisible() && !chart->isVisible());
     QCOMPARE(j.list()->model()->rowCount(), 4); // their texts: the export below
     j.checkListInView();
-    QCOMPARE(j.hoverList(), 0); // payment 1
-    j.retype(5, u"9"_s);        // beyond the list: the mark stays
     QCOMPARE(j.hoverList(), 0);
-    j.retype(5, u"3"_s);
-    QCOMPARE(j.hoverList(), 2);
-    j.retype(5, u"1"_s);
+    // A payment number beyond the list leaves the mark where it was.
+    for (const auto &[payment, row] : {std::pair(u"9"_s, 0), {u"3"_s, 2}, {u"1"_s, 0}}) {
+        j.retype(j.control(u"Text(5)"_s), payment);
+        QCOMPARE(j.hoverList(), row);
+    }
     j.clickHeader(u"Paym"_s); // a header that is no command
     QVERIFY(j.list()->isVisible());
 
     j.clickHeader(u"Excel"_s);
-    const QString path = j.folder.filePath(u"Amort.csv"_s);
-    QCOMPARE(j.recordingShell.opened, QStringList{path});
-    QCOMPARE(fileBytes(path), QByteArray("Principal:;1,000.00\r\n"
-                                         "Payments:; 4 \r\n"
-                                         "Payment:;315.47\r\n"
-                                         "Interest rate:;10%\r\n"
-                                         "Total Repaid:;1,261.88\r\n"
-                                         "Total Interest:;261.88\r\n"
-                                         "Interest %:;26.19%\r\n"
-                                         "Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"
-                                         " 1 ;215.47;100.00;215.47;100.00;315.47;784.53\r\n"
-                                         " 2 ;237.02;78.45;452.49;178.45;630.94;547.51\r\n"
-                                         " 3 ;260.72;54.75;713.21;233.20;946.41;286.79\r\n"
-                                         " 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n"));
+    QCOMPARE(j.recordingShell.opened, QStringList{j.folder.filePath(u"Amort.csv"_s)});
+    QCOMPARE(j.readFile(u"Amort.csv"_s),
+             QByteArray("Principal:;1,000.00\r\nPayments:; 4 \r\nPayment:;315.47\r\nInterest rate:;10%\r\n"
+                        "Total Repaid:;1,261.88\r\nTotal Interest:;261.88\r\nInterest %:;26.19%\r\n"
+                        "Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"
+                        " 1 ;215.47;100.00;215.47;100.00;315.47;784.53\r\n"
+                        " 2 ;237.02;78.45;452.49;178.45;630.94;547.51\r\n"
+                        " 3 ;260.72;54.75;713.21;233.20;946.41;286.79\r\n"
+                        " 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n"));
 
     j.clickHeader(u"X"_s);
-    QVERIFY(!j.list()->isVisible());
-    QVERIFY(chart->isVisible());
+    QVERIFY(!j.list()->isVisible() && chart->isVisible());
 }
 
-// Periods by Enter, a cash flow in the grid, a 360-payment schedule, then four
-// decimal places: fields, grid and list all show four, the list from its own
-// texts.
+// A cash flow in the grid, a 360-payment schedule, then four decimal places:
+// fields, grid and list all show four, the list from its own texts.
 void TestJourneyLoan::decimalsOverLongSchedule()
 {
     LoanJourney j;
     j.start();
-    j.enter(0, u"2"_s);
-    j.press(Qt::Key_Return); // Enter in n: periods 0 to 2
-    QCOMPARE(j.cell(3, 0), u"2"_s);
-    j.clickCell(1, 1);
-    j.type(u"-1500"_s);
-    j.press(Qt::Key_Return);
-    QCOMPARE(j.cell(1, 1), u"(1,500.00)"_s);
-    j.enter(2, u"100000"_s);
-    j.enter(0, u"360"_s);
-    j.enter(1, u"0.5"_s);
-    j.solve(9);
+    j.typeFlows(1, {u"-1500"_s});
+    j.enter({{u"Text(2)"_s, u"100000"_s}, {u"Text(0)"_s, u"360"_s}, {u"Text(1)"_s, u"0.5"_s}});
+    j.click(j.control(u"Command(9)"_s));
     QCOMPARE(j.list()->model()->rowCount(), 360);
     QCOMPARE(j.listCell(359, 0), u"360"_s);
     QCOMPARE(j.listCell(0, 2), u"500.00"_s);
     j.checkListInView(); // with the vertical scroll bar too
 
-    j.click(j.control(u"Text2"_s));
-    j.type(u"4"_s);
-    QCOMPARE(j.field(textField(2)), u"100,000.0000"_s);
-    QCOMPARE(j.field(textField(3)), u"599.5500"_s); // the payment as shown before, not recomputed
+    j.enter(u"Text2"_s, u"4"_s);
+    QCOMPARE(j.field(u"Text(2)"_s), u"100,000.0000"_s);
+    QCOMPARE(j.field(u"Text(3)"_s), u"599.5500"_s); // the payment as shown before, not recomputed
     QCOMPARE(j.cell(1, 1), u"(1,500.0000)"_s);
     QCOMPARE(j.listCell(0, 2), u"500.0000"_s);
     QCOMPARE(j.listCell(0, 5), u"599.5500"_s); // from its text: the payment itself is 599.5505...
     QCOMPARE(j.listCell(359, 6), u"0.0000"_s);
-}
-
-void TestJourneyLoan::languageByAccessibleAction_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::newRow("toggle") << QAccessibleActionInterface::toggleAction();
-    QTest::newRow("press") << QAccessibleActionInterface::pressAction();
-}
-
-// An assistive tool checks "Português" through the button's accessible action:
-// the menus take their Portuguese captions at once, as with a click, and a
-// screen reader reads the fields and the charts by their Portuguese names.
-void TestJourneyLoan::languageByAccessibleAction()
-{
-    QFETCH(QString, action);
-    LoanJourney j;
-    j.start();
-    QStringList captions;
-    j.inDialog([&] { j.choose({u"Valorix"_s, u"Options"_s}); },
-               [&](QWidget *dialog) {
-                   auto *portuguese = dialog->findChild<QRadioButton *>(u"Option2"_s);
-                   QAccessibleInterface *face = QAccessible::queryAccessibleInterface(portuguese);
-                   QVERIFY(face && face->actionInterface());
-                   face->actionInterface()->doAction(action);
-                   QTRY_VERIFY(portuguese->isChecked());
-                   for (QAction *menu : j.window->menuBar()->actions())
-                       captions << Journey::shown(menu->text());
-               });
-    QCOMPARE(captions, (QStringList{u"Arquivo"_s, u"Valorix"_s, u"Exibir"_s, u"Janela"_s, u"Auxílio"_s}));
-    auto name = [&](const QString &control) {
-        return QAccessible::queryAccessibleInterface(j.control(control))->text(QAccessible::Name);
-    };
-    QCOMPARE(name(textField(2)), u"Valor Presente"_s);
-    QCOMPARE(name(u"MSChart1"_s), u"Perfil do VPL dos projetos A e B por taxa de desconto"_s);
 }
 
 QTEST_MAIN(TestJourneyLoan)

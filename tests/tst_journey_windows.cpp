@@ -16,16 +16,11 @@ namespace {
 // Edges in twips, as the settings file keeps them: 800 by 600 pixels at 96 DPI.
 const QByteArray SmallMainWindow = "fMax         False\r\nvalorixTop    300 \r\nvalorixLeft   300 \r\n"
                                    "valorixHeight 9000 \r\nvalorixWidth  12000 \r\n";
-const QByteArray MaximisedMainWindow = "fMax         True\r\n";
-const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
 
-// The cash-flow lines of a file, which the appraisal leaves as they were.
-QByteArray flowsOf(const QByteArray &file)
-{
-    return file.mid(file.indexOf("CFa00"));
-}
+// The cash-flow lines of a file, which the appraisal leaves as they were; the
+// same after the grid edit of `run("edit")`.
+QByteArray flowsOf(const QByteArray &file) { return file.mid(file.indexOf("CFa00")); }
 const QByteArray ExampleFlows = flowsOf(ExampleProject);
-// The same after the grid edit of `run("edit")`.
 const QByteArray EditedFlows = QByteArray(ExampleFlows).replace("(1,000.00)", "900.00");
 
 class WindowsJourney : public Journey
@@ -37,32 +32,20 @@ public:
         shown.removeIf([](const QMdiSubWindow *w) { return !w->isVisible(); });
         return shown;
     }
-    // The caption as the title bar shows it, "*" for a changed document.
-    static QString title(const QMdiSubWindow *w)
-    {
-        return w->windowTitle().remove(u"[*]"_s) + (w->isWindowModified() ? u"*"_s : QString());
-    }
-    QStringList titles() const
+    QString titles() const
     {
         QStringList list;
         for (const QMdiSubWindow *w : windows())
             list.append(title(w));
-        return list;
+        return list.join(u'|');
     }
-    QString activeTitle() const { return activeWindow() ? title(activeWindow()) : QString(); }
     QStringList arrangeTicks() const
     {
         QStringList ticked;
-        for (const QString &item : {u"mvertical"_s, u"mhorizontal"_s, u"mtabular"_s}) {
+        for (const QString &item : {u"mvertical"_s, u"mhorizontal"_s, u"mtabular"_s})
             if (find(item)->isChecked())
                 ticked.append(shown(find(item)->text()));
-        }
         return ticked;
-    }
-    QByteArray flows(const QString &name) const
-    {
-        QFile file(folder.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? flowsOf(file.readAll()) : QByteArray();
     }
 
     // One step of a user: "Menu>Item" through the menu bar, "edit" for a grid
@@ -73,10 +56,7 @@ public:
         if (step.contains(u'>')) {
             choose(step.split(u'>'));
         } else if (step == u"edit") {
-            click(control(u"Text(10)"_s));
-            press(Qt::Key_Home);
-            press(Qt::Key_End, Qt::ShiftModifier);
-            type(u"900"_s);
+            retype(control(u"Text(10)"_s), u"900"_s);
             press(Qt::Key_Return);
         } else {
             click(find<QToolButton>(step));
@@ -110,17 +90,6 @@ public:
                      qPrintable(where + u": title cut"_s));
         }
     }
-    // The newest window a title bar down and right of the one before, or back
-    // at the area's top left.
-    void verifyCascadeStep() const
-    {
-        const QList<QMdiSubWindow *> shown = windows();
-        const QMdiSubWindow *last = shown.last();
-        const QPoint step = last->pos() - shown[shown.size() - 2]->pos();
-        const int titleBar = last->widget()->y();
-        QVERIFY2(step == QPoint(titleBar, titleBar) || last->pos() == QPoint(0, 0),
-                 qPrintable(u"step (%1, %2)"_s.arg(step.x()).arg(step.y())));
-    }
 };
 
 } // namespace
@@ -134,10 +103,8 @@ private Q_SLOTS:
     void newWindowsAndArrangements_data();
     void newWindowsAndArrangements();
     void twentyWindowsAtMost();
-    void fileReports_data();
-    void fileReports();
-    void savePromptOnClose_data();
-    void savePromptOnClose();
+    void fileCommands_data();
+    void fileCommands();
     void lineBreakInFileName();
 };
 
@@ -145,7 +112,7 @@ void TestWindowsJourney::newWindowsAndArrangements_data()
 {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
-    QTest::newRow("maximised on a laptop screen") << MaximisedMainWindow << true;
+    QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
     QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
     QTest::newRow("the default place and size") << QByteArray() << false;
 }
@@ -157,32 +124,31 @@ void TestWindowsJourney::newWindowsAndArrangements()
     WindowsJourney j;
     j.start(settings);
     j.verifyWindows(true, u"start"_s);
+    // Each new window a title bar down and right of the one before, or back at
+    // the area's top left.
     for (const QString &step : {u"File>New"_s, u"New"_s, u"File>New"_s}) {
         j.run(step);
         j.verifyWindows(true, step);
-        j.verifyCascadeStep();
+        const QList<QMdiSubWindow *> shown = j.windows();
+        const QMdiSubWindow *last = shown.last();
+        const QPoint offset = last->pos() - shown[shown.size() - 2]->pos();
+        QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
     }
-    QCOMPARE(j.titles(), (QStringList{u"Corporate Valorix 1"_s, u"Corporate Valorix 2"_s,
-                                      u"Corporate Valorix 3"_s, u"Corporate Valorix 4"_s}));
-
-    j.run(u"Window>Tabular"_s);
-    j.verifyWindows(true, u"Tabular"_s);
-    j.run(u"Window>Vertical"_s);
-    j.verifyWindows(tilesUsable, u"Vertical"_s);
-    j.run(u"Window>Horizontal"_s);
-    j.verifyWindows(tilesUsable, u"Horizontal"_s);
+    QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
+    for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
+                                       {u"Window>Horizontal"_s, tilesUsable}}) {
+        j.run(step);
+        j.verifyWindows(usable, step);
+    }
     QCOMPARE(j.arrangeTicks(), QStringList{u"Horizontal"_s});
 
-    // The window list activates the window chosen.
+    // The window list activates the window chosen; closing it and opening
+    // another gives the next number, inside, also once the main window has
+    // shrunk (as a window manager shrinks it).
     j.run(u"Window>2 Corporate Valorix 2"_s);
     QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
-    j.run(u"Window>4 Corporate Valorix 4"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 4"_s);
-
-    // Closing one and opening another: the next number, inside, also once the
-    // main window has shrunk (as a window manager shrinks it).
     j.run(u"Valorix>Close"_s);
-    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 4 closed"_s);
+    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 2 closed"_s);
     j.run(u"File>New"_s);
     QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
     j.verifyWindows(false, u"New after Close"_s);
@@ -207,7 +173,7 @@ void TestWindowsJourney::newWindowsAndArrangements()
         j.run(u"Valorix>Close"_s);
     QVERIFY(!j.find(u"msave"_s)->isEnabled() && !j.find<QToolButton>(u"Save"_s)->isEnabled());
     j.run(u"New"_s);
-    QCOMPARE(j.titles(), QStringList{u"Corporate Valorix 1"_s});
+    QCOMPARE(j.titles(), u"Corporate Valorix 1"_s);
     QVERIFY(j.find(u"msave"_s)->isEnabled());
 }
 
@@ -222,15 +188,12 @@ void TestWindowsJourney::twentyWindowsAtMost()
 
     // No 21st, by New or by Open; the file is not read over the values of the
     // active window, whose payment is then solved from its own.
-    for (const auto &[field, text] : {std::pair(u"Text(2)"_s, u"10000"_s), {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}}) {
-        j.click(j.control(field)); // the whole text selected as the field takes the focus
-        j.type(text);
-    }
+    j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}});
     j.run(u"New"_s);
     j.dialogs.choices = {j.folder.filePath(u"example.vlx"_s)};
     j.run(u"File>Open..."_s);
-    QCOMPARE(j.messages.shown.size(), 2);
-    QVERIFY(j.messages.shown.first().contains(u"20"_s));
+    QCOMPARE(j.messages.shown,
+             QStringList(2, u"At most 20 project windows can be open at once. Close one to open another."_s));
     QCOMPARE(j.windows().size(), 20);
     j.click(j.control(u"Command(3)"_s));
     QCOMPARE(j.field(u"Text(3)"_s), u"1,358.68"_s);
@@ -243,165 +206,115 @@ void TestWindowsJourney::twentyWindowsAtMost()
 }
 
 // Each row: a start (the example file on the command line, or none), the
-// user's steps (see run()) with the file dialogs' answers, and what the user
-// then sees: status panel 1, the window titles, the dialogs shown, the
-// messages and the file written.
-void TestWindowsJourney::fileReports_data()
+// user's steps (see run(), "|" between them), what the user was asked and told
+// in turn (save prompts; open and save dialogs by title and proposed path, each
+// answered after "=", where no file cancels; then the messages), and what the
+// user then sees: status panel 1 (empty: the last step left it as it was), the
+// window titles, and the file written with its flows (none: any). "%1" is the
+// folder.
+void TestWindowsJourney::fileCommands_data()
 {
     QTest::addColumn<bool>("withExample");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("answers"); // files chosen, in the folder; empty cancels
-    QTest::addColumn<QString>("status");      // "%1" is the folder; empty: the panel keeps its text
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<QStringList>("dialogs"); // title and proposed path, "%1" the folder
-    QTest::addColumn<int>("messages");
-    QTest::addColumn<QString>("written");     // empty: none
-    QTest::addColumn<QByteArray>("flows");    // of the file written; empty: any
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("flows");
 
-    const QString example = u"example.vlx"_s, blank = u"Corporate Valorix 1"_s;
-    const QString saveAs = u"File>Save as..."_s, open = u"File>Open..."_s;
-    const QString saveAsExample = u"Save As %1/example.vlx"_s, openExample = u"Open %1/example.vlx"_s;
-    QTest::newRow("command line") << true << QStringList() << QStringList() << u"%1/example.vlx opened"_s
-                                  << QStringList{example} << QStringList() << 0 << QString() << QByteArray();
-    QTest::newRow("Save As") << true << QStringList{saveAs} << QStringList{u"copy.vlx"_s}
-                             << u"%1/copy.vlx saved"_s << QStringList{u"copy.vlx"_s} << QStringList{saveAsExample}
-                             << 0 << u"copy.vlx"_s << ExampleFlows;
-    QTest::newRow("Save As cancelled") << true << QStringList{saveAs} << QStringList{QString()} << QString()
-                                       << QStringList{example} << QStringList{saveAsExample} << 0 << QString()
-                                       << QByteArray();
+    const QString example = u"example.vlx"_s, blank = u"Corporate Valorix 1"_s, none;
+    const QString saveAs = u"File>Save as..."_s, open = u"File>Open..."_s, close = u"edit|Valorix>Close"_s;
+    const QString asExample = u"Save As %1/example.vlx="_s, openExample = u"Open %1/example.vlx="_s;
+    const QString prompt = u"Do you want to save changes to 'example.vlx'?="_s, closed = u"example.vlx closed"_s;
+    const QByteArray any;
+    QTest::newRow("command line") << true << none << none << u"%1/example.vlx opened"_s << example << none << any;
+    QTest::newRow("Save As") << true << saveAs << asExample + u"copy.vlx"_s << u"%1/copy.vlx saved"_s
+                             << u"copy.vlx"_s << u"copy.vlx"_s << ExampleFlows;
+    QTest::newRow("Save As cancelled") << true << saveAs << asExample << none << example << none << any;
     QTest::newRow("Save As into a missing folder")
-        << true << QStringList{saveAs} << QStringList{u"missing/copy.vlx"_s} << QString() << QStringList{example}
-        << QStringList{saveAsExample} << 1 << QString() << QByteArray();
+        << true << saveAs << asExample + u"missing/copy.vlx|Error 76: Path not found on WriteVlxcorp"_s << none
+        << example << none << any;
     QTest::newRow("Save after an edit (tool bar)")
-        << true << QStringList{u"edit"_s, u"Save"_s} << QStringList() << u"%1/example.vlx saved"_s
-        << QStringList{example} << QStringList() << 0 << example << EditedFlows;
+        << true << u"edit|Save"_s << none << u"%1/example.vlx saved"_s << example << example << EditedFlows;
     QTest::newRow("first Save of a new window: Save As")
-        << false << QStringList{u"File>Save"_s} << QStringList{u"plan.vlx"_s} << u"%1/plan.vlx saved"_s
-        << QStringList{u"plan.vlx"_s} << QStringList{u"Save As Corporate Valorix 1"_s} << 0 << u"plan.vlx"_s
-        << QByteArray();
+        << false << u"File>Save"_s << u"Save As Corporate Valorix 1=plan.vlx"_s << u"%1/plan.vlx saved"_s
+        << u"plan.vlx"_s << u"plan.vlx"_s << any;
     QTest::newRow("a name without the extension: Save As again")
-        << false << QStringList{saveAs, u"File>Save"_s} << QStringList{u"plain"_s, QString()} << u"%1/plain saved"_s
-        << QStringList{u"plain"_s} << QStringList{u"Save As Corporate Valorix 1"_s, u"Save As %1/plain"_s} << 0
-        << u"plain"_s << QByteArray();
-    QTest::newRow("Open") << false << QStringList{open} << QStringList{example} << u"%1/example.vlx opened"_s
-                          << QStringList{blank, example} << QStringList{u"Open "_s} << 0 << QString()
-                          << QByteArray();
-    QTest::newRow("Open (tool bar) cancelled") << false << QStringList{u"Open"_s} << QStringList{QString()}
-                                               << QString() << QStringList{blank} << QStringList{u"Open "_s} << 0
-                                               << QString() << QByteArray();
-    QTest::newRow("Open of a missing file") << false << QStringList{open} << QStringList{u"missing.vlx"_s}
-                                            << QString() << QStringList{blank} << QStringList{u"Open "_s} << 1
-                                            << QString() << QByteArray();
+        << false << saveAs + u"|File>Save"_s << u"Save As Corporate Valorix 1=plain|Save As %1/plain="_s
+        << u"%1/plain saved"_s << u"plain"_s << u"plain"_s << any;
+    QTest::newRow("Open") << false << open << u"Open =example.vlx"_s << u"%1/example.vlx opened"_s
+                          << blank + u'|' + example << none << any;
+    QTest::newRow("Open (tool bar) cancelled") << false << u"Open"_s << u"Open ="_s << none << blank << none << any;
+    QTest::newRow("Open of a missing file")
+        << false << open << u"Open =missing.vlx|Error 53: File not found on ReadVlxcorp"_s << none << blank << none
+        << any;
     QTest::newRow("Open of a name open from another folder")
-        << true << QStringList{open} << QStringList{u"b/example.vlx"_s} << QString() << QStringList{example}
-        << QStringList{openExample} << 0 << QString() << QByteArray();
+        << true << open << openExample + u"b/example.vlx"_s << none << example << none << any;
     // Save goes to the folder of the file opened or saved last.
     QTest::newRow("Save into the folder of the last file")
-        << true << QStringList{open, u"Window>1 example.vlx"_s, u"edit"_s, u"File>Save"_s}
-        << QStringList{u"b/y.vlx"_s} << u"%1/b/example.vlx saved"_s << QStringList{example, u"y.vlx"_s}
-        << QStringList{openExample} << 0 << u"b/example.vlx"_s << EditedFlows;
+        << true << open + u"|Window>1 example.vlx|edit|File>Save"_s << openExample + u"b/y.vlx"_s
+        << u"%1/b/example.vlx saved"_s << example + u"|y.vlx"_s << u"b/example.vlx"_s << EditedFlows;
+    // Valorix > Close, the save prompt answered.
+    QTest::newRow("unchanged: no question") << true << u"Valorix>Close"_s << none << closed << none << example
+                                            << ExampleFlows;
+    QTest::newRow("Yes") << true << close << prompt + u"Yes"_s << closed << none << example << EditedFlows;
+    QTest::newRow("No") << true << close << prompt + u"No"_s << closed << none << example << ExampleFlows;
+    // The close box too does nothing after a Cancel, until File > Exit.
+    QTest::newRow("Cancel") << true << close << prompt + u"Cancel"_s << none << example + u'*' << example
+                            << ExampleFlows;
+    QTest::newRow("Yes, Save As cancelled: closed all the same")
+        << false << close << u"Do you want to save changes to 'Corporate Valorix 1'?=Yes|Save As Corporate Valorix 1="_s
+        << u"Corporate Valorix 1 closed"_s << none << none << any;
 }
 
-void TestWindowsJourney::fileReports()
+void TestWindowsJourney::fileCommands()
 {
     QFETCH(bool, withExample);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, answers);
+    QFETCH(QString, steps);
+    QFETCH(QString, asked);
     QFETCH(QString, status);
-    QFETCH(QStringList, dialogs);
     QFETCH(QString, written);
     QFETCH(QByteArray, flows);
 
     WindowsJourney j;
+    const QString folder = j.folder.path();
     j.writeFile(u"example.vlx"_s, ExampleProject);
-    QVERIFY(QDir(j.folder.path()).mkdir(u"b"_s));
+    QVERIFY(QDir(folder).mkdir(u"b"_s));
     j.writeFile(u"b/y.vlx"_s, ExampleProject);
     j.start({}, withExample ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
-    const QString before = j.status(u"system"_s);
-    for (const QString &answer : answers)
-        j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
-    for (const QString &step : steps)
+    QStringList expected;
+    for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
+        const QString answer = entry.section(u'=', 1);
+        if (entry.contains(u"?="_s))
+            j.messages.answers.append(answer == u"Yes" ? Answer::Yes : answer == u"No" ? Answer::No : Answer::Cancel);
+        else if (entry.contains(u'='))
+            j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
+        expected.append(entry.section(u'=', 0, 0).replace(u"%1"_s, folder));
+    }
+    QString before;
+    for (const QString &step : steps.split(u'|', Qt::SkipEmptyParts)) {
+        before = j.status(u"system"_s);
         j.run(step);
+    }
 
-    QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.arg(j.folder.path()));
-    QTEST(j.titles(), "titles");
-    QStringList shown;
+    QStringList seen = j.messages.questions;
     for (const FileDialogRequest &request : j.dialogs.opened + j.dialogs.saved)
-        shown.append(request.title + u' ' + request.initialPath);
-    for (QString &dialog : dialogs)
-        dialog = dialog.arg(j.folder.path());
-    QCOMPARE(shown, dialogs);
-    QTEST(int(j.messages.shown.size()), "messages");
+        seen.append(request.title + u' ' + request.initialPath);
+    QCOMPARE(seen + j.messages.shown, expected);
+    QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.replace(u"%1"_s, folder));
+    QTEST(j.titles(), "titles");
     QStringList files{u"example.vlx"_s, u"Valorix.ini"_s};
     if (!written.isEmpty()) {
-        QVERIFY(j.flows(written).startsWith("CFa00"));
+        const QByteArray file = flowsOf(j.readFile(written));
+        QVERIFY(file.startsWith("CFa00"));
         if (!flows.isEmpty())
-            QCOMPARE(j.flows(written), flows);
+            QCOMPARE(file, flows);
         if (!files.contains(written) && !written.contains(u'/'))
             files.append(written);
     }
     files.sort(Qt::CaseInsensitive);
-    QCOMPARE(QDir(j.folder.path()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
-}
-
-// Valorix > Close, with or without a grid edit before, on the example opened
-// from the command line or on a new window; the prompt answered from the script.
-void TestWindowsJourney::savePromptOnClose_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("withExample");
-    QTest::addColumn<bool>("edit");
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QString>("prompt"); // empty: no question
-    QTest::addColumn<QString>("status"); // empty: the panel keeps its text
-    QTest::addColumn<int>("windows");
-    QTest::addColumn<int>("saveDialogs");
-    QTest::addColumn<QByteArray>("flows"); // of example.vlx afterwards
-
-    const QString english = u"Do you want to save changes to 'example.vlx'?"_s;
-    const QString closed = u"example.vlx closed"_s;
-    QTest::newRow("unchanged: no question") << QByteArray() << true << false << Answer::Cancel << QString()
-                                            << closed << 0 << 0 << ExampleFlows;
-    QTest::newRow("Yes") << QByteArray() << true << true << Answer::Yes << english << closed << 0 << 0
-                         << EditedFlows;
-    QTest::newRow("No") << QByteArray() << true << true << Answer::No << english << closed << 0 << 0 << ExampleFlows;
-    QTest::newRow("Cancel") << QByteArray() << true << true << Answer::Cancel << english << QString() << 1 << 0
-                            << ExampleFlows;
-    QTest::newRow("Portuguese, No") << Portuguese << true << true << Answer::No
-                                    << u"Deseja salvar as alterações feitas em 'example.vlx'?"_s << closed << 0
-                                    << 0 << ExampleFlows;
-    QTest::newRow("Yes, Save As cancelled: closed all the same")
-        << QByteArray() << false << true << Answer::Yes << u"Do you want to save changes to 'Corporate Valorix 1'?"_s
-        << u"Corporate Valorix 1 closed"_s << 0 << 1 << ExampleFlows;
-}
-
-void TestWindowsJourney::savePromptOnClose()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(bool, withExample);
-    QFETCH(bool, edit);
-    QFETCH(Answer, answer);
-    QFETCH(QString, prompt);
-    QFETCH(QString, status);
-
-    WindowsJourney j;
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    j.start(settings, withExample ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
-    if (edit) {
-        j.run(u"edit"_s);
-        QVERIFY(j.activeTitle().endsWith(u'*'));
-    }
-    const QString before = j.status(u"system"_s);
-    j.messages.answers = {answer};
-    j.run(j.settings.OptPT ? u"Valorix>Fechar"_s : u"Valorix>Close"_s);
-
-    QCOMPARE(j.messages.questions, prompt.isEmpty() ? QStringList() : QStringList{prompt});
-    QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status);
-    QTEST(int(j.windows().size()), "windows");
-    QTEST(int(j.dialogs.saved.size()), "saveDialogs");
-    QTEST(j.flows(u"example.vlx"_s), "flows");
-    // After a Cancel the main window's close box does nothing until File > Exit.
-    QCOMPARE(j.window->close(), prompt.isEmpty() || answer != Answer::Cancel);
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
+    QCOMPARE(j.window->close(), !j.titles().contains(u'*'));
 }
 
 // A file saved under a name with line breaks: it is saved and reported, but
@@ -410,9 +323,7 @@ void TestWindowsJourney::savePromptOnClose()
 void TestWindowsJourney::lineBreakInFileName()
 {
     WindowsJourney j;
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    const QString example = j.folder.filePath(u"example.vlx"_s);
-    j.start({}, {example});
+    j.startWithExample();
     const QString odd = j.folder.filePath(u"a\nPrintOrient   abc\r\nb.vlx"_s);
     j.dialogs.choices.append(odd);
     j.run(u"File>Save as..."_s);
@@ -420,7 +331,7 @@ void TestWindowsJourney::lineBreakInFileName()
     j.run(u"File>Exit"_s);
     Settings stored;
     QCOMPARE(ReadSettings(stored, j.folder.path()), std::nullopt);
-    QCOMPARE(stored.FileVlx, example);
+    QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
     QCOMPARE(stored.PrintOrient, 2);
 }
 
