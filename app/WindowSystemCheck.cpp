@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QMessageLogContext>
+#include <QMutex>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +22,7 @@ struct HeldMessage
 };
 
 QtMessageHandler passOn = nullptr;
+QMutex heldLock; // another of Qt's threads may report while the application is made
 QList<HeldMessage> held;
 
 QByteArray displayName()
@@ -29,17 +32,37 @@ QByteArray displayName()
     return qgetenv("DISPLAY");
 }
 
-void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// No display at all, or one the window system could not connect to: the
+// common case, said in one line. Anything else (a platform that does not
+// exist, a plugin that cannot load) keeps Qt's own words below that line.
+[[noreturn]] void failToStart(const QString &fatal)
 {
-    if (type == QtFatalMsg) {
-        const QByteArray display = displayName();
+    const QMutexLocker lock(&heldLock);
+    const QByteArray display = displayName();
+    const bool noDisplay = display.isEmpty() || std::any_of(held.cbegin(), held.cend(), [](const HeldMessage &m) {
+        return m.text.contains(QLatin1StringView("connect to display"));
+    });
+    if (noDisplay) {
         const QByteArray where = display.isEmpty() ? QByteArray("no display is set")
                                                    : "the display " + display + " cannot be reached";
         std::fprintf(stderr, "pelmora: cannot open a window: %s; for work without a display, use pelmora-cli.\n",
                      where.constData());
-        std::fflush(stderr);
-        std::_Exit(1);
+    } else {
+        std::fprintf(stderr, "pelmora: cannot open a window: the window system did not start; "
+                             "for work without a display, use pelmora-cli.\n");
+        for (const HeldMessage &message : std::as_const(held))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(message.text));
+        std::fprintf(stderr, "%s\n", qUtf8Printable(fatal));
     }
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg)
+        failToStart(text);
+    const QMutexLocker lock(&heldLock);
     held.append({type, QByteArray(context.category), text});
 }
 
@@ -53,6 +76,7 @@ void holdWindowSystemMessages()
 void releaseWindowSystemMessages()
 {
     qInstallMessageHandler(passOn);
+    const QMutexLocker lock(&heldLock);
     for (const HeldMessage &message : std::as_const(held)) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
