@@ -60,9 +60,9 @@ void fvalorix::connectDocumentCommands()
         m_session.NewDoc = true;
         m_slots.NewWindow();
     });
-    on(u"mopen", [this] { showReport(m_slots.OpenProject()); }); // clears NewDoc itself
-    on(u"msave", [this] { showReport(m_slots.SaveProject()); });
-    on(u"msaveas", [this] { showReport(m_slots.SaveProjectAs()); });
+    on(u"mopen", [this] { fileCommandEnded(m_slots.OpenProject()); }); // clears NewDoc itself
+    on(u"msave", [this] { fileCommandEnded(m_slots.SaveProject()); });
+    on(u"msaveas", [this] { fileCommandEnded(m_slots.SaveProjectAs()); });
     on(u"msair", [this] {
         m_slots.clearCloseCancelled();
         close();
@@ -154,12 +154,13 @@ void fvalorix::UncheckArrange()
 
 // Shown when the command has ended, after whatever the new window's first
 // activation wrote; a command that read or wrote nothing leaves the panel.
-void fvalorix::showReport(const QString &report)
+void fvalorix::fileCommandEnded(const QString &report)
 {
+    // FileVlx may have changed whether or not the command succeeded.
+    keepStorableFileVlx(m_settings);
     if (report.isEmpty())
         return;
     m_status->setText(1, report);
-    keepStorableFileVlx(m_settings);
     qCInfo(lcDocuments).noquote() << report;
 }
 

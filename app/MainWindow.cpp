@@ -96,7 +96,7 @@ void fvalorix::openFirstDocument(const QString &commandLine)
 {
     if (const auto path = FileVlxFromCommandLine(commandLine)) {
         m_settings.FileVlx = *path;
-        showReport(m_slots.OpenProjectPath());
+        fileCommandEnded(m_slots.OpenProjectPath());
         return;
     }
     m_session.NewDoc = true;
@@ -282,7 +282,11 @@ ProjectWindowWidget *fvalorix::activeProject() const
 
 void fvalorix::connectProject(ProjectSubWindow *window)
 {
-    window->queryClose = [this](ProjectSubWindow &closing) { return m_slots.queryClose(&closing); };
+    window->queryClose = [this](ProjectSubWindow &closing) {
+        const bool closes = m_slots.queryClose(&closing);
+        keepStorableFileVlx(m_settings); // a Yes saves, and FileVlx follows
+        return closes;
+    };
     window->closed = [this](ProjectSubWindow &closing) {
         m_status->setText(1, m_slots.windowClosed(&closing));
         if (m_slots.openCount() == 0)

@@ -100,7 +100,9 @@ private:
     void updateWindowMenu();
     void setDocCommandsEnabled(bool enabled);
     void popupMenu(const QString &name, const QPoint &globalPos);
-    void showReport(const QString &report); // "... saved" / "... opened" in status panel 1
+    // After Open, Save, Save As or a start with a file: the report ("... saved",
+    // "... opened") in status panel 1, when there is one.
+    void fileCommandEnded(const QString &report);
     void arrange(const QString &item);
     void toggleBar(bool &setting, QWidget *bar, const QString &item);
     void GraphProperties();

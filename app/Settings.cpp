@@ -204,9 +204,18 @@ std::optional<QString> ReadSettings(Settings &settings, const QString &folder, c
     return error;
 }
 
+namespace {
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+} // namespace
+
 void keepStorableFileVlx(Settings &settings)
 {
-    if (!settings.FileVlx.contains(u'\r') && !settings.FileVlx.contains(u'\n'))
+    if (!hasLineBreak(settings.FileVlx))
         settings.StorableFileVlx = settings.FileVlx;
 }
 
@@ -214,7 +223,7 @@ QByteArray settingsFileText(const Settings &settings, const NumberTexts &numbers
 {
     QString text;
     Settings stored = settings;
-    if (stored.FileVlx.contains(u'\r') || stored.FileVlx.contains(u'\n'))
+    if (hasLineBreak(stored.FileVlx))
         stored.FileVlx = settings.StorableFileVlx;
     for (const StoredKey &key : storedKeys) {
         text += QString(key.name).leftJustified(SettingsKeyFieldWidth, u' ');
