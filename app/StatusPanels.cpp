@@ -111,7 +111,14 @@ void StatusPanels::setBusy(bool busy)
     m_busy = busy;
     const int side = m_state->fontMetrics().height();
     m_picture->setPixmap(statusPicture(busy ? 2 : 1).pixmap(QSize(side, side), m_picture->devicePixelRatioF()));
-    m_conectar->repaint();
+    // Only "Working..." must show at once: the work that follows does not
+    // return to the event loop. "Ready" waits for the next paint with the rest
+    // of the window, so that nothing is drawn before the changes it overlaps
+    // are known.
+    if (busy)
+        m_conectar->repaint();
+    else
+        m_conectar->update();
 }
 
 void StatusPanels::setSystemPanelWidth(int pixels)

@@ -170,11 +170,6 @@ void ProfileChartView::setProfile(const ProfileChart &profile)
     ChartStyle::applySliderSettings(m_footnoteSlider, profile.footnoteSlider);
     setFootnoteVisible(profile.footnoteVisible);
     setEscala(profile.escala);
-    // The whole chart is drawn again. A window that repaints at once (the status
-    // bar's "Ready" at the end of an appraisal) could otherwise draw the moved
-    // labels and lines at their new places before their old places are known to
-    // need it, and leave those behind on the screen.
-    viewport()->update();
 }
 
 // Column 3 or 4 (k = 0, 1): the marker points, and the guide line from the
