@@ -76,8 +76,9 @@ QString textFor(Text id, Language language);
 
 // Captions that follow the language, by the menu item's object name ("mfile"),
 // each with the letter that chooses it from the keyboard (Alt+letter in the
-// menu bar, the letter alone in an open menu) in English and in Portuguese; no
-// two items of one menu share a letter.
+// menu bar, the letter alone in an open menu) in English and in Portuguese,
+// chosen so that no two items of one menu share one (the keyboard journey
+// presses them all).
 struct MenuCaption
 {
     QStringView item;

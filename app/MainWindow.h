@@ -32,15 +32,6 @@ class fvalorix : public QMainWindow, private WindowFactory
 {
     Q_OBJECT
 public:
-    // A project window's outer size in twips: the size a new one opens at
-    // (bounded by the room there is), and the least an arrangement leaves it
-    // inside its frame: the input panel with the grid's columns, the grid's
-    // header and its first two rows.
-    static constexpr int WantedWidthTwips = 18000;
-    static constexpr int WantedHeightTwips = 9800;
-    static constexpr int UsableWidthTwips = 6540;
-    static constexpr int UsableHeightTwips = 4000;
-
     // `settings` has been read and settled; `programFolder` holds the settings
     // file and the exports.
     fvalorix(Settings &settings, DocumentSession &session, Platform platform, const QString &programFolder,
@@ -84,6 +75,15 @@ protected:
     QMenu *createPopupMenu() override { return nullptr; } // the View menu alone shows and hides the bars
 
 private:
+    // A project window's outer size in twips: the size a new one opens at
+    // (bounded by the room there is), and the least an arrangement leaves it
+    // inside its frame: the input panel with the grid's columns, the grid's
+    // header and its first two rows.
+    static constexpr int WantedWidthTwips = 18000;
+    static constexpr int WantedHeightTwips = 9800;
+    static constexpr int UsableWidthTwips = 6540;
+    static constexpr int UsableHeightTwips = 4000;
+
     // WindowFactory
     DocumentWindow *createWindow(const QString &caption) override;
     DocumentWindow *activeWindow() const override;

@@ -7,13 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
-QtOwnTexts::QtOwnTexts() = default;
-
-QtOwnTexts::~QtOwnTexts()
-{
-    follow(Language::English);
-}
-
 void QtOwnTexts::follow(std::optional<Language> language)
 {
     if (!language)

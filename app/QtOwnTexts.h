@@ -16,9 +16,6 @@ namespace pelmora {
 class QtOwnTexts
 {
 public:
-    QtOwnTexts();
-    ~QtOwnTexts();
-
     // No language (neither flag set) leaves the texts as they are. Without
     // Qt's translations installed on the system the texts stay English.
     void follow(std::optional<Language> language);

@@ -191,6 +191,8 @@ bool CashFlowGrid::redo()
 // history.
 void CashFlowGrid::restore(const GridHistory::Edit &edit, QString GridHistory::Cell::*side)
 {
+    Q_ASSERT(std::all_of(edit.cells.begin(), edit.cells.end(),
+                         [this](const GridHistory::Cell &cell) { return cell.row < rowCount(); }));
     for (const GridHistory::Cell &cell : edit.cells)
         m_cells[size_t(cell.row)][size_t(cell.column)] = cell.*side;
     Q_EMIT cellsChanged();

@@ -65,7 +65,7 @@ public:
     // moves, or when the editor loses the focus (its text then waits there for
     // "CFj" or Enter in Text(10), as a text typed into Text(10) does).
     void startEdit(const QString &typed); // a character typed on the grid: it replaces the text
-    void editCell();                      // F2 or a double click: the cell's text, to change
+    void editCell();                      // F2 or a double click: the editor's text, to change
     void cancelEdit();                    // Escape: the cell's text back
     void endEdit();
     void commitAndMoveUp();               // arrow up in an edit; down commits as Enter does

@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The exports and the help document are opened with the program that the
-# desktop associates with them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# desktop associates with them; Qt's own texts (standard buttons, file
+# dialogs) come in Portuguese with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 
 # The dependencies are the runtime packages of the libraries the executables
 # link, as dpkg-shlibdeps finds them; without it, the Qt runtime packages of

@@ -71,7 +71,6 @@ void AxisLabels::place(const QRectF &plot, qreal min, qreal max)
     int step = m_least;
     while (step < count && !fits(step, perUnit))
         step += m_least;
-    m_step = step;
 
     const size_t shown = size_t((count - 1) / step + 1);
     while (m_items.size() > shown) {

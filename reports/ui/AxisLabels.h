@@ -34,9 +34,8 @@ public:
     void place(const QRectF &plot, qreal min, qreal max);
     void hide();
 
-    int step() const { return m_step; } // labels from one drawn to the next
-    qreal height() const;               // the room they take below the plot, gap included
-    qreal widest() const;               // the widest of all labels
+    qreal height() const; // the room they take below the plot, gap included
+    qreal widest() const; // the widest of all labels
 
 private:
     bool fits(int step, qreal perUnit) const;
@@ -46,7 +45,6 @@ private:
     std::vector<qreal> m_widths;
     qreal m_firstX = 0;
     int m_least = 1;
-    int m_step = 1;
     QFont m_font;
     QColor m_colour;
     std::vector<QGraphicsSimpleTextItem *> m_items;

@@ -11,10 +11,12 @@ using namespace Qt::StringLiterals;
 namespace pelmora {
 
 namespace {
+
 // A QPicture's own serialized form, for this program's own use of the clipboard.
 const QString PictureMime = u"application/x-qt-picture"_s;
-} // namespace
 
+// The chart laid out at `size` (the chart's own units: pixels on screen) and
+// drawn into `target` of the painter's device, then back at its own size.
 void renderChartAt(QChart *chart, const QSizeF &size, QPainter &painter, const QRectF &target)
 {
     const QRectF own = chart->geometry();
@@ -26,6 +28,8 @@ void renderChartAt(QChart *chart, const QSizeF &size, QPainter &painter, const Q
     chart->scene()->render(&painter, target, QRectF(chart->scenePos(), size), Qt::IgnoreAspectRatio);
     layOut(own);
 }
+
+} // namespace
 
 QPicture chartVectorPicture(QChart *chart, const QSize &size)
 {

@@ -14,10 +14,6 @@ QT_END_NAMESPACE
 
 namespace pelmora {
 
-// The chart laid out at `size` (the chart's own units: pixels on screen) and
-// drawn into `target` of the painter's device, then back at its own size.
-void renderChartAt(QChart *chart, const QSizeF &size, QPainter &painter, const QRectF &target);
-
 // The chart's vector picture at `size`, with (0, 0, size) as its bounding rectangle.
 QPicture chartVectorPicture(QChart *chart, const QSize &size);
 
