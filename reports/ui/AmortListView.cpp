@@ -55,7 +55,9 @@ AmortListView::AmortListView(const AmortList &list, QWidget *parent)
 
     setHorizontalHeader(new ElidingHeader(this));
     QHeaderView *header = horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
+    // The widths are the list's own (fitColumns): a column the user widened
+    // would push "Excel" and "X" out of view again.
+    header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
