@@ -1,8 +1,8 @@
 #pragma once
 
-// The About box's own pictures, drawn as vectors: Image3, a small NPV profile
-// of two projects crossing at the Fisher rate, and the web link's pointer, an
-// arrow with a globe.
+// The About box's own pictures: Image3, a small NPV profile of two projects
+// crossing at the Fisher rate, and the web link's pointer, an arrow with a
+// globe.
 
 #include <QCursor>
 #include <QPixmap>

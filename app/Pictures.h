@@ -1,8 +1,8 @@
 #pragma once
 
-// The shell's pictures, drawn as vectors so that they stay sharp at any size
-// and scale factor: the tool-bar image list, the menu bitmaps (the same nine
-// drawings, numbered from 0) and the two status pictures.
+// The shell's pictures, SVG files compiled into the program so that they stay
+// sharp at any size and scale factor: the tool-bar image list, the menu bitmaps
+// (the same nine pictures, numbered from 0) and the two status pictures.
 
 #include <QIcon>
 

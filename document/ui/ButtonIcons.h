@@ -1,7 +1,7 @@
 #pragma once
 
-// The pictures of the command buttons that carry no caption, drawn as vectors so
-// that they stay crisp at any scale.
+// The pictures of the command buttons that carry no caption, SVG files compiled
+// into the program so that they stay crisp at any scale.
 
 #include <QIcon>
 
