@@ -28,13 +28,16 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 
 # The dependencies are the runtime packages of the libraries the executables
 # link, as dpkg-shlibdeps finds them; without it, the Qt runtime packages of
-# the modules the build uses.
+# the modules the build uses. The pictures are drawn by Qt's SVG plugins, which
+# the program loads at run time where dpkg-shlibdeps does not look: their
+# package is named in both cases.
 find_program(PELMORA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(PELMORA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= ${Qt6_VERSION})")
 else()
     set(qt_runtime)
-    foreach(module IN ITEMS Core Gui Widgets Charts PrintSupport)
+    foreach(module IN ITEMS Core Gui Widgets Charts PrintSupport Svg)
         if(TARGET Qt6::${module})
             string(TOLOWER "libqt6${module}6 (>= ${Qt6_VERSION})" package)
             list(APPEND qt_runtime "${package}")
