@@ -11,6 +11,7 @@ constexpr std::array<const char *, 12> PictureFiles = {
     "new", "open", "save", "graph-properties", "print", "copy", "options", "help", "exit",
     "ready", "busy", "program",
 };
+static_assert(PictureFiles.size() == size_t(Picture::Program) + 1);
 
 } // namespace
 
