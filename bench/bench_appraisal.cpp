@@ -20,11 +20,12 @@ void fillWorstCase(ProjectWindowModel &window)
 {
     window.panel().setText(Field_n, QStringLiteral("99"));
     window.panel().setText(Field_i, QStringLiteral("10"));
-    window.clickCommand(5);
+    window.clickCommand(Command::SetPeriods);
     CashFlowGrid &grid = window.grid();
     for (int p = 0; p <= 99; ++p) {
-        grid.setText(p + 1, 1, p == 0 ? QStringLiteral("1") : QStringLiteral("1,000.00"));
-        grid.setText(p + 1, 3, p == 0 ? QStringLiteral("2") : QStringLiteral("2,500.00"));
+        const int row = CashFlowGrid::periodRow(p);
+        grid.setText(row, CashFlowGrid::ColumnA, p == 0 ? QStringLiteral("1") : QStringLiteral("1,000.00"));
+        grid.setText(row, CashFlowGrid::ColumnB, p == 0 ? QStringLiteral("2") : QStringLiteral("2,500.00"));
     }
 }
 
@@ -38,7 +39,7 @@ static void BM_WorstAppraisal(benchmark::State &state)
     window.activate();
     fillWorstCase(window);
     for (auto _ : state) {
-        window.clickCommand(7);
+        window.clickCommand(Command::CashAnalysis);
         benchmark::DoNotOptimize(window.profileChart().rows.data());
     }
     state.counters["chartRows"] = double(window.profileChart().rows.size());

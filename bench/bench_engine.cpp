@@ -38,7 +38,7 @@ static void BM_Schedule32767(benchmark::State &state)
         panel.setText(Field_PV, QStringLiteral("1000000"));
         panel.setText(Field_i, QStringLiteral("0.01"));
         panel.setText(Field_n, QStringLiteral("32767"));
-        panel.clickCommand(9);
+        panel.clickCommand(Command::Amortization);
         benchmark::DoNotOptimize(list.rows().data());
     }
 }

@@ -103,13 +103,14 @@ static void BM_CashAnalysis99WithCharts(benchmark::State &state)
     ProjectWindowModel &model = window.model();
     model.panel().setText(Field_n, QStringLiteral("99"));
     model.panel().setText(Field_i, QStringLiteral("10"));
-    model.clickCommand(5);
+    model.clickCommand(Command::SetPeriods);
     for (int p = 0; p <= 99; ++p) {
-        model.grid().setText(p + 1, 1, p == 0 ? QStringLiteral("1") : QStringLiteral("1,000.00"));
-        model.grid().setText(p + 1, 3, p == 0 ? QStringLiteral("2") : QStringLiteral("2,500.00"));
+        const int row = CashFlowGrid::periodRow(p);
+        model.grid().setText(row, CashFlowGrid::ColumnA, p == 0 ? QStringLiteral("1") : QStringLiteral("1,000.00"));
+        model.grid().setText(row, CashFlowGrid::ColumnB, p == 0 ? QStringLiteral("2") : QStringLiteral("2,500.00"));
     }
     for (auto _ : state) {
-        model.clickCommand(7);
+        model.clickCommand(Command::CashAnalysis);
         window.deliverPosted();
         window.widget.repaint(); // the charts and the grid drawn now
     }
@@ -124,7 +125,7 @@ static void BM_AmortizationList32767(benchmark::State &state)
     model.panel().setText(Field_i, QStringLiteral("0.01"));
     model.panel().setText(Field_n, QStringLiteral("32767"));
     for (auto _ : state) {
-        model.clickCommand(9);
+        model.clickCommand(Command::Amortization);
         window.widget.repaint(); // the list shown with its first screen of rows
     }
 }
@@ -157,7 +158,7 @@ static void BM_Decimals360(benchmark::State &state)
     panel.setText(Field_PV, QStringLiteral("100000"));
     panel.setText(Field_i, QStringLiteral("0.5"));
     panel.setText(Field_n, QStringLiteral("360"));
-    window.model().clickCommand(9);
+    window.model().clickCommand(Command::Amortization);
     window.widget.repaint();
     double seconds = 0;
     for (auto _ : state) {

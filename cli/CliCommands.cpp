@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "AmortList.h"
+#include "ExportFile.h"
 #include "InputPanel.h"
 
 #include <QMap>
@@ -110,13 +111,13 @@ Outcome runPanel(const QStringList &arguments)
     }
 
     if (!schedule) {
-        panel.clickCommand(target);
+        panel.clickCommand(solveCommand(FieldIndex(target)));
         return {0, fieldLines(panel), {}};
     }
-    panel.clickCommand(9);
+    panel.clickCommand(Command::Amortization);
     const auto text = ExcelAmortText(list, values, panel.numberTexts(), given.value(QStringLiteral("--sep")));
     if (!text)
-        return {1, {}, "Fail. Check if the file Amort.csv is already open. Close it and try again!\n"};
+        return {1, {}, (exportFailureMessage(u"Amort.csv"_s) + u'\n').toUtf8()};
     return {0, *text, {}};
 }
 

@@ -207,13 +207,13 @@ void CashFlowGrid::restore(const GridHistory::Edit &edit, QString GridHistory::C
 
 void CashFlowGrid::InitFlexGrid()
 {
-    m_cells.assign(6, {});
-    m_styles.assign(6, {});
+    m_cells.assign(FixedRows, {});
+    m_styles.assign(FixedRows, {});
     m_cells[0] = {u"n"_s, u"Project A"_s, u"IRR Incremental"_s, u"Project B"_s};
-    m_cells[1][0] = u"0"_s;
+    m_cells[periodRow(0)][LabelColumn] = u"0"_s;
     const QString results[] = {u"NPV"_s, u"IRR"_s, u"PI"_s, u"PMT"_s};
     for (int k = 0; k < 4; ++k)
-        m_cells[size_t(2 + k)][0] = results[k];
+        m_cells[size_t(resultRow(Result(k), 0))][LabelColumn] = results[k];
     m_row = m_rowSel = 1;
     m_col = m_colSel = 1;
     m_history.clear();
@@ -224,21 +224,21 @@ void CashFlowGrid::SetPeriods()
 {
     if (m_values.n > MaxPeriod)
         return;
-    const int periods = rowCount() - 6;
+    const int periods = this->periods();
     // A difference that does not round to a 16-bit integer changes nothing.
     const int d = roundToInt16(m_values.n - periods).value_or(0);
     for (int k = 1; k <= d; ++k) {
         const int p = periods + k;
         std::array<QString, Columns> cells;
-        cells[0] = QString::number(p);
-        m_cells.insert(m_cells.begin() + (p + 1), cells);
-        m_styles.insert(m_styles.begin() + (p + 1), std::array<CellStyle, Columns>{});
+        cells[LabelColumn] = QString::number(p);
+        m_cells.insert(m_cells.begin() + periodRow(p), cells);
+        m_styles.insert(m_styles.begin() + periodRow(p), std::array<CellStyle, Columns>{});
     }
     // Period 0 always stays: the grid never has fewer than six rows.
-    for (int k = 0; k < -d && rowCount() > 6; ++k) {
-        const int lastPeriodRow = rowCount() - 5;
-        m_cells.erase(m_cells.begin() + lastPeriodRow);
-        m_styles.erase(m_styles.begin() + lastPeriodRow);
+    for (int k = 0; k < -d && rowCount() > FixedRows; ++k) {
+        const int last = lastPeriodRow();
+        m_cells.erase(m_cells.begin() + last);
+        m_styles.erase(m_styles.begin() + last);
     }
     if (d != 0) {
         m_history.clear();
@@ -258,7 +258,7 @@ void CashFlowGrid::SizeFlexGrid()
 
 std::array<int, CashFlowGrid::Columns> CashFlowGrid::columnWidths(int gridHeightTwips, int rows)
 {
-    const bool needsScrollBar = gridHeightTwips / 296.675 - 6.183 < rows - 6;
+    const bool needsScrollBar = gridHeightTwips / 296.675 - 6.183 < rows - FixedRows;
     const int value = needsScrollBar ? 1852 : 1924;
     return {700, value, value, value};
 }
@@ -346,7 +346,7 @@ void CashFlowGrid::PasteCell(const QString &clipboard)
         }
         rest = rest.mid(end + 2);
         if (rest.contains(u"\r\n"_s))
-            r = std::min(r + 1, rowCount() - 1);
+            r = std::min(r + 1, lastRow());
     }
     Q_EMIT cellsChanged();
     setSelection(row, col, rowSel, colSel);

@@ -8,7 +8,7 @@
 //
 //   row 0       "n" | "Project A" | "IRR Incremental" | "Project B"
 //   row 1 + p   p   | A's flow    | incremental        | B's flow      (p = 0..n)
-//   rows - 4..1 "NPV", "IRR", "PI", "PMT" result rows
+//   n + 2..n + 5 "NPV", "IRR", "PI", "PMT" result rows (rows - 4 .. rows - 1)
 
 #include "GridHistory.h"
 #include "NumberTexts.h"
@@ -28,6 +28,11 @@ class CashFlowGrid : public QObject
 public:
     static constexpr int Columns = 4;
     static constexpr int MaxPeriod = 99;
+    // A grid without periods: the header, period 0 and the four result rows.
+    static constexpr int FixedRows = 6;
+
+    enum Column : int { LabelColumn = 0, ColumnA = 1, ColumnIncremental = 2, ColumnB = 3 };
+    enum class Result : int { NPV, IRR, PI, PMT }; // the result rows, in this order
 
     struct CellStyle
     {
@@ -38,8 +43,14 @@ public:
     CashFlowGrid(ProjectValues &values, const NumberTexts &texts, QObject *parent = nullptr);
 
     int rowCount() const { return int(m_cells.size()); }
-    int periods() const { return rowCount() - 6; }
-    int firstResultRow() const { return rowCount() - 4; }
+    int periods() const { return rowCount() - FixedRows; }
+    static constexpr int periodRow(int period) { return 1 + period; }
+    int lastPeriodRow() const { return periodRow(periods()); }
+    // A result row of a grid of `periods` periods, as the appraisal writes it.
+    static constexpr int resultRow(Result result, int periods) { return periods + 2 + int(result); }
+    int resultRow(Result result) const { return resultRow(result, periods()); }
+    int firstResultRow() const { return resultRow(Result::NPV); }
+    int lastRow() const { return rowCount() - 1; }
     const QString &text(int row, int column) const;
     void setText(int row, int column, const QString &text); // one cell, as a program writes it
     bool isNumber(int row, int column) const { return m_texts.isNumeric(text(row, column)); }

@@ -43,7 +43,7 @@ void InputPanel::onTextChanged(int field)
         if (const auto value = m_texts.toNumber(m_text[field])) {
             valueOf(field) = *value;
             if (field == Field_paym)
-                clickCommand(Field_PMT);
+                clickCommand(Command::SolvePMT);
         }
     }
     if (field == Field_CellEntry)
@@ -79,15 +79,15 @@ void InputPanel::show(int field, double value)
     setText(field, m_texts.plainText(value));
 }
 
-void InputPanel::clickCommand(int k)
+void InputPanel::clickCommand(Command command)
 {
-    switch (k) {
-    case 0: Calc_n(m_values, *this); break;
-    case 1: Calc_i(m_values, *this); break;
-    case 2: Calc_PV(m_values, *this); break;
-    case 3: Calc_PMT(m_values, *this); break;
-    case 4: Calc_FV(m_values, *this); break;
-    case 9: FillAmort(); return;
+    switch (command) {
+    case Command::SolveN: Calc_n(m_values, *this); break;
+    case Command::SolveI: Calc_i(m_values, *this); break;
+    case Command::SolvePV: Calc_PV(m_values, *this); break;
+    case Command::SolvePMT: Calc_PMT(m_values, *this); break;
+    case Command::SolveFV: Calc_FV(m_values, *this); break;
+    case Command::Amortization: FillAmort(); return;
     default: return;
     }
     FormatNumber();

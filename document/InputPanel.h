@@ -5,6 +5,7 @@
 // solve buttons and of the amortization button. A view binds its line edits to
 // these texts: typing is a text change, a button is an operation.
 
+#include "Command.h"
 #include "NumberTexts.h"
 #include "ProjectValues.h"
 #include "TimeValue.h"
@@ -41,9 +42,9 @@ public:
     // A change of Text2, the decimal places.
     void setDecimalsText(const QString &text);
 
-    // Command(k) for k = 0..4 (solve for n, i, PV, PMT, FV, then FormatNumber) and
-    // k = 9 (FillAmort). Other buttons belong to the grid and the window.
-    void clickCommand(int k);
+    // The solve buttons (then FormatNumber) and Command::Amortization (FillAmort).
+    // Other buttons belong to the grid and the window.
+    void clickCommand(Command command);
 
     void LoadInputs();
     void FormatNumber();

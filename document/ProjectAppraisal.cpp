@@ -15,9 +15,14 @@ using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
+namespace {
+using Grid = CashFlowGrid;
+constexpr int Investment = Grid::periodRow(0); // period 0's row
+} // namespace
+
 struct ProjectWindowModel::Series
 {
-    int column = 0;            // 1: A, 2: incremental, 3: B
+    int column = 0;            // Grid::ColumnA, ColumnIncremental or ColumnB
     CashFlowSeries flows;
     double NPV = 0;
     double PMT = 0;
@@ -29,27 +34,28 @@ void ProjectWindowModel::AppraiseProjects()
     ProjectValues &v = values();
     m_list.CloseAmort();
     Q_EMIT amortListChanged();
-    m_panel.setText(Field_n, m_texts.plainText(m_grid.rowCount() - 6));
-    if (v.n == 0 || (!m_grid.isNumber(1, 1) && !m_grid.isNumber(1, 3))) {
+    m_panel.setText(Field_n, m_texts.plainText(m_grid.periods()));
+    if (v.n == 0 || (!m_grid.isNumber(Investment, Grid::ColumnA) && !m_grid.isNumber(Investment, Grid::ColumnB))) {
         v.n = m_session.nLoaded;
         return;
     }
     Q_EMIT busyChanged(true);
     Q_EMIT statusText(3, u"Working..."_s);
 
-    for (int r = m_grid.rowCount() - 4; r < m_grid.rowCount(); ++r) {
-        for (int c = 1; c <= 3; ++c)
+    for (int r = m_grid.firstResultRow(); r <= m_grid.lastRow(); ++r) {
+        for (int c = Grid::ColumnA; c <= Grid::ColumnB; ++c)
             m_grid.setText(r, c, QString());
     }
     const int n = roundToInt16(v.n).value_or(m_grid.periods());
     fillIncrementalColumn(n);
 
-    // Index 0: A (column 1), 1: incremental (column 2), 2: B (column 3).
-    Series series[3] = {readSeries(1, n), readSeries(2, n), readSeries(3, n)};
+    // Index 0: A, 1: incremental, 2: B, as the grid's columns.
+    Series series[3] = {readSeries(Grid::ColumnA, n), readSeries(Grid::ColumnIncremental, n),
+                        readSeries(Grid::ColumnB, n)};
     // Trailing zeros of the incremental series are blanked and end it.
     CashFlowSeries &inc = series[1].flows;
     for (int p = n; p >= 0 && p < CashFlowSeries::MaxPeriods && inc.flows[size_t(p)] == 0; --p) {
-        m_grid.setText(p + 1, 2, QString());
+        m_grid.setText(Grid::periodRow(p), Grid::ColumnIncremental, QString());
         --inc.last;
     }
 
@@ -59,8 +65,8 @@ void ProjectWindowModel::AppraiseProjects()
     m_grid.FormatFlexGrid();
     emphasizeBetterProject(series);
 
-    const bool aPresent = m_grid.isNumber(1, 1);
-    const bool bPresent = m_grid.isNumber(1, 3);
+    const bool aPresent = m_grid.isNumber(Investment, Grid::ColumnA);
+    const bool bPresent = m_grid.isNumber(Investment, Grid::ColumnB);
     int better = series[0].NPV < series[2].NPV ? 1 : 0;
     if (!bPresent)
         better = 0;
@@ -82,10 +88,10 @@ void ProjectWindowModel::AppraiseProjects()
     input.i = v.i;
     input.aPresent = aPresent;
     input.bPresent = bPresent;
-    const int irrRow = m_grid.rowCount() - 3;
-    input.irrAShown = m_grid.isNumber(irrRow, 1);
-    input.fisherShown = m_grid.isNumber(irrRow, 2);
-    input.irrBShown = m_grid.isNumber(irrRow, 3);
+    const int irrRow = m_grid.resultRow(Grid::Result::IRR);
+    input.irrAShown = m_grid.isNumber(irrRow, Grid::ColumnA);
+    input.fisherShown = m_grid.isNumber(irrRow, Grid::ColumnIncremental);
+    input.irrBShown = m_grid.isNumber(irrRow, Grid::ColumnB);
     input.nFix = v.nFix;
     resetProfileChart();
     m_profile = buildProfileChart(input, v.escala, v.i, m_texts, &powers);
@@ -98,13 +104,13 @@ void ProjectWindowModel::AppraiseProjects()
 
 void ProjectWindowModel::fillIncrementalColumn(int n)
 {
-    const bool a0 = m_grid.isNumber(1, 1);
-    const bool b0 = m_grid.isNumber(1, 3);
-    const double valueA0 = m_texts.toNumber(m_grid.text(1, 1)).value_or(0);
-    const double valueB0 = m_texts.toNumber(m_grid.text(1, 3)).value_or(0);
+    const bool a0 = m_grid.isNumber(Investment, Grid::ColumnA);
+    const bool b0 = m_grid.isNumber(Investment, Grid::ColumnB);
+    const double valueA0 = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnA)).value_or(0);
+    const double valueB0 = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnB)).value_or(0);
     for (int p = 0; p <= n; ++p) {
-        const auto a = m_texts.toNumber(m_grid.text(p + 1, 1));
-        const auto b = m_texts.toNumber(m_grid.text(p + 1, 3));
+        const auto a = m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnA));
+        const auto b = m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnB));
         double increment = 0;
         if (a0 != b0) {
             // Only one project exists: the incremental series is that project.
@@ -117,7 +123,7 @@ void ProjectWindowModel::fillIncrementalColumn(int n)
                 continue;
             increment = difference.value();
         }
-        m_grid.setText(p + 1, 2, m_texts.plainText(increment));
+        m_grid.setText(Grid::periodRow(p), Grid::ColumnIncremental, m_texts.plainText(increment));
     }
 }
 
@@ -126,7 +132,7 @@ ProjectWindowModel::Series ProjectWindowModel::readSeries(int column, int n)
     Series series;
     series.column = column;
     for (int p = 0; p <= n && p < CashFlowSeries::MaxPeriods; ++p) {
-        const auto value = m_texts.toNumber(m_grid.text(p + 1, column));
+        const auto value = m_texts.toNumber(m_grid.text(Grid::periodRow(p), column));
         if (!value)
             break; // a blank cell ends the series
         series.flows.flows[size_t(p)] = *value;
@@ -145,7 +151,7 @@ void ProjectWindowModel::searchRates(Series (&series)[3], RatePowers &powers)
         const IrrSearch search = searchIRR(s.flows, v.i, &powers);
         v.i = search.x; // the working rate served as the rate being tried
         if (search.found) {
-            m_grid.setText(m_grid.rowCount() - 3, s.column, m_texts.plainText(search.x));
+            m_grid.setText(m_grid.resultRow(Grid::Result::IRR), s.column, m_texts.plainText(search.x));
             s.IRR = search.x;
         }
     }
@@ -163,7 +169,7 @@ void ProjectWindowModel::measureSeries(Series (&series)[3], RatePowers &powers)
         Series &s = series[index];
         const double npv = NPV(s.flows, v.i, &powers);
         s.NPV = npv;
-        if (!m_grid.isNumber(1, s.column))
+        if (!m_grid.isNumber(Investment, s.column))
             continue;
         double PI = 0;
         const double investment = s.flows.flows[0];
@@ -171,23 +177,24 @@ void ProjectWindowModel::measureSeries(Series (&series)[3], RatePowers &powers)
             assignStep(PI, (abs(Checked(investment)) + npv) / abs(Checked(investment)));
         v.PV = npv;
         v.n = s.flows.last;
-        if (s.column == 1)
+        if (s.column == Grid::ColumnA)
             Calc_FV(v, m_panel.fieldDisplay());
         Calc_PMT(v, m_panel.fieldDisplay());
         readField(Field_n, v.n);
+        // The rows follow n as Text(0) shows it.
         const int n = roundToInt16(v.n).value_or(m_grid.periods());
-        m_grid.setText(n + 2, s.column, m_texts.plainText(npv));
-        m_grid.setText(n + 4, s.column, m_texts.plainText(PI));
-        m_grid.setText(n + 5, s.column, m_texts.plainText(v.PMT));
+        m_grid.setText(Grid::resultRow(Grid::Result::NPV, n), s.column, m_texts.plainText(npv));
+        m_grid.setText(Grid::resultRow(Grid::Result::PI, n), s.column, m_texts.plainText(PI));
+        m_grid.setText(Grid::resultRow(Grid::Result::PMT, n), s.column, m_texts.plainText(v.PMT));
         s.PMT = v.PMT;
     }
 }
 
 void ProjectWindowModel::emphasizeBetterProject(const Series (&series)[3])
 {
-    const int npvRow = m_grid.rowCount() - 4;
-    const int pmtRow = m_grid.rowCount() - 1;
-    for (int c = 1; c <= 3; ++c) {
+    const int npvRow = m_grid.resultRow(Grid::Result::NPV);
+    const int pmtRow = m_grid.resultRow(Grid::Result::PMT);
+    for (int c = Grid::ColumnA; c <= Grid::ColumnB; ++c) {
         m_grid.setStyle(npvRow, c, {});
         m_grid.setStyle(pmtRow, c, {});
     }
@@ -198,10 +205,10 @@ void ProjectWindowModel::emphasizeBetterProject(const Series (&series)[3])
     const int boldRow = byNPV == byPMT ? npvRow : pmtRow;
     const int greyRow = byNPV == byPMT ? pmtRow : npvRow;
     const bool bBetter = byNPV == byPMT ? byNPV : byPMT;
-    m_grid.setStyle(boldRow, bBetter ? 3 : 1, {true, false});
-    for (int c = 1; c <= 3; ++c)
+    m_grid.setStyle(boldRow, bBetter ? Grid::ColumnB : Grid::ColumnA, {true, false});
+    for (int c = Grid::ColumnA; c <= Grid::ColumnB; ++c)
         m_grid.setStyle(greyRow, c, {false, true});
-    m_grid.setCurrentCell(1, 1);
+    m_grid.setCurrentCell(Investment, Grid::ColumnA);
 }
 
 } // namespace pelmora

@@ -1,5 +1,7 @@
 #include "ProjectFile.h"
 
+#include "CashFlowGrid.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,7 +128,7 @@ std::vector<int> periodsInLine(const QString &line, QLatin1StringView prefix, in
 
 std::optional<RuntimeError> readCashFlows(const QString &line, ProjectValues &v)
 {
-    const int lastPeriod = v.rows - 6;
+    const int lastPeriod = v.rows - CashFlowGrid::FixedRows;
     if (lastPeriod < 0 || !line.contains(u"CF"))
         return std::nullopt;
     const std::vector<int> a = periodsInLine(line, "CFa"_L1, lastPeriod);
@@ -204,7 +206,7 @@ QByteArray projectFileBytes(const ProjectValues &v, const NumberTexts &texts)
     };
     for (const auto &[name, value] : numbers)
         out += key(QString::fromLatin1(name)) + texts.printForm(value) + u"\r\n"_s;
-    const int last = std::min(v.rows - 6, ProjectValues::MaxPeriods - 1);
+    const int last = std::min(v.rows - CashFlowGrid::FixedRows, ProjectValues::MaxPeriods - 1);
     for (const auto &[prefix, cells] : {std::pair{"CFa", &v.CFa}, std::pair{"CFb", &v.CFb}}) {
         for (int p = 0; p <= last; ++p) {
             out += key(QString::fromLatin1(prefix) + QString::number(p).rightJustified(2, u'0'))

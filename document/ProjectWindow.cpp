@@ -39,15 +39,15 @@ void ProjectWindowModel::InitFlexGrid()
 {
     m_grid.InitFlexGrid();
     ProjectValues &v = values();
-    if (!m_session.NewDoc && v.rows >= 6) {
+    if (!m_session.NewDoc && v.rows >= CashFlowGrid::FixedRows) {
         // The payment number and its figures are not saved: an opened window shows
         // them as zero until the user solves again.
         v.paym = v.Amort = v.IPaym = v.BD = v.TI = 0;
-        v.n = v.rows - 6;
+        v.n = v.rows - CashFlowGrid::FixedRows;
         m_grid.SetPeriods();
         for (int p = 0; p <= m_grid.periods(); ++p) {
-            m_grid.setText(p + 1, 1, v.CFa[size_t(p)]);
-            m_grid.setText(p + 1, 3, v.CFb[size_t(p)]);
+            m_grid.setText(CashFlowGrid::periodRow(p), CashFlowGrid::ColumnA, v.CFa[size_t(p)]);
+            m_grid.setText(CashFlowGrid::periodRow(p), CashFlowGrid::ColumnB, v.CFb[size_t(p)]);
         }
         const double loaded[] = {v.n, v.i, v.PV, v.PMT, v.FV};
         for (int k = Field_n; k <= Field_FV; ++k)
@@ -68,28 +68,31 @@ void ProjectWindowModel::activate()
     }
     // The first activation after Open: the appraisal and charts of the loaded flows.
     FormatFontSize(values().nfsize);
-    clickCommand(7);
+    clickCommand(Command::CashAnalysis);
     m_session.NewDoc = true;
 }
 
-void ProjectWindowModel::clickCommand(int k)
+void ProjectWindowModel::clickCommand(Command command)
 {
-    switch (k) {
-    case 0: case 1: case 2: case 3: case 4:
-        m_panel.clickCommand(k);
+    switch (command) {
+    case Command::SolveN:
+    case Command::SolveI:
+    case Command::SolvePV:
+    case Command::SolvePMT:
+    case Command::SolveFV:
+        m_panel.clickCommand(command);
         break;
-    case 5: m_grid.SetPeriods(); break;
-    case 6: m_grid.CommitCell(); break;
-    case 7:
+    case Command::SetPeriods: m_grid.SetPeriods(); break;
+    case Command::CommitCell: m_grid.CommitCell(); break;
+    case Command::CashAnalysis:
         AppraiseProjects();
         m_panel.FormatNumber();
         break;
-    case 8: Q_EMIT exportCashFlowsRequested(); break;
-    case 9:
+    case Command::ExportCashFlows: Q_EMIT exportCashFlowsRequested(); break;
+    case Command::Amortization:
         m_panel.FillAmort();
         Q_EMIT amortListChanged();
         break;
-    default: break;
     }
 }
 
@@ -98,7 +101,7 @@ void ProjectWindowModel::pressEnter(int field)
     if (field == Field_n)
         m_grid.SetPeriods();
     else if (field == Field_i)
-        clickCommand(7);
+        clickCommand(Command::CashAnalysis);
     else if (field == Field_CellEntry)
         m_grid.CommitCell();
 }
@@ -107,17 +110,18 @@ void ProjectWindowModel::FormatFontSize(std::int16_t size)
 {
     m_fontSize = size;
     values().nfsize = size;
-    m_grid.setCurrentCell(1, 1);
+    m_grid.setCurrentCell(CashFlowGrid::periodRow(0), CashFlowGrid::ColumnA);
     Q_EMIT fontSizeChanged(size);
 }
 
 void ProjectWindowModel::RefreshFlowCharts()
 {
     const int periods = m_grid.periods();
-    for (auto [chart, column] : {std::pair{&m_chartA, 1}, std::pair{&m_chartB, 3}}) {
+    for (auto [chart, column] :
+         {std::pair{&m_chartA, CashFlowGrid::ColumnA}, std::pair{&m_chartB, CashFlowGrid::ColumnB}}) {
         std::vector<QString> cells;
         for (int p = 0; p <= periods; ++p)
-            cells.push_back(m_grid.text(p + 1, column));
+            cells.push_back(m_grid.text(CashFlowGrid::periodRow(p), column));
         bool resetLarge = false;
         chart->FillFlowChart(cells, m_texts, resetLarge);
         if (resetLarge) {
@@ -140,8 +144,8 @@ void ProjectWindowModel::fillProjectArrays()
 {
     ProjectValues &v = values();
     for (int p = 0; p <= m_grid.periods() && p < ProjectValues::MaxPeriods; ++p) {
-        v.CFa[size_t(p)] = m_grid.text(p + 1, 1);
-        v.CFb[size_t(p)] = m_grid.text(p + 1, 3);
+        v.CFa[size_t(p)] = m_grid.text(CashFlowGrid::periodRow(p), CashFlowGrid::ColumnA);
+        v.CFb[size_t(p)] = m_grid.text(CashFlowGrid::periodRow(p), CashFlowGrid::ColumnB);
     }
 }
 
@@ -151,9 +155,14 @@ QByteArray ProjectWindowModel::ExportCashFlowsText() const
                                         m_session.ListSep.isEmpty() ? u";"_s : m_session.ListSep);
 }
 
-std::optional<QByteArray> ProjectWindowModel::ExcelAmortText() const
+ExportOutcome ProjectWindowModel::ExcelAmort(const QString &folder) const
 {
-    return pelmora::ExcelAmortText(m_list, m_session.values, m_texts, m_session.ListSep);
+    return writeExport(folder, u"Amort.csv"_s, ExcelAmortText(m_list, m_session.values, m_texts, m_session.ListSep));
+}
+
+ExportOutcome ProjectWindowModel::ExportCashFlows(const QString &folder) const
+{
+    return writeExport(folder, u"Data.csv"_s, ExportCashFlowsText());
 }
 
 void ProjectWindowModel::Slider1_Change(int value)

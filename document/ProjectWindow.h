@@ -8,6 +8,7 @@
 #include "AmortList.h"
 #include "CashFlowGrid.h"
 #include "ChartData.h"
+#include "ExportFile.h"
 #include "InputPanel.h"
 
 #include <QObject>
@@ -42,7 +43,7 @@ public:
     void load();     // creation: a blank grid, or the grid and fields of the file just read
     void activate(); // the window becomes active
 
-    void clickCommand(int k); // Command(0)..Command(9)
+    void clickCommand(Command command);
     void pressEnter(int field); // Enter in Text(0), Text(1) or Text(10)
 
     void AppraiseProjects();
@@ -53,7 +54,10 @@ public:
     // The cell texts of A and B into CFa and CFb, before the file is written.
     void fillProjectArrays();
     QByteArray ExportCashFlowsText() const;
-    std::optional<QByteArray> ExcelAmortText() const;
+    // The exports written into `folder`: "Amort.csv" from the amortization list,
+    // "Data.csv" from the grid.
+    ExportOutcome ExcelAmort(const QString &folder) const;
+    ExportOutcome ExportCashFlows(const QString &folder) const;
 
     // The large chart's sliders.
     void Slider1_Change(int value);
@@ -69,7 +73,7 @@ Q_SIGNALS:
     void footnoteShown(bool shown);
     void amortListChanged();           // filled, shown or hidden
     void fontSizeChanged(int size);
-    void exportCashFlowsRequested(); // Command(8): write and open "Data.csv"
+    void exportCashFlowsRequested(); // Command::ExportCashFlows: write and open "Data.csv"
 
 private:
     struct Series;

@@ -121,6 +121,16 @@ void AmortList::FormatListView(const NumberTexts &texts, std::int16_t nFix)
     }
 }
 
+AmortList::PaymentRow AmortList::paymentRow(double paym) const
+{
+    const int count = int(rows().size());
+    if (paym > 0 && count >= 1 && paym <= count)
+        return {PaymentRow::Select, roundToInt16(paym).value_or(1)};
+    if (paym == 0)
+        return {PaymentRow::HighlightOnFocus, 0};
+    return {};
+}
+
 std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
                           const QString &separator)
 {

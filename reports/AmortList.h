@@ -51,6 +51,17 @@ public:
     void CloseAmort() { m_visible = false; }
 
     const std::vector<AmortRow> &rows() const { return m_schedule.rows; }
+
+    // What the pointer moving over the list does with payment number `paym`:
+    // select its row and keep it highlighted; for payment 0, highlight the
+    // selection only while the list has the focus; for a number outside the
+    // list, nothing.
+    struct PaymentRow
+    {
+        enum Action { Unchanged, Select, HighlightOnFocus } action = Unchanged;
+        int row = 0; // 1-based, for Select
+    };
+    PaymentRow paymentRow(double paym) const;
     void clear() { m_schedule.rows.clear(); }
     void setSchedule(AmortSchedule schedule) { m_schedule = std::move(schedule); }
 

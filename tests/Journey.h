@@ -112,6 +112,18 @@ public:
         QTest::mouseClick(top, button, Qt::NoModifier, at);
         settle();
     }
+    // Half a click in the middle of `widget`: the button goes down, or comes up,
+    // to see what happens in between.
+    void buttonOver(const QWidget *widget, Qt::MouseButton button, bool down)
+    {
+        QWidget *top = widget->window();
+        const QPoint at = widget->mapTo(top, widget->rect().center());
+        if (down)
+            QTest::mousePress(top, button, Qt::NoModifier, at);
+        else
+            QTest::mouseRelease(top, button, Qt::NoModifier, at);
+        settle();
+    }
     // Press at `from`, move there in a few steps with the button down, release at `to`.
     void drag(QPoint from, QPoint to)
     {

@@ -23,16 +23,16 @@ struct Window
         model.activate();
         const qsizetype periods = std::max(a.size(), b.size()) - 1;
         model.panel().setText(Field_n, QString::number(periods));
-        model.clickCommand(5);
+        model.clickCommand(Command::SetPeriods);
         for (auto [column, flows] : {std::pair{1, &a}, std::pair{3, &b}}) {
             for (int p = 0; p < flows->size(); ++p) {
                 if (!flows->at(p).isEmpty())
-                    commit(p + 1, column, flows->at(p));
+                    commit(CashFlowGrid::periodRow(p), column, flows->at(p));
             }
         }
         model.panel().setText(Field_i, rate);
         session.values.escala = escala;
-        model.clickCommand(7);
+        model.clickCommand(Command::CashAnalysis);
     }
     void commit(int row, int column, const QString &text)
     {
@@ -45,11 +45,11 @@ struct Window
     {
         const CashFlowGrid &g = const_cast<ProjectWindowModel &>(model).grid();
         QStringList texts;
-        for (int r = g.rowCount() - 4; r < g.rowCount(); ++r)
+        for (int r = g.firstResultRow(); r <= g.lastRow(); ++r)
             texts << g.text(r, column);
         return texts.join(u'|');
     }
-    QString cell(int period, int column) { return model.grid().text(period + 1, column); }
+    QString cell(int period, int column) { return model.grid().text(CashFlowGrid::periodRow(period), column); }
 };
 } // namespace
 
@@ -155,7 +155,7 @@ private Q_SLOTS:
         QFETCH(int, better);
         Window w(a, b, u"10"_s);
         CashFlowGrid &g = w.model.grid();
-        auto rowOf = [&](const QString &label) { return g.rowCount() - (label == u"NPV" ? 4 : 1); };
+        auto rowOf = [&](const QString &label) { return label == u"NPV" ? g.firstResultRow() : g.lastRow(); };
         for (int c = 1; c <= 3; ++c) {
             QCOMPARE(g.style(rowOf(boldRow), c).bold, c == boldColumn);
             QVERIFY(!g.style(rowOf(boldRow), c).grey);

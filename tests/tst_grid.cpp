@@ -85,9 +85,9 @@ private Q_SLOTS:
             for (int c : {1, 2})
                 QCOMPARE(g.grid.text(r, c), u"7.00"_s);
         QCOMPARE(g.grid.row(), 5);
-        g.grid.setCurrentCell(g.grid.rowCount() - 1, 1);
+        g.grid.setCurrentCell(g.grid.lastRow(), 1);
         g.grid.CommitCell(); // no move past the last row
-        QCOMPARE(g.grid.row(), g.grid.rowCount() - 1);
+        QCOMPARE(g.grid.row(), g.grid.lastRow());
     }
 
     void paste_data()
@@ -128,12 +128,12 @@ private Q_SLOTS:
     {
         Grid g;
         g.grid.setText(1, 1, u"(1,234.56)"_s);
-        g.grid.setText(g.grid.rowCount() - 1, 2, u"97.89"_s); // result rows too
+        g.grid.setText(g.grid.lastRow(), 2, u"97.89"_s); // result rows too
         g.grid.setText(2, 3, u"note"_s);
         g.pv.nFix = 0;
         g.grid.FormatFlexGrid();
         QCOMPARE(g.grid.text(1, 1), u"(1,235)"_s);
-        QCOMPARE(g.grid.text(g.grid.rowCount() - 1, 2), u"98"_s);
+        QCOMPARE(g.grid.text(g.grid.lastRow(), 2), u"98"_s);
         QCOMPARE(g.grid.text(2, 3), u"note"_s);
         QCOMPARE(g.grid.editorText(), u"(1,235)"_s);
     }

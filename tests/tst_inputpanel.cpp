@@ -103,10 +103,10 @@ private Q_SLOTS:
         second.setDecimalsText(u"4"_s);
         first.LoadInputs();
         QCOMPARE(shared.FV, 0.0);
-        first.clickCommand(Field_PMT);
+        first.clickCommand(Command::SolvePMT);
         QCOMPARE(first.text(Field_PMT), u"1,358.68"_s);
         second.LoadInputs();
-        second.clickCommand(Field_PMT);
+        second.clickCommand(Command::SolvePMT);
         QCOMPARE(second.text(Field_PMT), u"315.4708"_s);
     }
 };

@@ -215,6 +215,8 @@ private Q_SLOTS:
     void profileStaysReadable_data();
     void profileStaysReadable();
     void printsVectorPdf();
+    void popupMenusOnRelease_data();
+    void popupMenusOnRelease();
 };
 
 void TestJourneyCharts::profileStaysReadable_data()
@@ -309,6 +311,34 @@ void TestJourneyCharts::printsVectorPdf()
     QVERIFY(box.hasMatch() && box.captured(1).toDouble() < box.captured(2).toDouble());
     QVERIFY2(!pdf.contains(u"/Subtype /Image"_s), "the chart went to the page as a bitmap");
     QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
+}
+
+void TestJourneyCharts::popupMenusOnRelease_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("grid") << u"MSFlexGrid1"_s << u"mmsflexgrid"_s;
+    QTest::newRow("profile") << u"MSChart1"_s << u"mvalorix"_s;
+    QTest::newRow("project A") << u"MSChart2"_s << u"mmschart2"_s;
+    QTest::newRow("project B") << u"MSChart3"_s << u"mmschart3"_s;
+    QTest::newRow("amortization list") << u"ListView1"_s << u"mamort"_s;
+}
+
+// Each control's pop-up menu comes when the right button comes up, not before.
+void TestJourneyCharts::popupMenusOnRelease()
+{
+    QFETCH(QString, control);
+    ChartJourney j;
+    j.startWithExample();
+    if (control == u"ListView1")
+        j.click(j.control(u"Command(9)"_s));
+    const QWidget *under = j.control(control);
+    j.buttonOver(under, Qt::RightButton, true);
+    QVERIFY(!QApplication::activePopupWidget());
+    j.buttonOver(under, Qt::RightButton, false);
+    const QWidget *popup = QApplication::activePopupWidget();
+    QTEST(popup ? popup->objectName() : QString(), "menu");
+    Journey::closePopups();
 }
 
 QTEST_MAIN(TestJourneyCharts)

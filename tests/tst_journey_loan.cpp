@@ -4,6 +4,7 @@
 // schedule.
 #include "Journey.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void solveEachQuantity();
     void scheduleExportedAndClosed();
     void decimalsOverLongSchedule();
+    void exportIntoHeldFile_data();
+    void exportIntoHeldFile();
 };
 
 // PV 10,000 over 10 periods at 6 %: each quantity, overwritten with 1, is
@@ -158,6 +161,31 @@ void TestJourneyLoan::decimalsOverLongSchedule()
     QCOMPARE(j.listCell(0, 2), u"500.0000"_s);
     QCOMPARE(j.listCell(0, 5), u"599.5500"_s); // from its text: the payment itself is 599.5505...
     QCOMPARE(j.listCell(359, 6), u"0.0000"_s);
+}
+
+void TestJourneyLoan::exportIntoHeldFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("schedule") << u"Amort.csv"_s;
+    QTest::newRow("cash flows") << u"Data.csv"_s;
+}
+
+// An export that cannot replace its file (a folder of that name holds it): the
+// message, and nothing opened.
+void TestJourneyLoan::exportIntoHeldFile()
+{
+    QFETCH(QString, file);
+    LoanJourney j;
+    j.start();
+    QVERIFY(QDir(j.folder.path()).mkdir(file));
+    if (file == u"Amort.csv") {
+        j.click(j.control(u"Command(9)"_s));
+        j.clickHeader(u"Excel"_s);
+    } else {
+        j.click(j.control(u"Command(8)"_s));
+    }
+    QCOMPARE(j.messages.shown, QStringList{u"Fail. Check if the file %1 is already open. Close it and try again!"_s.arg(file)});
+    QVERIFY(j.recordingShell.opened.isEmpty());
 }
 
 QTEST_MAIN(TestJourneyLoan)

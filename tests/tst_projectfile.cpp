@@ -131,7 +131,7 @@ private Q_SLOTS:
             window.panel().setDecimalsText(u"3"_s);
             window.FormatFontSize(10);
             window.panel().setText(Field_n, u"3"_s);
-            window.clickCommand(5);
+            window.clickCommand(Command::SetPeriods);
             for (int p = 0; p < 4; ++p) {
                 for (auto [column, text] : {std::pair{1, flowsA[p]}, std::pair{3, flowsB[p]}}) {
                     window.grid().setCurrentCell(p + 1, column);

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(int, rows);
         Loan loan(u"1000"_s, n, u"1"_s);
         loan.panel.setDecimalsText(u"7"_s); // keep n as typed
-        loan.panel.clickCommand(9);
+        loan.panel.clickCommand(Command::Amortization);
         QCOMPARE(int(loan.list.rows().size()), rows);
         if (rows > 0) {
             QTEST(loan.cell(1, 0), "firstNumber");
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void zeroRate()
     {
         Loan loan(u"1200"_s, u"12"_s, u"0"_s);
-        loan.panel.clickCommand(9);
+        loan.panel.clickCommand(Command::Amortization);
         QCOMPARE(loan.list.rows().size(), size_t(12));
         for (int j = 1; j <= 12; ++j) {
             QCOMPARE(loan.cell(j, 1), u"100.00"_s);
@@ -82,7 +82,7 @@ private Q_SLOTS:
     {
         Loan loan(u"1000"_s, u"4"_s, u"10"_s);
         loan.panel.setText(Field_paym, QString()); // no payment number
-        loan.panel.clickCommand(9);
+        loan.panel.clickCommand(Command::Amortization);
         QCOMPARE(loan.pv.paym, 4.0); // left at the last row's number
         QCOMPARE(loan.panel.text(Field_BD), u"0.00"_s);
     }

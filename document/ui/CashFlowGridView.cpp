@@ -230,13 +230,6 @@ void CashFlowGridView::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void CashFlowGridView::mouseReleaseEvent(QMouseEvent *event)
-{
-    QTableView::mouseReleaseEvent(event);
-    if (event->button() == Qt::RightButton)
-        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
-}
-
 bool CashFlowGridView::viewportEvent(QEvent *event)
 {
     // Over the value columns the tool tip is empty.

@@ -30,11 +30,9 @@ Q_SIGNALS:
     void copyRequested();
     void cutRequested();
     void pasteRequested();
-    void contextMenuRequested(const QPoint &globalPos);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

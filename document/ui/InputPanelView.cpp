@@ -88,7 +88,7 @@ void InputPanelView::build()
             m_decimals->setText(text);
     });
 
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < CommandCount; ++k) {
         auto *button = new QPushButton(this);
         button->setObjectName(u"Command("_s + QString::number(k) + u')');
         if (CommandCaptions[k])
@@ -101,7 +101,7 @@ void InputPanelView::build()
             button->setAccessibleName(button->toolTip().trimmed());
         }
         button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &QPushButton::clicked, this, [this, k] { m_model.clickCommand(k); });
+        connect(button, &QPushButton::clicked, this, [this, k] { m_model.clickCommand(Command(k)); });
         m_commands[size_t(k)] = button;
     }
     for (int k = 0; k < 11; ++k) {
@@ -129,7 +129,7 @@ void InputPanelView::layoutControls()
     }
     m_decimals->setGeometry(twipsRect(DecimalsPlace.left, DecimalsPlace.top, DecimalsPlace.width,
                                       DecimalsPlace.height, this));
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < CommandCount; ++k) {
         const Place &p = CommandPlaces[k];
         m_commands[size_t(k)]->setGeometry(twipsRect(p.left, p.top, p.width, p.height, this));
     }

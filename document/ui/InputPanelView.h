@@ -4,6 +4,8 @@
 // forward each edit to the model and show the model's texts; the buttons run the
 // window's commands.
 
+#include "Command.h"
+
 #include <QFrame>
 
 #include <array>
@@ -24,7 +26,7 @@ public:
 
     QLineEdit *field(int k) const { return m_fields[size_t(k)]; } // Text(0)..Text(10)
     QLineEdit *decimalsField() const { return m_decimals; }     // Text2
-    QPushButton *command(int k) const { return m_commands[size_t(k)]; }
+    QPushButton *command(Command command) const { return m_commands[size_t(command)]; }
     QLabel *label(int k) const { return m_labels[size_t(k)]; }  // Label1..Label11 as 0..10
 
     void layoutControls();          // the controls at their twip positions
@@ -41,7 +43,7 @@ private:
     ProjectWindowModel &m_model;
     std::array<QLineEdit *, 11> m_fields{};
     QLineEdit *m_decimals = nullptr;
-    std::array<QPushButton *, 10> m_commands{};
+    std::array<QPushButton *, CommandCount> m_commands{};
     std::array<QLabel *, 11> m_labels{};
     QLabel *m_title = nullptr;    // Label13
     QLabel *m_program = nullptr;  // Label12

@@ -6,35 +6,35 @@
 #include "ChartPicture.h"
 #include "FlowChartView.h"
 #include "ProfileChartView.h"
+#include "RightReleaseMenu.h"
 #include "InputPanelView.h"
 #include "InterfaceTexts.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
 // The window's controls. The chart area shows the charts or, in their place, the
-// amortization list.
+// amortization list. They are the window's children, and owned here too so
+// that they go before the model they show and forward to.
 class ProjectWindowView
 {
 public:
-    InputPanelView *panel = nullptr;
-    CashFlowGridView *grid = nullptr;
-    ProfileChartView *chart1 = nullptr; // MSChart1
-    FlowChartView *chart2 = nullptr;    // MSChart2
-    FlowChartView *chart3 = nullptr;    // MSChart3
-    AmortListView *list = nullptr;      // ListView1
+    std::unique_ptr<InputPanelView> panel;
+    std::unique_ptr<CashFlowGridView> grid;
+    std::unique_ptr<ProfileChartView> chart1; // MSChart1
+    std::unique_ptr<FlowChartView> chart2;    // MSChart2
+    std::unique_ptr<FlowChartView> chart3;    // MSChart3
+    std::unique_ptr<AmortListView> list;      // ListView1
 };
 
 ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts,
@@ -64,34 +64,34 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
 
     m_model.load();
 
-    m_view = new ProjectWindowView;
-    m_view->panel = new InputPanelView(m_model, this);
-    m_view->grid = new CashFlowGridView(m_model.grid(), this);
-    m_view->chart2 = new FlowChartView(this);
+    m_view = std::make_unique<ProjectWindowView>();
+    m_view->panel = std::make_unique<InputPanelView>(m_model, this);
+    m_view->grid = std::make_unique<CashFlowGridView>(m_model.grid(), this);
+    m_view->chart2 = std::make_unique<FlowChartView>(this);
     m_view->chart2->setObjectName(u"MSChart2"_s);
     m_view->chart2->setTitle(u"Project A"_s);
     m_view->chart2->setBarColour(QColor(0, 0, 255));
-    m_view->chart3 = new FlowChartView(this);
+    m_view->chart3 = std::make_unique<FlowChartView>(this);
     m_view->chart3->setObjectName(u"MSChart3"_s);
     m_view->chart3->setTitle(u"Project B"_s);
     m_view->chart3->setBarColour(QColor(255, 0, 0));
-    m_view->chart1 = new ProfileChartView(this);
+    m_view->chart1 = std::make_unique<ProfileChartView>(this);
     m_view->chart1->setObjectName(u"MSChart1"_s);
-    m_view->list = new AmortListView(m_model.amortList(), this);
+    m_view->list = std::make_unique<AmortListView>(m_model.amortList(), this);
     m_view->list->setObjectName(u"ListView1"_s);
     m_view->list->hide();
     m_view->panel->move(0, 0);
     connectCharts();
     connectList();
 
-    connect(m_view->grid, &CashFlowGridView::copyRequested, this, &ProjectWindowWidget::CopyCell);
-    connect(m_view->grid, &CashFlowGridView::pasteRequested, this, &ProjectWindowWidget::PasteCell);
-    connect(m_view->grid, &CashFlowGridView::cutRequested, this, [this] {
+    CashFlowGridView *grid = m_view->grid.get();
+    connect(grid, &CashFlowGridView::copyRequested, this, &ProjectWindowWidget::CopyCell);
+    connect(grid, &CashFlowGridView::pasteRequested, this, &ProjectWindowWidget::PasteCell);
+    connect(grid, &CashFlowGridView::cutRequested, this, [this] {
         CopyCell();
         ClearCell();
     });
-    connect(m_view->grid, &CashFlowGridView::contextMenuRequested, this,
-            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"edit"_s, pos); });
+    popupOnRightRelease(grid, u"edit"_s, RightReleaseMenu::PassPress);
     setPortuguese(false);
     m_view->chart2->setChart(m_model.flowChartA());
     m_view->chart3->setChart(m_model.flowChartB());
@@ -99,12 +99,7 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
     resize(twipsToPixels(12000, this), twipsToPixels(7000, this));
 }
 
-ProjectWindowWidget::~ProjectWindowWidget()
-{
-    // The controls go before the model they show and forward to.
-    qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
-    delete m_view;
-}
+ProjectWindowWidget::~ProjectWindowWidget() = default;
 
 void ProjectWindowWidget::activate()
 {
@@ -137,7 +132,7 @@ void ProjectWindowWidget::FormatFontSize(int size)
 
 void ProjectWindowWidget::AppraiseProjects()
 {
-    m_model.clickCommand(7);
+    m_model.clickCommand(Command::CashAnalysis);
 }
 
 void ProjectWindowWidget::RefreshFlowCharts()
@@ -156,8 +151,9 @@ void ProjectWindowWidget::connectCharts()
         m_view->chart1->setToolTip(QString());
         m_view->chart1->setAccessibleDescription(m_model.profileChart().footnote.trimmed());
     });
-    connect(&m_model, &ProjectWindowModel::profileScaleChanged, m_view->chart1, &ProfileChartView::setEscala);
-    connect(&m_model, &ProjectWindowModel::footnoteShown, m_view->chart1, &ProfileChartView::setFootnoteVisible);
+    ProfileChartView *chart1 = m_view->chart1.get();
+    connect(&m_model, &ProjectWindowModel::profileScaleChanged, chart1, &ProfileChartView::setEscala);
+    connect(&m_model, &ProjectWindowModel::footnoteShown, chart1, &ProfileChartView::setFootnoteVisible);
     connect(m_view->chart1->scaleSlider(), &QSlider::valueChanged, this, [this](int value) {
         m_model.Slider1_Change(value);
         m_view->chart1->scaleSlider()->setToolTip(m_model.profileChart().scaleSlider.toolTip);
@@ -166,24 +162,21 @@ void ProjectWindowWidget::connectCharts()
         m_model.Slider6_Change(value);
         m_view->chart1->footnoteSlider()->setToolTip(m_model.profileChart().footnoteSlider.toolTip);
     });
-    connect(m_view->chart1, &ProfileChartView::pointSelected, this, [this](int series, int point) {
+    connect(chart1, &ProfileChartView::pointSelected, this, [this](int series, int point) {
         const PointReadout readout =
             MSChart1_PointSelected(m_model.profileChart(), series, point, m_model.numberTexts());
         Q_EMIT statusText(2, readout.status);
         if (readout.toolTip)
             m_view->chart1->setToolTip(*readout.toolTip);
     });
-    connect(m_view->chart1, &ProfileChartView::contextMenuRequested, this,
-            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mvalorix"_s, pos); });
-    connect(m_view->chart2, &FlowChartView::contextMenuRequested, this,
-            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mmschart2"_s, pos); });
-    connect(m_view->chart3, &FlowChartView::contextMenuRequested, this,
-            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mmschart3"_s, pos); });
+    popupOnRightRelease(chart1, u"mvalorix"_s, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(m_view->chart2.get(), u"mmschart2"_s, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(m_view->chart3.get(), u"mmschart3"_s, RightReleaseMenu::SwallowPress);
 }
 
 void ProjectWindowWidget::connectList()
 {
-    AmortListView *list = m_view->list;
+    AmortListView *list = m_view->list.get();
     connect(&m_model, &ProjectWindowModel::amortListChanged, this, [this] {
         m_view->list->reload();
         showChartArea();
@@ -191,19 +184,25 @@ void ProjectWindowWidget::connectList()
     connect(&m_model.panel(), &InputPanel::decimalsApplied, list, &AmortListView::textsChanged);
     connect(list, &AmortListView::excelClicked, this, &ProjectWindowWidget::ExcelAmort);
     connect(list, &AmortListView::closeClicked, this, &ProjectWindowWidget::CloseAmort);
-    connect(list, &AmortListView::contextMenuRequested, this,
-            [this](const QPoint &pos) { Q_EMIT popupMenuRequested(u"mamort"_s, pos); });
+    // The right button only brings up the menu; the payment's row stays selected.
+    popupOnRightRelease(list, u"mamort"_s, RightReleaseMenu::SwallowPress);
     // Moving over the list selects the row of the current payment number.
     connect(list, &AmortListView::mouseMovedOverList, this, [this] {
-        const double paym = m_model.values().paym;
-        const int rows = int(m_model.amortList().rows().size());
-        if (paym > 0 && rows >= 1 && paym <= rows) {
+        const AmortList::PaymentRow payment = m_model.amortList().paymentRow(m_model.values().paym);
+        if (payment.action == AmortList::PaymentRow::Select) {
             m_view->list->setSelectionShown(true);
-            m_view->list->selectPaymentRow(roundToInt16(paym).value_or(1));
-        } else if (paym == 0) {
+            m_view->list->selectPaymentRow(payment.row);
+        } else if (payment.action == AmortList::PaymentRow::HighlightOnFocus) {
             m_view->list->setSelectionShown(false);
         }
     });
+}
+
+void ProjectWindowWidget::popupOnRightRelease(QAbstractScrollArea *control, const QString &menu,
+                                              RightReleaseMenu::Press press)
+{
+    connect(new RightReleaseMenu(control, press), &RightReleaseMenu::requested, this,
+            [this, menu](QPoint pos) { Q_EMIT popupMenuRequested(menu, pos); });
 }
 
 void ProjectWindowWidget::OpenAmort()
@@ -222,36 +221,28 @@ void ProjectWindowWidget::showChartArea()
 {
     const bool list = m_model.amortList().isVisible();
     m_view->list->setVisible(list);
-    for (QWidget *chart : std::initializer_list<QWidget *>{m_view->chart1, m_view->chart2, m_view->chart3})
+    for (QWidget *chart : std::initializer_list<QWidget *>{m_view->chart1.get(), m_view->chart2.get(),
+                                                           m_view->chart3.get()})
         chart->setVisible(!list);
-}
-
-bool ProjectWindowWidget::writeExport(const QString &fileName, const QByteArray &bytes)
-{
-    const QString path = QDir(m_services.programFolder).filePath(fileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Q_EMIT messageRequested(u"Fail. Check if the file "_s + fileName + u" is already open. Close it and try again!"_s);
-        return false;
-    }
-    if (m_services.openAssociated)
-        m_services.openAssociated(path);
-    return true;
 }
 
 void ProjectWindowWidget::ExcelAmort()
 {
-    const auto text = m_model.ExcelAmortText();
-    if (!text) {
-        Q_EMIT messageRequested(u"Fail. Check if the file Amort.csv is already open. Close it and try again!"_s);
-        return;
-    }
-    writeExport(u"Amort.csv"_s, *text);
+    showExport(m_model.ExcelAmort(m_services.programFolder));
 }
 
 void ProjectWindowWidget::ExportCashFlows()
 {
-    writeExport(u"Data.csv"_s, m_model.ExportCashFlowsText());
+    showExport(m_model.ExportCashFlows(m_services.programFolder));
+}
+
+// A written export opens in its program; a failed one says so.
+void ProjectWindowWidget::showExport(const ExportOutcome &outcome)
+{
+    if (!outcome.ok())
+        Q_EMIT messageRequested(outcome.failure);
+    else if (m_services.openAssociated)
+        m_services.openAssociated(outcome.path);
 }
 
 void ProjectWindowWidget::setSlidersVisible(bool visible)
@@ -292,13 +283,13 @@ void ProjectWindowWidget::CopyChart(int chart, QSize printSize)
     QString data;
     const NumberTexts &texts = m_model.numberTexts();
     if (chart == 1) {
-        view = m_view->chart1;
+        view = m_view->chart1.get();
         data = chartDataText(m_model.profileChart(), texts);
     } else if (chart == 2) {
-        view = m_view->chart2;
+        view = m_view->chart2.get();
         data = chartDataText(m_model.flowChartA(), u"Project A"_s, texts);
     } else if (chart == 3) {
-        view = m_view->chart3;
+        view = m_view->chart3.get();
         data = chartDataText(m_model.flowChartB(), u"Project B"_s, texts);
     } else {
         return;
@@ -347,12 +338,12 @@ void ProjectWindowWidget::layoutControls()
             return;
         widget->setGeometry(twipsRect(left, top, w, h, this));
     };
-    place(m_view->grid, 20, 3010, 6520, H - 3070 + 120);
+    place(m_view->grid.get(), 20, 3010, 6520, H - 3070 + 120);
     const double smallWidth = (W - 6500) / 2;
-    place(m_view->chart2, 6505, 0, smallWidth, 0.33 * H);
-    place(m_view->chart3, 6500 + smallWidth, 0, smallWidth, 0.33 * H);
-    place(m_view->chart1, 6505, 0.33 * H, W - 6500, 0.67 * H);
-    place(m_view->list, 6540, 10, W - 6500 - 60, H - 10);
+    place(m_view->chart2.get(), 6505, 0, smallWidth, 0.33 * H);
+    place(m_view->chart3.get(), 6500 + smallWidth, 0, smallWidth, 0.33 * H);
+    place(m_view->chart1.get(), 6505, 0.33 * H, W - 6500, 0.67 * H);
+    place(m_view->list.get(), 6540, 10, W - 6500 - 60, H - 10);
     // The sliders sit over the large chart's top left corner.
     const QRect scale = twipsRect(60, 60, 1800, 330, this);
     m_view->chart1->placeSliders(scale, QRect(scale.right() + twipsToPixels(20, this), scale.top(),

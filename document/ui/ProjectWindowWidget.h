@@ -7,10 +7,12 @@
 // sub-window and calls its public operations by name on the active child.
 
 #include "ProjectWindow.h"
+#include "RightReleaseMenu.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace pelmora {
 
@@ -23,7 +25,7 @@ struct WindowServices
     std::function<void(const QString &path)> openAssociated;
 };
 
-class ProjectWindowView; // the window's controls, built lazily
+class ProjectWindowView; // the window's controls
 
 class ProjectWindowWidget : public QWidget
 {
@@ -81,12 +83,14 @@ private:
     void connectCharts();
     void connectList();
     void showChartArea(); // the charts, or the amortization list in their place
-    bool writeExport(const QString &fileName, const QByteArray &bytes);
+    void showExport(const ExportOutcome &outcome);
+    void popupOnRightRelease(QAbstractScrollArea *control, const QString &menu, RightReleaseMenu::Press press);
 
     DocumentSession &m_session;
     WindowServices m_services;
     ProjectWindowModel m_model;
-    ProjectWindowView *m_view = nullptr;
+    // After the model: the controls are destroyed first.
+    std::unique_ptr<ProjectWindowView> m_view;
     bool m_slidersVisible = true;
 };
 

@@ -156,26 +156,6 @@ void AmortListView::mouseMoveEvent(QMouseEvent *event)
     QTableView::mouseMoveEvent(event);
 }
 
-void AmortListView::mousePressEvent(QMouseEvent *event)
-{
-    // The right button only brings up the menu; the payment's row stays selected.
-    if (event->button() == Qt::RightButton) {
-        event->accept();
-        return;
-    }
-    QTableView::mousePressEvent(event);
-}
-
-void AmortListView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton) {
-        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
-        event->accept();
-        return;
-    }
-    QTableView::mouseReleaseEvent(event);
-}
-
 void AmortListView::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);

@@ -42,12 +42,9 @@ Q_SIGNALS:
     void excelClicked();
     void closeClicked();
     void mouseMovedOverList();
-    void contextMenuRequested(QPoint globalPos);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -7,7 +7,6 @@
 #include <QCategoryAxis>
 #include <QLegend>
 #include <QLineSeries>
-#include <QMouseEvent>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -107,24 +106,6 @@ void FlowChartView::relabelPeriodAxis()
         return;
     m_labelStep = step;
     ChartStyle::setAxisLabels(m_periodAxis, m_labels, step, 0);
-}
-
-void FlowChartView::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton)
-        event->accept(); // the menu comes on the release
-    else
-        QChartView::mousePressEvent(event);
-}
-
-void FlowChartView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton) {
-        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
-        event->accept();
-        return;
-    }
-    QChartView::mouseReleaseEvent(event);
 }
 
 } // namespace pelmora

@@ -37,13 +37,6 @@ public:
     QCategoryAxis *periodAxis() const { return m_periodAxis; }
     QValueAxis *valueAxis() const { return m_valueAxis; }
 
-Q_SIGNALS:
-    void contextMenuRequested(QPoint globalPos);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private:
     using QChartView::setChart; // the view keeps its one chart
     void relabelPeriodAxis();

@@ -286,10 +286,6 @@ bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
 
 void ProfileChartView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton) {
-        event->accept(); // the menu comes on the release
-        return;
-    }
     if (event->button() != Qt::LeftButton) {
         QChartView::mousePressEvent(event);
         return;
@@ -319,16 +315,6 @@ void ProfileChartView::mousePressEvent(QMouseEvent *event)
         }
     }
     QChartView::mousePressEvent(event);
-}
-
-void ProfileChartView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton) {
-        Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
-        event->accept();
-        return;
-    }
-    QChartView::mouseReleaseEvent(event);
 }
 
 } // namespace pelmora

@@ -64,11 +64,9 @@ public:
 Q_SIGNALS:
     // A click on or near a drawn point: the column (1..4) and the row (1-based).
     void pointSelected(int series, int point);
-    void contextMenuRequested(QPoint globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
