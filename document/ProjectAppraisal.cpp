@@ -35,7 +35,7 @@ void ProjectWindowModel::AppraiseProjects()
         return;
     }
     Q_EMIT busyChanged(true);
-    Q_EMIT statusText(3, u"Working..."_s);
+    Q_EMIT statusText(StatusPanel::State, u"Working..."_s);
 
     for (int r = m_grid.rowCount() - 4; r < m_grid.rowCount(); ++r) {
         for (int c = 1; c <= 3; ++c)
@@ -93,7 +93,7 @@ void ProjectWindowModel::AppraiseProjects()
 
     readField(Field_i, v.i);
     Q_EMIT busyChanged(false);
-    Q_EMIT statusText(3, u"Ready"_s);
+    Q_EMIT statusText(StatusPanel::State, u"Ready"_s);
 }
 
 void ProjectWindowModel::fillIncrementalColumn(int n)
