@@ -87,7 +87,7 @@ QStringList textsOf(const QWidget *top)
         if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !qobject_cast<const QToolButton *>(w))
             texts << button->text();
         if (const auto *group = qobject_cast<const QGroupBox *>(w))
-            texts << group->title() << group->toolTip();
+            texts << group->title();
         if (const auto *menus = qobject_cast<const QMenuBar *>(w)) {
             for (const QAction *title : menus->actions())
                 texts << title->text();
