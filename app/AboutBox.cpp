@@ -33,11 +33,6 @@ QLabel *line(const QString &text, QWidget *parent, double scale = 1.0, bool bold
     return label;
 }
 
-QString english(Text text)
-{
-    return textFor(text, Language::English);
-}
-
 } // namespace
 
 QString fsobre::versionLine(const QString &versionText)
@@ -45,12 +40,11 @@ QString fsobre::versionLine(const QString &versionText)
     return u"Version "_s + versionText + u" 10Nov2009"_s;
 }
 
-fsobre::fsobre(const QString &versionText, Role role, std::optional<Language> language, AboutActions actions,
-               QWidget *parent)
+fsobre::fsobre(const QString &versionText, Role role, AboutActions actions, QWidget *parent)
     : QDialog(parent), m_actions(std::move(actions))
 {
     setObjectName(u"fsobre"_s);
-    setWindowTitle(english(Text::AboutCaption));
+    setWindowTitle(u"Sobre o Qor"_s); // the designed caption, in every language
     setWindowIcon(pictureIcon(Picture::Program));
     const double dpi = logicalDpiY();
 
@@ -61,14 +55,16 @@ fsobre::fsobre(const QString &versionText, Role role, std::optional<Language> la
     layout->addWidget(buildFrame(versionText, content));
     layout->addSpacing(8);
 
-    // Label3 keeps its designed text until a language is known.
-    auto *warning = line(textFor(Text::LegalWarning, language.value_or(Language::English)), content, 0.85);
+    auto *warning = line(tr("Warning: this program is protected by copyright. Copying it, lending it or passing "
+                            "it on without the written permission of Pelmora Software is not allowed and may be "
+                            "prosecuted."),
+                         content, 0.85);
     warning->setObjectName(u"Label3"_s);
     warning->setWordWrap(true);
-    auto *ok = new QPushButton(english(Text::Ok), content);
+    auto *ok = new QPushButton(u"OK"_s, content);
     ok->setObjectName(u"Command1"_s);
     ok->setDefault(true);
-    auto *sysInfo = new QPushButton(english(Text::SystemInfo), content);
+    auto *sysInfo = new QPushButton(u"System Info..."_s, content);
     sysInfo->setObjectName(u"cmdSysInfo"_s);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, [this] {
@@ -98,7 +94,7 @@ fsobre::fsobre(const QString &versionText, Role role, std::optional<Language> la
 
 QWidget *fsobre::buildFrame(const QString &versionText, QWidget *parent)
 {
-    auto *frame = new QGroupBox(english(Text::MakerCopyright), parent);
+    auto *frame = new QGroupBox(u"Copyright © 2009 Pelmora Software. All rights reserved."_s, parent);
     frame->setObjectName(u"Frame1"_s);
     frame->setFixedHeight(twipsToPixels(FrameHeightTwips, logicalDpiY()));
     auto *grid = new QGridLayout(frame);
@@ -109,8 +105,8 @@ QWidget *fsobre::buildFrame(const QString &versionText, QWidget *parent)
     program->setObjectName(u"Image2"_s);
     program->setPixmap(pictureIcon(Picture::Program).pixmap(QSize(64, 64), devicePixelRatioF()));
     grid->addWidget(program, 0, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(line(english(Text::ProgramTitle), frame, 2.0, true), 0, 1);
-    QLabel *description = line(english(Text::ProgramDescription), frame);
+    grid->addWidget(line(u"Pelmora"_s, frame, 2.0, true), 0, 1);
+    QLabel *description = line(tr("Corporate Valorix: financial appraisal of investment projects"), frame);
     description->setWordWrap(true);
     grid->addWidget(description, 1, 1, 1, 2);
     QLabel *version = line(versionLine(versionText), frame);
@@ -123,16 +119,16 @@ QWidget *fsobre::buildFrame(const QString &versionText, QWidget *parent)
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(1, 1);
 
-    m_link = line(english(Text::MakerHomePage), frame);
+    m_link = line(MakerHomePage.toString(), frame);
     m_link->setObjectName(u"Label5"_s);
-    m_link->setToolTip(english(Text::HomePageTip));
+    m_link->setToolTip(u"Valorix Home Page"_s);
     QFont underlined = m_link->font();
     underlined.setUnderline(true);
     m_link->setFont(underlined);
     m_link->installEventFilter(this);
     setLinkColour(Qt::black);
     grid->addWidget(m_link, 4, 1);
-    QLabel *mail = line(english(Text::MakerEmail), frame);
+    QLabel *mail = line(u"support@pelmora.example"_s, frame);
     mail->setObjectName(u"Label2"_s);
     mail->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(mail, 5, 1);

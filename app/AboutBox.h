@@ -9,16 +9,18 @@
 // the frame shows and everything below it is cut off. From the Help menu it is
 // modal at its full height.
 
-#include "InterfaceTexts.h"
-
 #include <QDialog>
+#include <QStringView>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 
 namespace pelmora {
+
+// The maker's fixed texts, the same in every language.
+inline constexpr QStringView MakerHomePage = u"https://www.pelmora.example";
+inline constexpr QStringView MakerSupportPage = u"https://www.pelmora.example/support";
 
 // What the box's link and button ask of the program; the splash screen has
 // neither.
@@ -33,10 +35,10 @@ class fsobre : public QDialog
     Q_OBJECT
 public:
     enum class Role { Splash, Dialog };
-    // `language`: the legal warning's language; none (before the settings are
-    // read) keeps the designed text.
-    fsobre(const QString &versionText, Role role, std::optional<Language> language = std::nullopt,
-           AboutActions actions = {}, QWidget *parent = nullptr);
+    // The description and the legal warning are in the language of the installed
+    // translation; the splash screen, shown before the settings are read, keeps
+    // their designed (English) texts.
+    fsobre(const QString &versionText, Role role, AboutActions actions = {}, QWidget *parent = nullptr);
 
     // "Version " + the version text + the build date of the program's documents.
     static QString versionLine(const QString &versionText);

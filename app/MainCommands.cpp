@@ -30,89 +30,85 @@ namespace {
 // that start the program on a file (QT_LOGGING_RULES="pelmora.documents.info=true").
 Q_LOGGING_CATEGORY(lcDocuments, "pelmora.documents", QtWarningMsg)
 
-// Items that act on a document, with tool-bar buttons 3, 5, 6 and 7 (the same actions).
-constexpr QStringView docCommands[] = {u"msave", u"msaveas", u"mgraphpr", u"mprint", u"mcopy", u"mclose"};
-constexpr QStringView arrangeItems[] = {u"mvertical", u"mhorizontal", u"mtabular"};
-
 } // namespace
 
 void fvalorix::connectCommands()
 {
     connectDocumentCommands();
     connectViewCommands();
-    const auto on = [this](QStringView item, auto command) {
-        connect(m_menus.action(item), &QAction::triggered, this, command);
-    };
-    on(u"mopcoes", [this] { showOptions(); });
-    on(u"msobreqor", [this] { showAbout(); });
-    on(u"mauxiliogeral", [this] { OpenAssociated(QDir(m_programFolder).filePath(u"Valorix.pdf"_s)); });
-    on(u"mqorhp", [this] { OpenInBrowser(textFor(Text::MakerHomePage, Language::English)); });
-    on(u"msupport", [this] { OpenInBrowser(textFor(Text::MakerSupportPage, Language::English)); });
-    connect(m_menus.menu(u"mjanela"), &QMenu::aboutToShow, this, &fvalorix::updateWindowMenu);
+    const MenuItems &m = m_menus.items;
+    connect(m.mopcoes, &QAction::triggered, this, &fvalorix::showOptions);
+    connect(m.msobreqor, &QAction::triggered, this, &fvalorix::showAbout);
+    connect(m.mauxiliogeral, &QAction::triggered, this,
+            [this] { OpenAssociated(QDir(m_programFolder).filePath(u"Valorix.pdf"_s)); });
+    connect(m.mqorhp, &QAction::triggered, this, [this] { OpenInBrowser(MakerHomePage.toString()); });
+    connect(m.msupport, &QAction::triggered, this, [this] { OpenInBrowser(MakerSupportPage.toString()); });
+    connect(m_menus.menus.mjanela, &QMenu::aboutToShow, this, &fvalorix::updateWindowMenu);
 }
 
 void fvalorix::connectDocumentCommands()
 {
-    const auto on = [this](QStringView item, auto command) {
-        connect(m_menus.action(item), &QAction::triggered, this, command);
-    };
-    on(u"mnew", [this] {
+    const MenuItems &m = m_menus.items;
+    const auto on = [this](QAction *item, auto command) { connect(item, &QAction::triggered, this, command); };
+    on(m.mnew, [this] {
         m_session.NewDoc = true;
         m_slots.NewWindow();
     });
-    on(u"mopen", [this] { fileCommandEnded(m_slots.OpenProject()); }); // clears NewDoc itself
-    on(u"msave", [this] { fileCommandEnded(m_slots.SaveProject()); });
-    on(u"msaveas", [this] { fileCommandEnded(m_slots.SaveProjectAs()); });
-    on(u"msair", [this] {
+    on(m.mopen, [this] { fileCommandEnded(m_slots.OpenProject()); }); // clears NewDoc itself
+    on(m.msave, [this] { fileCommandEnded(m_slots.SaveProject()); });
+    on(m.msaveas, [this] { fileCommandEnded(m_slots.SaveProjectAs()); });
+    on(m.msair, [this] {
         m_slots.clearCloseCancelled();
         close();
     });
-    on(u"mclose", [this] {
+    on(m.mclose, [this] {
         if (QMdiSubWindow *window = m_mdiArea->currentSubWindow())
             window->close();
     });
-    on(u"mgraphpr", [this] { GraphProperties(); });
+    on(m.mgraphpr, [this] { GraphProperties(); });
 
     // The active project window's operations, called by name.
-    const auto onProject = [this, on](QStringView item, auto operation) {
+    const auto onProject = [this, on](QAction *item, auto operation) {
         on(item, [this, operation] {
             if (ProjectWindowWidget *project = activeProject())
                 operation(*project);
         });
     };
-    onProject(u"mfontsmall", [](ProjectWindowWidget &p) { p.FormatFontSize(8); });
-    onProject(u"mfontmedium", [](ProjectWindowWidget &p) { p.FormatFontSize(9); });
-    onProject(u"mfontlarge", [](ProjectWindowWidget &p) { p.FormatFontSize(10); });
-    onProject(u"mcopycell", [](ProjectWindowWidget &p) { p.CopyCell(); });
-    onProject(u"mpastecell", [](ProjectWindowWidget &p) { p.PasteCell(); });
-    onProject(u"mclearcell", [](ProjectWindowWidget &p) { p.ClearCell(); });
-    onProject(u"mexcelamort", [](ProjectWindowWidget &p) { p.ExcelAmort(); });
-    onProject(u"mcloseamort", [](ProjectWindowWidget &p) { p.CloseAmort(); });
-    on(u"mprint", [this] { printChart(1); });
-    on(u"mcopy", [this] { copyChart(1); });
-    on(u"mprintmschart2", [this] { printChart(2); });
-    on(u"mcopymschart2", [this] { copyChart(2); });
-    on(u"mprintmschart3", [this] { printChart(3); });
-    on(u"mcopymschart3", [this] { copyChart(3); });
+    onProject(m.mfontsmall, [](ProjectWindowWidget &p) { p.FormatFontSize(8); });
+    onProject(m.mfontmedium, [](ProjectWindowWidget &p) { p.FormatFontSize(9); });
+    onProject(m.mfontlarge, [](ProjectWindowWidget &p) { p.FormatFontSize(10); });
+    onProject(m.mcopycell, [](ProjectWindowWidget &p) { p.CopyCell(); });
+    onProject(m.mpastecell, [](ProjectWindowWidget &p) { p.PasteCell(); });
+    onProject(m.mclearcell, [](ProjectWindowWidget &p) { p.ClearCell(); });
+    onProject(m.mexcelamort, [](ProjectWindowWidget &p) { p.ExcelAmort(); });
+    onProject(m.mcloseamort, [](ProjectWindowWidget &p) { p.CloseAmort(); });
+    on(m.mprint, [this] { printChart(1); });
+    on(m.mcopy, [this] { copyChart(1); });
+    on(m.mprintmschart2, [this] { printChart(2); });
+    on(m.mcopymschart2, [this] { copyChart(2); });
+    on(m.mprintmschart3, [this] { printChart(3); });
+    on(m.mcopymschart3, [this] { copyChart(3); });
 }
 
 void fvalorix::connectViewCommands()
 {
-    connect(m_menus.action(u"mtoolbar"), &QAction::triggered, this,
-            [this] { toggleBar(m_settings.Tool, m_menus.toolBar(), u"mtoolbar"_s); });
-    connect(m_menus.action(u"mstatusbar"), &QAction::triggered, this,
-            [this] { toggleBar(m_settings.Status, statusBar(), u"mstatusbar"_s); });
-    for (QStringView item : arrangeItems) {
-        connect(m_menus.action(item), &QAction::triggered, this, [this, item] { arrange(item.toString()); });
-    }
+    const MenuItems &m = m_menus.items;
+    connect(m.mtoolbar, &QAction::triggered, this,
+            [this] { toggleBar(m_settings.Tool, m_menus.toolBar(), m_menus.items.mtoolbar); });
+    connect(m.mstatusbar, &QAction::triggered, this,
+            [this] { toggleBar(m_settings.Status, statusBar(), m_menus.items.mstatusbar); });
+    for (QAction *item : {m.mvertical, m.mhorizontal, m.mtabular})
+        connect(item, &QAction::triggered, this, [this, item] { arrange(item); });
 }
 
 // ---- state of the commands ----
 
+// The items that act on a document, with tool-bar buttons 3, 5, 6 and 7 (the same actions).
 void fvalorix::setDocCommandsEnabled(bool enabled)
 {
-    for (QStringView item : docCommands)
-        m_menus.action(item)->setEnabled(enabled);
+    const MenuItems &m = m_menus.items;
+    for (QAction *item : {m.msave, m.msaveas, m.mgraphpr, m.mprint, m.mcopy, m.mclose})
+        item->setEnabled(enabled);
 }
 
 void fvalorix::EnableDocCommands()
@@ -128,26 +124,27 @@ void fvalorix::DisableDocCommands()
 void fvalorix::SyncPasteItem()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    m_menus.action(u"mpastecell")->setEnabled(data && data->hasText());
+    m_menus.items.mpastecell->setEnabled(data && data->hasText());
 }
 
 void fvalorix::SyncGraphButton()
 {
     const ProjectSubWindow *window = activeSubWindow();
-    m_menus.action(u"mgraphpr")->setChecked(window && window->slidersShown());
+    m_menus.items.mgraphpr->setChecked(window && window->slidersShown());
 }
 
 void fvalorix::CheckFontSize(int size)
 {
-    m_menus.action(u"mfontsmall")->setChecked(size == 8);
-    m_menus.action(u"mfontmedium")->setChecked(size == 9);
-    m_menus.action(u"mfontlarge")->setChecked(size == 10);
+    m_menus.items.mfontsmall->setChecked(size == 8);
+    m_menus.items.mfontmedium->setChecked(size == 9);
+    m_menus.items.mfontlarge->setChecked(size == 10);
 }
 
 void fvalorix::UncheckArrange()
 {
-    for (QStringView item : arrangeItems)
-        m_menus.action(item)->setChecked(false);
+    const MenuItems &m = m_menus.items;
+    for (QAction *item : {m.mvertical, m.mhorizontal, m.mtabular})
+        item->setChecked(false);
 }
 
 // ---- commands ----
@@ -160,20 +157,20 @@ void fvalorix::fileCommandEnded(const QString &report)
     keepStorableFileVlx(m_settings);
     if (report.isEmpty())
         return;
-    m_status->setText(1, report);
+    m_status->setText(StatusPanel::Message, report);
     qCInfo(lcDocuments).noquote() << report;
 }
 
-void fvalorix::toggleBar(bool &setting, QWidget *bar, const QString &item)
+void fvalorix::toggleBar(bool &setting, QWidget *bar, QAction *item)
 {
     setting = !setting;
     bar->setVisible(setting);
-    m_menus.action(item)->setChecked(setting);
+    item->setChecked(setting);
 }
 
 // The shown windows that are not minimised, in the order they were opened; a
 // cascade puts the active one last, on top, so that every title stays in view.
-void fvalorix::arrange(const QString &item)
+void fvalorix::arrange(QAction *item)
 {
     QMdiSubWindow *active = m_mdiArea->currentSubWindow();
     QList<QMdiSubWindow *> windows;
@@ -188,12 +185,12 @@ void fvalorix::arrange(const QString &item)
         const QRect area = m_mdiArea->viewport()->rect();
         const QSize minimum = usableWindowSize(windows.first());
         QList<QRect> rects;
-        if (item == u"mtabular") {
+        if (item == m_menus.items.mtabular) {
             if (windows.removeOne(active))
                 windows.append(active);
             rects = cascadedRects(int(windows.size()), area, titleBarHeight(windows.first()), minimum);
         } else {
-            const auto arrangement = item == u"mvertical" ? Arrangement::Vertical : Arrangement::Horizontal;
+            const auto arrangement = item == m_menus.items.mvertical ? Arrangement::Vertical : Arrangement::Horizontal;
             rects = tiledRects(arrangement, int(windows.size()), area, minimum);
         }
         for (qsizetype k = 0; k < windows.size(); ++k) {
@@ -202,7 +199,7 @@ void fvalorix::arrange(const QString &item)
         }
     }
     UncheckArrange();
-    m_menus.action(item)->setChecked(true);
+    item->setChecked(true);
 }
 
 void fvalorix::GraphProperties()
@@ -217,20 +214,20 @@ void fvalorix::GraphProperties()
 void fvalorix::popupMenu(const QString &name, const QPoint &globalPos)
 {
     // The project window names the grid's menu by what it does.
-    const QString menuName = name == u"edit" ? u"mmsflexgrid"_s : name;
-    QMenu *menu = m_menus.menu(menuName);
+    QMenu *menu = name == u"edit" ? m_menus.menus.mmsflexgrid : m_menus.menu(name);
     if (!menu)
         return;
-    if (menuName == u"mmsflexgrid")
+    if (menu == m_menus.menus.mmsflexgrid)
         SyncPasteItem();
     menu->popup(globalPos);
 }
 
 void fvalorix::updateWindowMenu()
 {
-    QMenu *menu = m_menus.menu(u"mjanela");
+    QMenu *menu = m_menus.menus.mjanela;
     const QList<QAction *> items = menu->actions();
-    for (qsizetype k = std::size(arrangeItems); k < items.size(); ++k) {
+    constexpr qsizetype ArrangeItems = 3; // mvertical, mhorizontal, mtabular
+    for (qsizetype k = ArrangeItems; k < items.size(); ++k) {
         menu->removeAction(items[k]);
         delete items[k];
     }
@@ -254,13 +251,11 @@ void fvalorix::updateWindowMenu()
 void fvalorix::showOptions()
 {
     fopcoes dialog(m_settings.ListSep, chosenLanguage(m_settings), this);
-    m_options = &dialog;
+    // Every window, this dialog included, takes the new texts on the change
+    // of language that the translations send.
     connect(&dialog, &fopcoes::languageClicked, this, [this](Language language) {
         chooseLanguage(m_settings, language);
-        m_qtTexts.follow(chosenLanguage(m_settings));
-        SetMenuCaptions();
-        if (m_slots.openCount() > 0)
-            SetLabelTips();
+        m_translations.follow(chosenLanguage(m_settings));
     });
     connect(&dialog, &fopcoes::okClicked, this, [this](const QString &separator) {
         m_settings.ListSep = listSepFromOptions(separator);
@@ -272,7 +267,7 @@ void fvalorix::showOptions()
 void fvalorix::showAbout()
 {
     AboutActions actions{[this](const QString &address) { OpenInBrowser(address); }, [this] { StartSysInfo(); }};
-    fsobre box(m_settings.VersionText, fsobre::Role::Dialog, chosenLanguage(m_settings), std::move(actions), this);
+    fsobre box(m_settings.VersionText, fsobre::Role::Dialog, std::move(actions), this);
     box.exec();
 }
 
@@ -282,68 +277,47 @@ void fvalorix::OpenAssociated(const QString &path)
     const bool readable = file.open(QIODevice::ReadOnly);
     file.close();
     if (!readable || !m_platform.shell.openAssociated(path))
-        m_platform.messages.information(textFor(Text::NoFile, Language::English));
+        m_platform.messages.information(u"No File"_s);
 }
 
 void fvalorix::OpenInBrowser(const QString &address)
 {
     if (m_platform.shell.openInBrowser(address))
         return;
-    if (const auto language = chosenLanguage(m_settings))
-        m_platform.messages.information(textFor(Text::BrowserNotFound, *language));
+    if (chosenLanguage(m_settings))
+        m_platform.messages.information(tr("Sorry, I did not find your Browser"));
 }
 
 void fvalorix::StartSysInfo()
 {
     if (!m_platform.shell.startSysInfo())
-        m_platform.messages.information(textFor(Text::SysInfoUnavailable, Language::English));
+        m_platform.messages.information(u"System Information Is Unavailable At This Time"_s);
 }
 
 // ---- interface text ----
 
 void fvalorix::SetMenuCaptions()
 {
-    const auto language = chosenLanguage(m_settings);
-    if (!language)
+    if (!chosenLanguage(m_settings))
         return;
-    for (const MenuCaption &caption : menuCaptions()) {
-        if (QAction *item = m_menus.action(caption.item))
-            item->setText(menuCaption(caption, *language));
-    }
-    for (const ToolBarButton &button : toolBarButtons()) {
-        if (const auto tip = toolBarTip(button.number))
-            m_menus.action(button.command)->setToolTip(textFor(*tip, *language));
-    }
+    m_menus.retranslateUi();
     const QString user = m_platform.user.UserName();
-    m_status->setToolTip(1, statusPanelTip(1, *language, user));
-    m_status->setToolTip(3, statusPanelTip(3, *language, user));
-    if (m_options)
-        m_options->setTexts(*language);
-}
-
-void fvalorix::SetLabelTips()
-{
-    const auto language = chosenLanguage(m_settings);
-    if (!language)
-        return;
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-        if (auto *project = qobject_cast<ProjectSubWindow *>(window))
-            project->project()->setPortuguese(*language == Language::Portuguese);
-    }
+    m_status->setToolTip(StatusPanel::Message, tr("System Message"));
+    m_status->setToolTip(StatusPanel::State, tr("Valorix is ready for ") + user);
 }
 
 void fvalorix::Greeting()
 {
-    if (const auto language = chosenLanguage(m_settings)) {
+    if (chosenLanguage(m_settings)) {
         const QString clock = m_platform.clock.now().toString(u"HH:mm"_s);
-        m_status->setText(1, pelmora::Greeting(clock, m_platform.user.UserName(), *language));
+        m_status->setText(StatusPanel::Message, pelmora::Greeting(clock, m_platform.user.UserName()));
     }
 }
 
 void fvalorix::ShowPasteHint()
 {
-    if (const auto language = chosenLanguage(m_settings))
-        m_status->setText(1, pasteHint(*language));
+    if (chosenLanguage(m_settings))
+        m_status->setText(StatusPanel::Message, pasteHint());
 }
 
 } // namespace pelmora

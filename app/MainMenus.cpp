@@ -1,6 +1,5 @@
 #include "MainMenus.h"
 
-#include "InterfaceTexts.h"
 #include "Pictures.h"
 #include "ShellRules.h"
 
@@ -20,40 +19,23 @@ MainMenus::MainMenus(QMainWindow &window) : m_window(window)
     buildMenuBar();
     buildHiddenMenus();
     buildToolBar();
-}
-
-QAction *MainMenus::action(QAnyStringView name) const
-{
-    return m_actions.value(name.toString());
+    retranslateUi();
 }
 
 QMenu *MainMenus::menu(QAnyStringView name) const
 {
-    return m_menus.value(name.toString());
-}
-
-namespace {
-
-// The English caption with its keyboard letter: from the table of captions
-// that follow the language, where the letters live, else `fixed` as it stands.
-QString captionOf(const QString &name, const QString &fixed)
-{
-    for (const MenuCaption &caption : menuCaptions()) {
-        if (caption.item == name)
-            return menuCaption(caption, Language::English);
+    for (QMenu *menu : {menus.mvalorix, menus.mmsflexgrid, menus.mamort, menus.mmschart2, menus.mmschart3}) {
+        if (menu->objectName() == name.toString())
+            return menu;
     }
-    return fixed;
+    return nullptr;
 }
-
-} // namespace
 
 QMenu *MainMenus::addMenu(const QString &name, const QString &caption, bool topLevel)
 {
-    auto *menu = new QMenu(captionOf(name, caption), &m_window);
+    auto *menu = new QMenu(caption, &m_window);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
-    m_menus.insert(name, menu);
-    m_actions.insert(name, menu->menuAction());
     if (topLevel)
         m_topMenus.append(menu);
     return menu;
@@ -61,13 +43,12 @@ QMenu *MainMenus::addMenu(const QString &name, const QString &caption, bool topL
 
 QAction *MainMenus::addItem(QMenu *menu, const QString &name, const QString &caption)
 {
-    QAction *action = menu->addAction(captionOf(name, caption));
+    QAction *action = menu->addAction(caption);
     action->setObjectName(name);
-    m_actions.insert(name, action);
     return action;
 }
 
-QAction *MainMenus::addTick(QMenu *menu, const QString &name, const QString &caption, bool ticked)
+QAction *MainMenus::addTick(QMenu *menu, const QString &name, bool ticked, const QString &caption)
 {
     QAction *action = addItem(menu, name, caption);
     action->setCheckable(true);
@@ -75,58 +56,51 @@ QAction *MainMenus::addTick(QMenu *menu, const QString &name, const QString &cap
     return action;
 }
 
-void MainMenus::addSeparator(QMenu *menu, const QString &name)
-{
-    QAction *separator = menu->addSeparator();
-    separator->setObjectName(name);
-    m_actions.insert(name, separator);
-}
-
-void MainMenus::addSubmenu(QMenu *menu, QMenu *submenu)
-{
-    menu->addMenu(submenu);
-}
-
-// The captions that follow the language, with their keyboard letters, come
-// from the interface texts (English here, then the chosen language right after
-// this); the captions that stay are given here with their letters marked.
+// The captions given here stay in every language; the others are set by
+// retranslateUi().
 void MainMenus::buildMenuBar()
 {
-    QMenu *file = addMenu(u"mfile"_s, u"File"_s, true);
-    addItem(file, u"mnew"_s, u"New"_s)->setShortcut(QKeySequence::New);
-    addItem(file, u"mopen"_s, u"Open..."_s)->setShortcut(QKeySequence::Open);
-    addSeparator(file, u"m11"_s);
-    addItem(file, u"msave"_s, u"&Save"_s)->setShortcut(QKeySequence::Save);
-    addItem(file, u"msaveas"_s, u"Save &as..."_s);
-    addSeparator(file, u"m12"_s);
-    addItem(file, u"msair"_s, u"Exit"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menus.mfile = addMenu(u"mfile"_s);
+    items.mnew = addItem(menus.mfile, u"mnew"_s);
+    items.mnew->setShortcut(QKeySequence::New);
+    items.mopen = addItem(menus.mfile, u"mopen"_s);
+    items.mopen->setShortcut(QKeySequence::Open);
+    menus.mfile->addSeparator()->setObjectName(u"m11"_s);
+    items.msave = addItem(menus.mfile, u"msave"_s, u"&Save"_s);
+    items.msave->setShortcut(QKeySequence::Save);
+    items.msaveas = addItem(menus.mfile, u"msaveas"_s, u"Save &as..."_s);
+    menus.mfile->addSeparator()->setObjectName(u"m12"_s);
+    items.msair = addItem(menus.mfile, u"msair"_s);
+    items.msair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *valorix = addMenu(u"mvalorix"_s, u"Valorix"_s, true);
-    addTick(valorix, u"mgraphpr"_s, u"Graph Properties"_s, true);
-    addItem(valorix, u"mprint"_s, u"Print Chart"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    addItem(valorix, u"mcopy"_s, u"Copy Chart"_s);
-    addSeparator(valorix, u"m21"_s);
-    addItem(valorix, u"mopcoes"_s, u"Options"_s);
-    addSeparator(valorix, u"m22"_s);
-    addItem(valorix, u"mclose"_s, u"Close"_s);
+    menus.mvalorix = addMenu(u"mvalorix"_s);
+    items.mgraphpr = addTick(menus.mvalorix, u"mgraphpr"_s, true);
+    items.mprint = addItem(menus.mvalorix, u"mprint"_s);
+    items.mprint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    items.mcopy = addItem(menus.mvalorix, u"mcopy"_s);
+    menus.mvalorix->addSeparator()->setObjectName(u"m21"_s);
+    items.mopcoes = addItem(menus.mvalorix, u"mopcoes"_s);
+    menus.mvalorix->addSeparator()->setObjectName(u"m22"_s);
+    items.mclose = addItem(menus.mvalorix, u"mclose"_s);
 
-    QMenu *view = addMenu(u"mver"_s, u"View"_s, true);
-    addTick(view, u"mtoolbar"_s, u"Toolbar"_s, true);
-    addTick(view, u"mstatusbar"_s, u"Status Bar"_s, true);
+    menus.mver = addMenu(u"mver"_s);
+    items.mtoolbar = addTick(menus.mver, u"mtoolbar"_s, true);
+    items.mstatusbar = addTick(menus.mver, u"mstatusbar"_s, true);
 
     // The open windows are listed below these items when the menu opens.
-    QMenu *window = addMenu(u"mjanela"_s, u"Window"_s, true);
-    addTick(window, u"mvertical"_s, u"&Vertical"_s, false);
-    addTick(window, u"mhorizontal"_s, u"&Horizontal"_s, false);
-    addTick(window, u"mtabular"_s, u"&Tabular"_s, false);
+    menus.mjanela = addMenu(u"mjanela"_s);
+    items.mvertical = addTick(menus.mjanela, u"mvertical"_s, false, u"&Vertical"_s);
+    items.mhorizontal = addTick(menus.mjanela, u"mhorizontal"_s, false, u"&Horizontal"_s);
+    items.mtabular = addTick(menus.mjanela, u"mtabular"_s, false, u"&Tabular"_s);
 
-    QMenu *help = addMenu(u"mauxilio"_s, u"Help"_s, true);
-    addItem(help, u"mauxiliogeral"_s, u"Contents"_s)->setShortcut(QKeySequence::HelpContents);
-    addItem(help, u"msobreqor"_s, u"About Valorix"_s);
-    QMenu *web = addMenu(u"mqor"_s, u"Valorix on the &Web"_s, false);
-    addItem(web, u"mqorhp"_s, u"Valorix &Home Page"_s);
-    addItem(web, u"msupport"_s, u"Online &Support"_s);
-    addSubmenu(help, web);
+    menus.mauxilio = addMenu(u"mauxilio"_s);
+    items.mauxiliogeral = addItem(menus.mauxilio, u"mauxiliogeral"_s);
+    items.mauxiliogeral->setShortcut(QKeySequence::HelpContents);
+    items.msobreqor = addItem(menus.mauxilio, u"msobreqor"_s);
+    menus.mqor = addMenu(u"mqor"_s, u"Valorix on the &Web"_s, false);
+    items.mqorhp = addItem(menus.mqor, u"mqorhp"_s, u"Valorix &Home Page"_s);
+    items.msupport = addItem(menus.mqor, u"msupport"_s, u"Online &Support"_s);
+    menus.mauxilio->addMenu(menus.mqor);
 
     for (QMenu *menu : std::as_const(m_topMenus))
         m_window.menuBar()->addMenu(menu);
@@ -135,29 +109,29 @@ void MainMenus::buildMenuBar()
 // Never in the menu bar: the project window pops them up at the mouse.
 void MainMenus::buildHiddenMenus()
 {
-    QMenu *grid = addMenu(u"mmsflexgrid"_s, u"Edit"_s, true);
-    QMenu *font = addMenu(u"mfontsize"_s, u"&Font size"_s, false);
-    addTick(font, u"mfontsmall"_s, u"&Small"_s, false);
-    addTick(font, u"mfontmedium"_s, u"&Medium"_s, false);
-    addTick(font, u"mfontlarge"_s, u"&Large"_s, false);
-    addSubmenu(grid, font);
-    addItem(grid, u"mcopycell"_s, u"Copy"_s);
-    addItem(grid, u"mpastecell"_s, u"Paste"_s);
-    addSeparator(grid, u"m101"_s);
-    addItem(grid, u"mclearcell"_s, u"Clear"_s);
+    menus.mmsflexgrid = addMenu(u"mmsflexgrid"_s, u"Edit"_s);
+    menus.mfontsize = addMenu(u"mfontsize"_s, u"&Font size"_s, false);
+    items.mfontsmall = addTick(menus.mfontsize, u"mfontsmall"_s, false, u"&Small"_s);
+    items.mfontmedium = addTick(menus.mfontsize, u"mfontmedium"_s, false, u"&Medium"_s);
+    items.mfontlarge = addTick(menus.mfontsize, u"mfontlarge"_s, false, u"&Large"_s);
+    menus.mmsflexgrid->addMenu(menus.mfontsize);
+    items.mcopycell = addItem(menus.mmsflexgrid, u"mcopycell"_s);
+    items.mpastecell = addItem(menus.mmsflexgrid, u"mpastecell"_s);
+    menus.mmsflexgrid->addSeparator()->setObjectName(u"m101"_s);
+    items.mclearcell = addItem(menus.mmsflexgrid, u"mclearcell"_s);
 
-    QMenu *amort = addMenu(u"mamort"_s, u"Amortization"_s, true);
-    addItem(amort, u"mexcelamort"_s, u"Excel"_s);
-    addSeparator(amort, u"m111"_s);
-    addItem(amort, u"mcloseamort"_s, u"Close"_s);
+    menus.mamort = addMenu(u"mamort"_s, u"Amortization"_s);
+    items.mexcelamort = addItem(menus.mamort, u"mexcelamort"_s);
+    menus.mamort->addSeparator()->setObjectName(u"m111"_s);
+    items.mcloseamort = addItem(menus.mamort, u"mcloseamort"_s);
 
-    QMenu *chartA = addMenu(u"mmschart2"_s, u"Project A"_s, true);
-    addItem(chartA, u"mprintmschart2"_s, u"Print Chart"_s);
-    addItem(chartA, u"mcopymschart2"_s, u"Copy Chart"_s);
+    menus.mmschart2 = addMenu(u"mmschart2"_s, u"Project A"_s);
+    items.mprintmschart2 = addItem(menus.mmschart2, u"mprintmschart2"_s);
+    items.mcopymschart2 = addItem(menus.mmschart2, u"mcopymschart2"_s);
 
-    QMenu *chartB = addMenu(u"mmschart3"_s, u"Project B"_s, true);
-    addItem(chartB, u"mprintmschart3"_s, u"Print Chart"_s);
-    addItem(chartB, u"mcopymschart3"_s, u"Copy Chart"_s);
+    menus.mmschart3 = addMenu(u"mmschart3"_s, u"Project B"_s);
+    items.mprintmschart3 = addItem(menus.mmschart3, u"mprintmschart3"_s);
+    items.mcopymschart3 = addItem(menus.mmschart3, u"mcopymschart3"_s);
 }
 
 void MainMenus::buildToolBar()
@@ -173,7 +147,7 @@ void MainMenus::buildToolBar()
             m_toolBar->addSeparator();
             continue;
         }
-        QAction *command = action(button.command);
+        auto *command = m_window.findChild<QAction *>(button.command);
         m_toolBar->addAction(command);
         if (QWidget *widget = m_toolBar->widgetForAction(command))
             widget->setObjectName(button.key);
@@ -181,21 +155,66 @@ void MainMenus::buildToolBar()
     m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
+// Each caption's letter chooses it from the keyboard (Alt+letter in the menu
+// bar, the letter alone in an open menu); no two items of one menu share one.
+void MainMenus::retranslateUi()
+{
+    menus.mfile->setTitle(tr("&File"));
+    items.mnew->setText(tr("&New"));
+    items.mopen->setText(tr("&Open..."));
+    items.msair->setText(tr("E&xit"));
+    menus.mvalorix->setTitle(tr("Va&lorix"));
+    items.mgraphpr->setText(tr("&Graph Properties"));
+    items.mprint->setText(tr("&Print Chart"));
+    items.mcopy->setText(tr("&Copy Chart"));
+    items.mopcoes->setText(tr("&Options"));
+    items.mclose->setText(tr("C&lose"));
+    menus.mver->setTitle(tr("&View"));
+    items.mtoolbar->setText(tr("&Toolbar"));
+    items.mstatusbar->setText(tr("&Status Bar"));
+    menus.mjanela->setTitle(tr("&Window"));
+    menus.mauxilio->setTitle(tr("&Help"));
+    items.mauxiliogeral->setText(tr("&Contents"));
+    items.msobreqor->setText(tr("&About Valorix"));
+    items.mcopycell->setText(tr("&Copy"));
+    items.mpastecell->setText(tr("&Paste"));
+    items.mclearcell->setText(tr("C&lear"));
+    items.mexcelamort->setText(tr("&Excel"));
+    items.mcloseamort->setText(tr("&Close"));
+    for (QAction *print : {items.mprintmschart2, items.mprintmschart3})
+        print->setText(tr("&Print Chart"));
+    for (QAction *copy : {items.mcopymschart2, items.mcopymschart3})
+        copy->setText(tr("&Copy Chart"));
+
+    // Buttons 1, 2, 3, 5, 6, 7, 9, 11 and 12.
+    items.mnew->setToolTip(tr("New"));
+    items.mopen->setToolTip(tr("Open..."));
+    items.msave->setToolTip(tr("Save"));
+    items.mgraphpr->setToolTip(tr("Graph Properties"));
+    items.mprint->setToolTip(tr("Print Chart"));
+    items.mcopy->setToolTip(tr("Copy Chart"));
+    items.mopcoes->setToolTip(tr("Options"));
+    items.mauxiliogeral->setToolTip(tr("Help - Contents"));
+    items.msair->setToolTip(tr("Exit"));
+}
+
 void MainMenus::applyMenuBitmaps()
 {
     for (const MenuBitmap &bitmap : menuBitmaps()) {
         if (bitmap.menu < 0 || bitmap.menu >= m_topMenus.size())
             continue;
-        const QList<QAction *> items = m_topMenus[bitmap.menu]->actions();
-        if (bitmap.item >= 0 && bitmap.item < items.size())
-            items[bitmap.item]->setIcon(menuBitmap(bitmap.picture));
+        const QList<QAction *> actions = m_topMenus[bitmap.menu]->actions();
+        if (bitmap.item >= 0 && bitmap.item < actions.size())
+            actions[bitmap.item]->setIcon(menuBitmap(bitmap.picture));
     }
 }
 
 void MainMenus::applyToolBarImages()
 {
     for (const ToolBarButton &button : toolBarButtons()) {
-        if (QAction *command = button.key.isEmpty() ? nullptr : action(button.command))
+        if (button.key.isEmpty())
+            continue;
+        if (auto *command = m_window.findChild<QAction *>(button.command))
             command->setIcon(toolBarImage(button.picture));
     }
 }

@@ -4,9 +4,9 @@
 // hidden menus that the project window pops up, and the tool bar, whose buttons
 // are the menu items' own actions, so a button runs exactly its menu command.
 // Every item, menu and button carries its name ("mnew", "mfile", key "Save")
-// as its object name.
+// as its object name, and the items and menus are members of that name.
 
-#include <QHash>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QAnyStringView>
@@ -18,17 +18,49 @@ class QToolBar;
 
 namespace pelmora {
 
+// The items, by menu; separators have no member.
+struct MenuItems
+{
+    QAction *mnew = nullptr, *mopen = nullptr, *msave = nullptr, *msaveas = nullptr, *msair = nullptr;
+    QAction *mgraphpr = nullptr, *mprint = nullptr, *mcopy = nullptr, *mopcoes = nullptr, *mclose = nullptr;
+    QAction *mtoolbar = nullptr, *mstatusbar = nullptr;
+    QAction *mvertical = nullptr, *mhorizontal = nullptr, *mtabular = nullptr;
+    QAction *mauxiliogeral = nullptr, *msobreqor = nullptr, *mqorhp = nullptr, *msupport = nullptr;
+    // The hidden menus': the grid's (with its font sizes), the list's, the charts'.
+    QAction *mfontsmall = nullptr, *mfontmedium = nullptr, *mfontlarge = nullptr;
+    QAction *mcopycell = nullptr, *mpastecell = nullptr, *mclearcell = nullptr;
+    QAction *mexcelamort = nullptr, *mcloseamort = nullptr;
+    QAction *mprintmschart2 = nullptr, *mcopymschart2 = nullptr, *mprintmschart3 = nullptr, *mcopymschart3 = nullptr;
+};
+
+// The menus: the menu bar's five, the Help menu's submenu, the four hidden
+// ones and the grid menu's submenu.
+struct Menus
+{
+    QMenu *mfile = nullptr, *mvalorix = nullptr, *mver = nullptr, *mjanela = nullptr, *mauxilio = nullptr;
+    QMenu *mqor = nullptr;
+    QMenu *mmsflexgrid = nullptr, *mamort = nullptr, *mmschart2 = nullptr, *mmschart3 = nullptr;
+    QMenu *mfontsize = nullptr;
+};
+
 class MainMenus
 {
+    Q_DECLARE_TR_FUNCTIONS(MainMenus)
 public:
     // Builds everything as children of `window`; the visible menus go into its
     // menu bar and the tool bar into its top tool-bar area.
     explicit MainMenus(QMainWindow &window);
 
-    // An item, or a menu's own action, by name; nullptr for no such name.
-    QAction *action(QAnyStringView name) const;
+    MenuItems items;
+    Menus menus;
+
+    // A hidden menu by the name the project window asks for; nullptr for none.
     QMenu *menu(QAnyStringView name) const;
     QToolBar *toolBar() const { return m_toolBar; }
+
+    // The captions that follow the language, with their keyboard letters, and
+    // the tool-bar buttons' tips (SetMenuCaptions); the other captions stay.
+    void retranslateUi();
 
     // The load step's pictures: the menu bitmaps by menu and item position,
     // then the tool-bar images by button.
@@ -36,19 +68,15 @@ public:
     void applyToolBarImages();
 
 private:
-    QMenu *addMenu(const QString &name, const QString &caption, bool topLevel);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
-    QAction *addTick(QMenu *menu, const QString &name, const QString &caption, bool ticked);
-    void addSeparator(QMenu *menu, const QString &name);
-    void addSubmenu(QMenu *menu, QMenu *submenu);
+    QMenu *addMenu(const QString &name, const QString &caption = {}, bool topLevel = true);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption = {});
+    QAction *addTick(QMenu *menu, const QString &name, bool ticked, const QString &caption = {});
     void buildMenuBar();
     void buildHiddenMenus();
     void buildToolBar();
 
     QMainWindow &m_window;
     QList<QMenu *> m_topMenus; // positions: the menu bar's five, then the hidden four
-    QHash<QString, QAction *> m_actions;
-    QHash<QString, QMenu *> m_menus;
     QToolBar *m_toolBar = nullptr;
 };
 

@@ -41,7 +41,7 @@ fvalorix::fvalorix(Settings &settings, DocumentSession &session, Platform platfo
       m_mdiArea(new QMdiArea(this)),
       m_menus(*this),
       m_status(new StatusPanels(*statusBar(), platform.clock)),
-      m_slots(DocumentShared{session, settings.FileVlx, settings.OptPT}, m_texts, platform.fileDialogs,
+      m_slots(DocumentShared{session, settings.FileVlx}, m_texts, platform.fileDialogs,
               platform.messages, *this)
 {
     setObjectName(u"fvalorix"_s);
@@ -73,17 +73,17 @@ void fvalorix::load(const QString &commandLine, QWidget *splash)
 
     applySettingRules(m_settings);
     m_menus.toolBar()->setVisible(m_settings.Tool);
-    m_menus.action(u"mtoolbar")->setChecked(m_settings.Tool);
+    m_menus.items.mtoolbar->setChecked(m_settings.Tool);
     statusBar()->setVisible(m_settings.Status);
-    m_menus.action(u"mstatusbar")->setChecked(m_settings.Status);
+    m_menus.items.mstatusbar->setChecked(m_settings.Status);
     setWindowTitle(u"Pelmora"_s);
     m_status->setBusy(false);
-    m_status->setText(3, u"Ready"_s);
+    m_status->setText(StatusPanel::State, u"Ready"_s);
     m_status->setDateTip();
     DisableDocCommands();
     UncheckArrange();
 
-    m_qtTexts.follow(chosenLanguage(m_settings));
+    m_translations.follow(chosenLanguage(m_settings));
     SetMenuCaptions();
     Greeting();
     applyPlacement(); // shows the window, so that the first document opens in it
@@ -142,6 +142,8 @@ void fvalorix::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         m_settings.fMax = isMaximized();
+    if (event->type() == QEvent::LanguageChange)
+        SetMenuCaptions();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_placementSettled) {
         m_placementSettled = true;
         const QMargins frame = frameMarginsOf(*this);
@@ -208,11 +210,11 @@ bool fvalorix::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             if (release && watched == m_mdiArea->viewport()) {
-                m_menus.menu(u"mfile")->popup(mouse->globalPosition().toPoint());
+                m_menus.menus.mfile->popup(mouse->globalPosition().toPoint());
                 return true;
             }
             if (press && watched == statusBar()) {
-                m_menus.menu(u"mvalorix")->popup(mouse->globalPosition().toPoint());
+                m_menus.menus.mvalorix->popup(mouse->globalPosition().toPoint());
                 return true;
             }
         }
@@ -288,7 +290,7 @@ void fvalorix::connectProject(ProjectSubWindow *window)
         return closes;
     };
     window->closed = [this](ProjectSubWindow &closing) {
-        m_status->setText(1, m_slots.windowClosed(&closing));
+        m_status->setText(StatusPanel::Message, m_slots.windowClosed(&closing));
         if (m_slots.openCount() == 0)
             DisableDocCommands();
     };
@@ -325,8 +327,6 @@ void fvalorix::subWindowActivated(QMdiSubWindow *window)
     EnableDocCommands();
     SyncPasteItem();
     SyncGraphButton();
-    if (const auto language = chosenLanguage(m_settings))
-        project->project()->setPortuguese(*language == Language::Portuguese);
     project->project()->activate();
 }
 

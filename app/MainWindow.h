@@ -9,11 +9,11 @@
 
 #include "ChartPrint.h"
 #include "DocumentSlots.h"
-#include "InterfaceTexts.h"
 #include "MainMenus.h"
 #include "Platform.h"
-#include "QtOwnTexts.h"
 #include "Settings.h"
+#include "StatusPanel.h"
+#include "Translations.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,7 +26,6 @@ namespace pelmora {
 class ProjectSubWindow;
 class ProjectWindowWidget;
 class StatusPanels;
-class fopcoes;
 
 class fvalorix : public QMainWindow, private WindowFactory
 {
@@ -54,9 +53,10 @@ public:
     void CheckFontSize(int size);
     void UncheckArrange();
 
-    // Interface text.
+    // Interface text. The captions, the tool-bar and status-bar tips follow the
+    // installed translation (SetMenuCaptions, on every change of language); the
+    // greeting is written once, at start-up.
     void SetMenuCaptions();
-    void SetLabelTips();
     void Greeting();
     void ShowPasteHint();
 
@@ -103,8 +103,8 @@ private:
     // After Open, Save, Save As or a start with a file: the report ("... saved",
     // "... opened") in status panel 1, when there is one.
     void fileCommandEnded(const QString &report);
-    void arrange(const QString &item);
-    void toggleBar(bool &setting, QWidget *bar, const QString &item);
+    void arrange(QAction *item);
+    void toggleBar(bool &setting, QWidget *bar, QAction *item);
     void GraphProperties();
     void showOptions();
     void showAbout();
@@ -129,9 +129,8 @@ private:
     StatusPanels *m_status;
     DocumentSlots m_slots;
     QPointer<QMdiSubWindow> m_activated; // the project window last activated
-    QPointer<fopcoes> m_options;
     CurrentPrinter m_printer; // the printer chosen last, for the rest of the run
-    QtOwnTexts m_qtTexts;
+    Translations m_translations;
     QRect m_wantedOuter;   // the placement asked for at start-up
     bool m_placementSettled = false;
     bool m_unloaded = false;

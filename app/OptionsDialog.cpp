@@ -1,6 +1,7 @@
 #include "OptionsDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,19 +16,18 @@ fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidg
     : QDialog(parent)
 {
     setObjectName(u"fopcoes"_s);
-    setWindowTitle(u"Options"_s);
 
-    m_frame2 = new QGroupBox(u"List Separator"_s, this);
+    m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(u"Frame2"_s);
     m_text1 = new QLineEdit(listSep, m_frame2);
     m_text1->setObjectName(u"Text1"_s);
     (new QVBoxLayout(m_frame2))->addWidget(m_text1);
 
-    m_frame1 = new QGroupBox(u"Language"_s, this);
+    m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(u"Frame1"_s);
-    m_option1 = new QRadioButton(textFor(Text::OptionEnglish, Language::English), m_frame1);
+    m_option1 = new QRadioButton(u"English"_s, m_frame1);
     m_option1->setObjectName(u"Option1"_s);
-    m_option2 = new QRadioButton(textFor(Text::OptionPortuguese, Language::English), m_frame1);
+    m_option2 = new QRadioButton(u"Português"_s, m_frame1);
     m_option2->setObjectName(u"Option2"_s);
     auto *options = new QVBoxLayout(m_frame1);
     options->addWidget(m_option1);
@@ -48,8 +48,7 @@ fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidg
         m_option1->setChecked(true);
     else if (language == Language::Portuguese)
         m_option2->setChecked(true);
-    if (language)
-        setTexts(*language);
+    retranslateUi();
 
     // A language is chosen however its button gets checked: a click, a key, or
     // an assistive tool's toggle action (which checks the button without a
@@ -68,12 +67,19 @@ fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidg
     });
 }
 
-void fopcoes::setTexts(Language language)
+void fopcoes::retranslateUi()
 {
-    setWindowTitle(textFor(Text::Options, language));
-    m_frame1->setTitle(textFor(Text::LanguageFrame, language));
-    m_frame1->setToolTip(textFor(Text::LanguageFrameTip, language));
-    m_frame2->setTitle(textFor(Text::ListSeparatorFrame, language));
+    setWindowTitle(tr("Options"));
+    m_frame1->setTitle(tr("Language"));
+    m_frame1->setToolTip(tr("Language used in Valorix"));
+    m_frame2->setTitle(tr("List Separator"));
+}
+
+void fopcoes::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 } // namespace pelmora

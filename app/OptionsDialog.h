@@ -5,7 +5,7 @@
 // takes the separator; the close box keeps the language and leaves the
 // separator. The dialog only reports the choices: the main window applies them.
 
-#include "InterfaceTexts.h"
+#include "Language.h"
 
 #include <QDialog>
 
@@ -23,14 +23,18 @@ public:
     // Load: Text1 shows `listSep`; the button of `language` is selected.
     fopcoes(const QString &listSep, std::optional<Language> language, QWidget *parent = nullptr);
 
-    // The dialog's own texts; the option buttons keep theirs.
-    void setTexts(Language language);
+protected:
+    void changeEvent(QEvent *event) override;
 
 Q_SIGNALS:
     void languageClicked(pelmora::Language language);
     void okClicked(const QString &separatorText);
 
 private:
+    // The dialog's own texts in the installed translation; the option buttons
+    // keep theirs.
+    void retranslateUi();
+
     QGroupBox *m_frame1;
     QGroupBox *m_frame2;
     QLineEdit *m_text1;

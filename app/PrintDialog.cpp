@@ -34,9 +34,8 @@ QString loadErrorText(PrintLoadError error)
 {
     const bool noPrinter = error == PrintLoadError::NoPrinter;
     const int number = noPrinter ? 484 : 380;
-    const Text description = noPrinter ? Text::PrinterDriverUnavailable : Text::InvalidPropertyValue;
-    return textFor(Text::ErrorPrefix, Language::English) + QString::number(number) + u' ' +
-           textFor(description, Language::English);
+    const QString description = noPrinter ? u"Printer driver unavailable"_s : u"Invalid property value"_s;
+    return u"Error: "_s + QString::number(number) + u' ' + description;
 }
 
 } // namespace
@@ -97,7 +96,7 @@ fprinter::fprinter(const PrintRequest &request, PrinterServices &printers, Messa
     m_printerList->setEditable(true);
     m_printerList->lineEdit()->setReadOnly(true);
     m_printerList->setInsertPolicy(QComboBox::NoInsert);
-    m_printerList->setEditText(textFor(Text::NoPrinter, Language::English));
+    m_printerList->setEditText(u"No Printer"_s);
     m_printerList->installEventFilter(this);
     m_ok->setDefault(true);
 
@@ -112,11 +111,10 @@ fprinter::fprinter(const PrintRequest &request, PrinterServices &printers, Messa
 
 void fprinter::setTexts()
 {
-    const Language language = m_request.language.value_or(Language::English);
-    setWindowTitle(textFor(Text::PrintCaption, language));
-    m_setup->setText(textFor(Text::PrinterSetup, language));
-    m_ok->setText(textFor(Text::Ok, language));
-    m_cancel->setText(textFor(Text::Cancel, language));
+    setWindowTitle(u"Print"_s);
+    m_ok->setText(u"OK"_s);
+    m_setup->setText(tr("Setup..."));
+    m_cancel->setText(tr("Cancel"));
 }
 
 void fprinter::load()
@@ -133,7 +131,7 @@ void fprinter::load()
 void fprinter::showLoadError(PrintLoadError error)
 {
     m_messages.information(loadErrorText(error));
-    m_messages.information(textFor(Text::NoDefaultPrinter, Language::English));
+    m_messages.information(u"A default printer does not exist. You must install a printer to send the chart."_s);
 }
 
 void fprinter::LayoutPreview()
@@ -184,7 +182,7 @@ void fprinter::setup()
 void fprinter::print()
 {
     RefreshPreview();
-    const QString question = textFor(Text::PrintConfirmation, Language::English) + m_state.PrinterCaption();
+    const QString question = u"The graphic will be send to "_s + m_state.PrinterCaption();
     if (!m_printers.confirm(question))
         return;
     m_state.DialogToPrinter();

@@ -8,7 +8,6 @@
 // clipboard.
 
 #include "ChartPrint.h"
-#include "InterfaceTexts.h"
 #include "PrinterServices.h"
 
 #include <QDialog>
@@ -26,7 +25,6 @@ struct PrintRequest
     std::int16_t &PrintOrient;     // the setting, kept by the dialog's choices
     CurrentPrinter &printer;       // the program's current printer
     QSize windowTwips;             // the active project window's outer size
-    std::optional<Language> language;
     QString proposedPdfPath;
 };
 

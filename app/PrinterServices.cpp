@@ -1,7 +1,5 @@
 #include "PrinterServices.h"
 
-#include "InterfaceTexts.h"
-
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -49,7 +47,7 @@ void setUpPrinter(QPrinter &printer, const QString &name, std::int16_t orientati
 
 QString programTitle()
 {
-    return textFor(Text::ProgramTitle, Language::English);
+    return u"Pelmora"_s;
 }
 
 } // namespace
@@ -83,7 +81,7 @@ void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement
 
 QString QtPrinterServices::pdfPrinterName()
 {
-    return textFor(Text::PdfFilePrinter, Language::English);
+    return u"PDF File"_s; // a device name, like the installed printers' own, in every language
 }
 
 QStringList QtPrinterServices::printerNames() const
@@ -118,7 +116,7 @@ bool QtPrinterServices::confirm(const QString &text)
 
 std::optional<QString> QtPrinterServices::pdfFileName(const QString &proposed)
 {
-    const QString path = QFileDialog::getSaveFileName(m_parent, textFor(Text::PrintToPdf, Language::English),
+    const QString path = QFileDialog::getSaveFileName(m_parent, tr("Print to PDF File"),
                                                       proposed, u"PDF (*.pdf)"_s);
     if (path.isEmpty())
         return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "ChartPrint.h"
 
+#include <QCoreApplication>
 #include <QPicture>
 #include <QPointer>
 #include <QWidget>
@@ -59,6 +60,7 @@ void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement
 
 class QtPrinterServices : public PrinterServices
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPrinterServices)
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
 

@@ -1,9 +1,11 @@
 #include "QtPlatform.h"
 
-#include "InterfaceTexts.h"
+#include "ShellServices.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
@@ -11,7 +13,7 @@ namespace {
 
 QString programTitle()
 {
-    return textFor(Text::ProgramTitle, Language::English);
+    return u"Pelmora"_s;
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "Settings.h"
 
-#include "InterfaceTexts.h"
-
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -44,11 +42,6 @@ const std::array<StoredKey, StoredSettingCount> storedKeys = {{
     {"valorixWidth"_L1, "valorixWidth"_L1, &Settings::valorixWidth},
 }};
 
-QString errorText(Text id)
-{
-    return textFor(id, Language::English);
-}
-
 // A number in the user's regional settings; a text that is no number is a
 // type mismatch, one that no double can hold an overflow.
 std::optional<QString> toNumber(QStringView value, double &number, const NumberTexts &numbers)
@@ -57,11 +50,11 @@ std::optional<QString> toNumber(QStringView value, double &number, const NumberT
     case NumberTexts::Conversion::Ok:
         return std::nullopt;
     case NumberTexts::Conversion::Overflow:
-        return errorText(Text::Overflow);
+        return u"Overflow"_s; // the conversion errors are described in English only
     case NumberTexts::Conversion::NotANumber:
         break;
     }
-    return errorText(Text::TypeMismatch);
+    return u"Type mismatch"_s;
 }
 
 // "True" or "False" in any case, or a number: 0 is False, any other True.
@@ -90,7 +83,7 @@ std::optional<QString> convert(QStringView value, std::int16_t &out, const Numbe
         return error;
     const auto rounded = roundToInt16(number);
     if (!rounded)
-        return errorText(Text::Overflow);
+        return u"Overflow"_s;
     out = *rounded;
     return std::nullopt;
 }

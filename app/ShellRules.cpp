@@ -1,5 +1,7 @@
 #include "ShellRules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -172,6 +174,43 @@ std::optional<bool> graphPropertiesToggle(bool slidersShown, bool chartsShown)
     if (!chartsShown)
         return std::nullopt;
     return true;
+}
+
+std::optional<Language> chosenLanguage(const Settings &settings)
+{
+    return chosenLanguage(settings.OptEN, settings.OptPT);
+}
+
+void chooseLanguage(Settings &settings, Language language)
+{
+    settings.OptEN = language == Language::English;
+    settings.OptPT = language == Language::Portuguese;
+}
+
+QString listSepFromOptions(QStringView fieldText)
+{
+    return fieldText.isEmpty() ? u";"_s : fieldText.toString();
+}
+
+QString Greeting(QStringView clockTime, QStringView userName)
+{
+    // Compared as text, which orders "HH:MM" times as the clock does.
+    const char *salutation = QT_TRANSLATE_NOOP("StatusTexts", "Good afternoon");
+    if (clockTime.compare(u"12:00") <= 0)
+        salutation = QT_TRANSLATE_NOOP("StatusTexts", "Good morning");
+    else if (clockTime.compare(u"18:00") >= 0)
+        salutation = QT_TRANSLATE_NOOP("StatusTexts", "Good evening");
+    QString greeting = QCoreApplication::translate("StatusTexts", salutation);
+    greeting += u' ';
+    greeting += userName;
+    greeting += QCoreApplication::translate("StatusTexts", ". Welcome to Valorix.");
+    return greeting;
+}
+
+QString pasteHint()
+{
+    return QCoreApplication::translate("StatusTexts", "Edit Paste (chart's data)") +
+           QCoreApplication::translate("StatusTexts", " and Edit Paste Special (chart bitmap)");
 }
 
 } // namespace pelmora

@@ -2,9 +2,11 @@
 
 // The main window's rules that need no widgets: the tool-bar and menu-bitmap
 // tables, the window placement in twips, the width of the first status panel,
-// where project windows open and how they are arranged, and the Graph
-// Properties toggle.
+// where project windows open and how they are arranged, the Graph Properties
+// toggle, the language and list separator of the Options dialog, and the texts
+// of status panel 1 made of parts.
 
+#include "Language.h"
 #include "Settings.h"
 
 #include <QLatin1StringView>
@@ -95,5 +97,24 @@ QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, c
 // The sliders of the large chart: hidden when shown; shown when hidden unless
 // the amortization list covers the charts (no change: no value).
 std::optional<bool> graphPropertiesToggle(bool slidersShown, bool chartsShown);
+
+// ---- language, list separator, status texts ----
+
+std::optional<Language> chosenLanguage(const Settings &settings);
+
+// The Options dialog: a click on an option button sets its flag and clears the
+// other. OK makes the field's text the list separator, as typed, of any length;
+// only an empty field gives ";". (Closing by the close box leaves ListSep as it was.)
+void chooseLanguage(Settings &settings, Language language);
+QString listSepFromOptions(QStringView fieldText);
+
+// The greeting of status panel 1 at start-up, for the time of day as "HH:MM"
+// (24-hour clock), compared as text: up to "12:00" morning, after it afternoon,
+// from "18:00" on evening. Like the paste hint, in the language of the
+// installed translation.
+QString Greeting(QStringView clockTime, QStringView userName);
+
+// Status panel 1 after a chart has been copied: how to paste it elsewhere.
+QString pasteHint();
 
 } // namespace pelmora

@@ -77,4 +77,8 @@ bool OpenInBrowser(SystemShell &shell, const QString &programFolder, const QStri
 // or it cannot be started.
 bool StartSysInfo(SystemShell &shell);
 
+// The name of the logged-on user, at most 255 characters; empty when the
+// system does not tell it.
+QString UserName();
+
 } // namespace pelmora

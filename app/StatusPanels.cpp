@@ -64,46 +64,43 @@ StatusPanels::StatusPanels(QStatusBar &bar, const Clock &clock) : QObject(&bar),
     refreshClock();
 }
 
-QLabel *StatusPanels::panel(int number) const
+QLabel *StatusPanels::panel(StatusPanel panel) const
 {
-    switch (number) {
-    case 1: return m_system;
-    case 2: return m_dataPoint;
-    case 3: return m_state;
-    case 4: return m_time;
-    default: return nullptr;
+    switch (panel) {
+    case StatusPanel::Message: return m_system;
+    case StatusPanel::DataPoint: return m_dataPoint;
+    case StatusPanel::State: return m_state;
+    case StatusPanel::Clock: return m_time;
     }
+    return nullptr;
 }
 
-void StatusPanels::setText(int panelNumber, const QString &text)
+void StatusPanels::setText(StatusPanel panel, const QString &text)
 {
-    if (panelNumber < 1 || panelNumber > 3)
+    if (panel == StatusPanel::Clock)
         return;
-    panel(panelNumber)->setText(text);
-    if (panelNumber == 3 && m_busy)
+    this->panel(panel)->setText(text);
+    if (panel == StatusPanel::State && m_busy)
         m_conectar->repaint(); // "Working..." shows before the work starts
 }
 
-QString StatusPanels::text(int panelNumber) const
+QString StatusPanels::text(StatusPanel panel) const
 {
-    const QLabel *label = panel(panelNumber);
-    return label ? label->text() : QString();
+    return this->panel(panel)->text();
 }
 
-void StatusPanels::setToolTip(int panelNumber, const QString &tip)
+// Panel 3's tip belongs to the whole panel, picture and word.
+void StatusPanels::setToolTip(StatusPanel panel, const QString &tip)
 {
-    if (panelNumber == 3)
+    if (panel == StatusPanel::State)
         m_conectar->setToolTip(tip);
-    else if (QLabel *label = panel(panelNumber))
-        label->setToolTip(tip);
+    else
+        this->panel(panel)->setToolTip(tip);
 }
 
-QString StatusPanels::toolTip(int panelNumber) const
+QString StatusPanels::toolTip(StatusPanel panel) const
 {
-    if (panelNumber == 3)
-        return m_conectar->toolTip();
-    const QLabel *label = panel(panelNumber);
-    return label ? label->toolTip() : QString();
+    return panel == StatusPanel::State ? m_conectar->toolTip() : this->panel(panel)->toolTip();
 }
 
 void StatusPanels::setBusy(bool busy)

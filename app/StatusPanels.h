@@ -5,6 +5,8 @@
 // "Ready" or "Working..."), 4 "time" (the clock, with today's long date as its
 // tool tip).
 
+#include "StatusPanel.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -22,10 +24,10 @@ class StatusPanels : public QObject
 public:
     StatusPanels(QStatusBar &bar, const Clock &clock);
 
-    void setText(int panel, const QString &text); // panels 1..3
-    QString text(int panel) const;                // panels 1..4
-    void setToolTip(int panel, const QString &tip);
-    QString toolTip(int panel) const;
+    void setText(StatusPanel panel, const QString &text); // all but the clock
+    QString text(StatusPanel panel) const;
+    void setToolTip(StatusPanel panel, const QString &tip);
+    QString toolTip(StatusPanel panel) const;
 
     // Picture 2 of the status pictures while busy, picture 1 when ready. While
     // busy, panel 3 repaints at once: a busy operation does not return to the
@@ -41,7 +43,7 @@ public:
     void setDateTip();
 
 private:
-    QLabel *panel(int number) const;
+    QLabel *panel(StatusPanel panel) const;
 
     const Clock &m_clock;
     QLabel *m_system;

@@ -1,4 +1,4 @@
-#include "InterfaceTexts.h"
+#include "ShellServices.h"
 
 #include <QtGlobal>
 

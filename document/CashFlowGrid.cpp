@@ -375,18 +375,18 @@ void CashFlowGrid::ClearCell()
     Q_EMIT statusText(u"Clear Cell"_s);
 }
 
-std::optional<QString> CashFlowGrid::labelToolTip(const QString &label, bool portuguese)
+std::optional<QString> CashFlowGrid::labelToolTip(const QString &label)
 {
     if (label == u"0")
         return u"Inv"_s + QChar(0x00F8); // character 248 of the Western code page
     if (label == u"NPV")
-        return portuguese ? u"VPL Valor Presente Líquido (PV - Inv)"_s : u"Net Present Value (PV - Inv)"_s;
+        return tr("Net Present Value (PV - Inv)");
     if (label == u"IRR")
-        return portuguese ? u"TIR Taxa Interna de Retorno"_s : u"Internal Rate of Return"_s;
+        return tr("Internal Rate of Return");
     if (label == u"PI")
-        return portuguese ? u"IL Indice de Lucratividade (PV / Inv)"_s : u"Profitability Index (PV / Inv)"_s;
+        return tr("Profitability Index (PV / Inv)");
     if (label == u"PMT")
-        return portuguese ? u"Benefício Líquido Uniforme (PV = NPV)"_s : u"Uniform Net Benefit (PV = NPV)"_s;
+        return tr("Uniform Net Benefit (PV = NPV)");
     return std::nullopt;
 }
 

@@ -103,8 +103,9 @@ public:
     static constexpr int RowHeightTwips = 300;
 
     // The tool tip of a label of column 0 ("0", "NPV", "IRR", "PI", "PMT");
-    // other labels have none (nullopt: the tool tip is left as it was).
-    static std::optional<QString> labelToolTip(const QString &label, bool portuguese);
+    // other labels have none (nullopt: the tool tip is left as it was). In the
+    // language of the installed translation.
+    static std::optional<QString> labelToolTip(const QString &label);
 
 Q_SIGNALS:
     void cellsChanged();              // texts or styles changed: redraw

@@ -134,15 +134,10 @@ int DocumentSlots::LastPos(QStringView text, QStringView part)
 
 // ---- commands ----
 
-QString DocumentSlots::text(QStringView english, QStringView portuguese) const
-{
-    return (m_shared.OptPT ? portuguese : english).toString();
-}
-
 FileDialogRequest DocumentSlots::dialogRequest(bool save) const
 {
     FileDialogRequest request;
-    request.title = save ? text(u"Save As", u"Salvar como") : text(u"Open", u"Abrir");
+    request.title = save ? tr("Save As") : tr("Open");
     request.initialPath = m_shared.FileVlx;
     request.filter = u"Valorix (*.vlx);;All Files (*.*)"_s;
     return request;
@@ -157,9 +152,7 @@ DocumentWindow *DocumentSlots::newWindow(const QString *caption)
 {
     const int s = freeSlot();
     if (s == 0) {
-        m_messages.information(text(u"At most 20 project windows can be open at once. Close one to open another.",
-                                    u"No máximo 20 janelas de projeto podem estar abertas ao mesmo tempo. "
-                                    u"Feche uma para abrir outra."));
+        m_messages.information(tr("At most 20 project windows can be open at once. Close one to open another."));
         return nullptr;
     }
     ++m_openCount;
@@ -281,7 +274,7 @@ bool DocumentSlots::queryClose(DocumentWindow *window)
     // The prompt names the window and a Yes saves its values, so it is made the
     // active one first (a quit closes windows that are not active).
     window->activateDocument();
-    QString prompt = text(u"Do you want to save changes to ", u"Deseja salvar as alterações feitas em ");
+    QString prompt = tr("Do you want to save changes to ");
     prompt += u'\'' + window->caption() + u"'?"_s;
     switch (m_messages.question(prompt)) {
     case Answer::Yes:

@@ -14,6 +14,7 @@
 
 #include "ProjectWindow.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -35,7 +36,7 @@ public:
 
 struct FileDialogRequest
 {
-    QString title;       // "Open" / "Save As", or their Portuguese forms
+    QString title;       // "Open" / "Save As", translated
     QString initialPath; // folder and proposed file name
     QString filter;      // "Valorix (*.vlx);;All Files (*.*)"
 };
@@ -79,11 +80,12 @@ struct DocumentShared
 {
     DocumentSession &session;
     QString &FileVlx;   // project file last opened or saved, kept between runs
-    const bool &OptPT;  // Portuguese interface
 };
 
+// Its texts are in the language of the installed translation.
 class DocumentSlots
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentSlots)
 public:
     static constexpr int SlotCount = 20;
 
@@ -156,7 +158,6 @@ private:
     void rename(int slot, const QString &name);
     void setModified(int slot, bool modified);
     FileDialogRequest dialogRequest(bool save) const;
-    QString text(QStringView english, QStringView portuguese) const;
 
     DocumentShared m_shared;
     NumberTexts m_texts;

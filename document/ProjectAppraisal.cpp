@@ -40,7 +40,7 @@ void ProjectWindowModel::AppraiseProjects()
         return;
     }
     Q_EMIT busyChanged(true);
-    Q_EMIT statusText(3, u"Working..."_s);
+    Q_EMIT statusText(StatusPanel::State, u"Working..."_s);
 
     for (int r = m_grid.firstResultRow(); r <= m_grid.lastRow(); ++r) {
         for (int c = Grid::ColumnA; c <= Grid::ColumnB; ++c)
@@ -99,7 +99,7 @@ void ProjectWindowModel::AppraiseProjects()
 
     readField(Field_i, v.i);
     Q_EMIT busyChanged(false);
-    Q_EMIT statusText(3, u"Ready"_s);
+    Q_EMIT statusText(StatusPanel::State, u"Ready"_s);
 }
 
 void ProjectWindowModel::fillIncrementalColumn(int n)

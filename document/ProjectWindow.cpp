@@ -22,7 +22,7 @@ ProjectWindowModel::ProjectWindowModel(DocumentSession &session, const NumberTex
         m_list.FormatListView(m_texts, values().nFix);
     });
     connect(&m_grid, &CashFlowGrid::flowsChanged, this, &ProjectWindowModel::RefreshFlowCharts);
-    connect(&m_grid, &CashFlowGrid::statusText, this, [this](const QString &text) { Q_EMIT statusText(1, text); });
+    connect(&m_grid, &CashFlowGrid::statusText, this, [this](const QString &text) { Q_EMIT statusText(StatusPanel::Message, text); });
     connect(&m_grid, &CashFlowGrid::modified, this, &ProjectWindowModel::modified);
 }
 
@@ -137,7 +137,7 @@ void ProjectWindowModel::resetProfileChart()
     m_profile = ProfileChart();
     m_profile.legendVisible = false;
     m_profile.footnoteVisible = false;
-    Q_EMIT statusText(2, QString());
+    Q_EMIT statusText(StatusPanel::DataPoint, QString());
 }
 
 void ProjectWindowModel::fillProjectArrays()

@@ -10,6 +10,7 @@
 #include "ChartData.h"
 #include "ExportFile.h"
 #include "InputPanel.h"
+#include "StatusPanel.h"
 
 #include <QObject>
 
@@ -64,7 +65,7 @@ public:
     void Slider6_Change(int value);
 
 Q_SIGNALS:
-    void statusText(int panel, const QString &text); // status-bar panels 1..3
+    void statusText(pelmora::StatusPanel panel, const QString &text);
     void busyChanged(bool busy);                      // hourglass and editor hidden while busy
     void modified();
     void flowChartsChanged();          // MSChart2 and MSChart3 refreshed

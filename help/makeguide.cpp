@@ -117,7 +117,7 @@ Screenshots takeScreenshots(const QString &examplePath)
     projectWindow->CopyChart(1);
     CurrentPrinter printer;
     const QSize windowTwips(16500, 9800); // a new project window's size
-    fprinter print({settings.PrintOrient, printer, windowTwips, Language::English, {}}, printers, messages,
+    fprinter print({settings.PrintOrient, printer, windowTwips, {}}, printers, messages,
                    window.get());
     print.load();
     print.show();
@@ -125,7 +125,7 @@ Screenshots takeScreenshots(const QString &examplePath)
     shots.print = print.grab().toImage();
     print.close();
 
-    fsobre about(settings.VersionText, fsobre::Role::Dialog, Language::English, {}, window.get());
+    fsobre about(settings.VersionText, fsobre::Role::Dialog, {}, window.get());
     about.show();
     settle();
     shots.about = about.grab().toImage();

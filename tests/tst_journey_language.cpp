@@ -22,7 +22,7 @@ namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 // A text on the screen: a menu caption as shown, a tool tip, a status tip, the
-// name a screen reader reads out.
+// name a screen reader reads out, the title of the file dialog that Ctrl+O opens.
 struct Seen
 {
     QString where;
@@ -48,12 +48,17 @@ const Seen seenTexts[] = {
     {u"name:Text(2)"_s, u"Present Value"_s, u"Valor Presente"_s},
     {u"name:MSChart1"_s, u"NPV profile of projects A and B by discount rate"_s,
      u"Perfil do VPL dos projetos A e B por taxa de desconto"_s},
+    {u"dialog:open"_s, u"Open"_s, u"Abrir"_s},
 };
 
-QString seen(const Journey &j, const QString &where)
+QString seen(Journey &j, const QString &where)
 {
     const QString kind = where.section(u':', 0, 0);
     const QString name = where.section(u':', 1);
+    if (kind == u"dialog") {
+        j.press(QKeySequence::Open); // cancelled
+        return j.dialogs.opened.isEmpty() ? QString() : j.dialogs.opened.last().title;
+    }
     if (kind == u"menu")
         return Journey::shown(j.find(name)->text());
     if (kind == u"button")
@@ -159,6 +164,7 @@ void TestJourneyLanguage::qtOwnTexts()
     j.messageBoxes = &desktopBoxes;
     j.start(PortugueseSettings);
     desktopBoxes.setParent(j.window.get());
+    QCOMPARE(j.status(u"system"_s), u"Bom dia Ana. Bem-vindo ao Valorix."_s);
 
     j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
     QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);

@@ -64,7 +64,7 @@ private Q_SLOTS:
         printers.names.clear();
         printers.defaultName.clear();
         ScriptedMessages messages;
-        fprinter dialog(PrintRequest{PrintOrient, printer, QSize(16500, 9800), Language::English, {}}, printers,
+        fprinter dialog(PrintRequest{PrintOrient, printer, QSize(16500, 9800), {}}, printers,
                         messages);
         dialog.load();
         dialog.show();

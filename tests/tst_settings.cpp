@@ -1,10 +1,10 @@
 // The settings file at start-up and exit: a first start without the file,
 // files with odd lines, the write-read round trip; the command line; and the
-// interface texts made from them: the greeting's hours and the list separator
-// of the Options dialog.
+// rules of the status panel and the Options dialog made from them: the
+// greeting's hours and the list separator.
 #include "CommandLine.h"
-#include "InterfaceTexts.h"
 #include "Settings.h"
+#include "ShellRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -161,18 +161,16 @@ private Q_SLOTS:
     void greeting_data()
     {
         QTest::addColumn<QString>("time");
-        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("greeting");
-        QTest::newRow("noon") << u"12:00"_s << Language::English << u"Good morning Ana. Welcome to Valorix."_s;
-        QTest::newRow("12:01") << u"12:01"_s << Language::English << u"Good afternoon Ana. Welcome to Valorix."_s;
-        QTest::newRow("17:59") << u"17:59"_s << Language::Portuguese << u"Boa tarde Ana. Bem-vindo ao Valorix."_s;
-        QTest::newRow("18:00") << u"18:00"_s << Language::English << u"Good evening Ana. Welcome to Valorix."_s;
+        QTest::newRow("noon") << u"12:00"_s << u"Good morning Ana. Welcome to Valorix."_s;
+        QTest::newRow("12:01") << u"12:01"_s << u"Good afternoon Ana. Welcome to Valorix."_s;
+        QTest::newRow("17:59") << u"17:59"_s << u"Good afternoon Ana. Welcome to Valorix."_s;
+        QTest::newRow("18:00") << u"18:00"_s << u"Good evening Ana. Welcome to Valorix."_s;
     }
     void greeting()
     {
         QFETCH(QString, time);
-        QFETCH(Language, language);
-        QTEST(Greeting(time, u"Ana", language), "greeting");
+        QTEST(Greeting(time, u"Ana"), "greeting");
     }
 
     // A field typed full is taken as it is, however long; a cleared one gives ";".

@@ -248,7 +248,7 @@ bool CashFlowGridView::eventFilter(QObject *watched, QEvent *event)
     if (watched == verticalHeader()->viewport() && event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
         const int row = verticalHeader()->logicalIndexAt(help->pos()) + 1;
-        if (const auto tip = CashFlowGrid::labelToolTip(m_grid.text(row, 0), m_portuguese))
+        if (const auto tip = CashFlowGrid::labelToolTip(m_grid.text(row, 0)))
             m_labelTip = *tip;
         if (!m_labelTip.isEmpty())
             QToolTip::showText(help->globalPos(), m_labelTip, verticalHeader());

@@ -22,7 +22,6 @@ public:
 
     QLineEdit *cellEditor() const { return m_editor; } // TCell
     void setFontPointSize(int size);
-    void setPortuguese(bool portuguese) { m_portuguese = portuguese; }
     void applySizes();   // column widths and row height of the grid
     void placeEditor();  // TCell over the current cell
 
@@ -47,7 +46,6 @@ private:
     QLineEdit *m_editor;
     QLabel *m_corner;
     int m_fontSize = 8;
-    bool m_portuguese = false;
     bool m_syncing = false;
     QString m_labelTip; // the column-0 tip stays until another label has one
 };

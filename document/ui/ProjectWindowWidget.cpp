@@ -8,7 +8,6 @@
 #include "ProfileChartView.h"
 #include "RightReleaseMenu.h"
 #include "InputPanelView.h"
-#include "InterfaceTexts.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -92,7 +91,7 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
         ClearCell();
     });
     popupOnRightRelease(grid, u"edit"_s, RightReleaseMenu::PassPress);
-    setPortuguese(false);
+    SetLabelTips();
     m_view->chart2->setChart(m_model.flowChartA());
     m_view->chart3->setChart(m_model.flowChartB());
     m_view->chart1->setProfile(m_model.profileChart());
@@ -165,7 +164,7 @@ void ProjectWindowWidget::connectCharts()
     connect(chart1, &ProfileChartView::pointSelected, this, [this](int series, int point) {
         const PointReadout readout =
             MSChart1_PointSelected(m_model.profileChart(), series, point, m_model.numberTexts());
-        Q_EMIT statusText(2, readout.status);
+        Q_EMIT statusText(StatusPanel::DataPoint, readout.status);
         if (readout.toolTip)
             m_view->chart1->setToolTip(*readout.toolTip);
     });
@@ -301,24 +300,26 @@ void ProjectWindowWidget::CopyChart(int chart, QSize printSize)
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
-void ProjectWindowWidget::setPortuguese(bool portuguese)
+void ProjectWindowWidget::SetLabelTips()
 {
-    const Language language = portuguese ? Language::Portuguese : Language::English;
-    std::array<QString, 11> tips;
-    for (int k = 0; k < 11; ++k) {
-        if (const auto text = labelTip(k + 1))
-            tips[size_t(k)] = textFor(*text, language);
-    }
-    m_view->panel->setLabelTips(tips);
-    m_view->panel->setCellEntryName(textFor(Text::CellEntryName, language));
-    m_view->grid->setPortuguese(portuguese);
+    m_view->panel->setLabelTips({tr("Number of periods"), tr("Interest rate"), tr("Present Value"), tr("Payment"),
+                                 tr("Future Value"), tr("Decimal places"), tr("Payment number"), tr("Amortization"),
+                                 tr("Interest of payment"), tr("Balance Due"), tr("Total Interest")});
+    m_view->panel->setCellEntryName(tr("Cell entry"));
     // The charts are read out by what they show; the large one adds its footnote.
-    m_view->chart1->setAccessibleName(textFor(Text::ProfileChartName, language));
-    m_view->chart1->scaleSlider()->setAccessibleName(textFor(Text::ScaleSliderName, language));
-    m_view->chart1->footnoteSlider()->setAccessibleName(textFor(Text::FootnoteSwitchName, language));
-    m_view->chart2->setAccessibleName(textFor(Text::CashFlowChartAName, language));
-    m_view->chart3->setAccessibleName(textFor(Text::CashFlowChartBName, language));
-    m_view->list->setAccessibleName(textFor(Text::AmortListName, language));
+    m_view->chart1->setAccessibleName(tr("NPV profile of projects A and B by discount rate"));
+    m_view->chart1->scaleSlider()->setAccessibleName(tr("Rate axis scale"));
+    m_view->chart1->footnoteSlider()->setAccessibleName(tr("Footnote"));
+    m_view->chart2->setAccessibleName(tr("Cash flows of project A by period"));
+    m_view->chart3->setAccessibleName(tr("Cash flows of project B by period"));
+    m_view->list->setAccessibleName(tr("Amortization schedule"));
+}
+
+void ProjectWindowWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        SetLabelTips();
 }
 
 void ProjectWindowWidget::resizeEvent(QResizeEvent *event)

@@ -60,11 +60,8 @@ public:
     // out at `printSize` (pixels) when given, else at the chart's size.
     void CopyChart(int chart, QSize printSize = {});
 
-    // The interface language: the labels' tool tips and the grid's row tips.
-    void setPortuguese(bool portuguese);
-
 Q_SIGNALS:
-    void statusText(int panel, const QString &text); // status-bar panels 1..3
+    void statusText(pelmora::StatusPanel panel, const QString &text);
     void busyChanged(bool busy);
     void modified();                 // a grid edit: the slot is marked modified
     void fontSizeChanged(int size);  // the main window's check marks follow
@@ -77,8 +74,12 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The labels' tool tips and the names read out for the controls without a
+    // caption, in the language of the installed translation.
+    void SetLabelTips();
     void layoutControls();
     void connectCharts();
     void connectList();
