@@ -39,7 +39,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("isProject");
         QTest::newRow("by its name") << u"Plant.vlx"_s << QByteArray() << true;
-        QTest::newRow("by its name in capitals") << u"PLANT.VLX"_s << QByteArray() << true;
         const QByteArray saved = projectFileBytes({}, NumberTexts(English)); // a new project as saved
         QTest::newRow("a saved project without the extension") << u"Plant"_s << saved << true;
         QTest::newRow("text that is no project") << u"notes"_s << QByteArray("n             4 \r\n") << false;
@@ -58,16 +57,6 @@ private Q_SLOTS:
         const QMimeType type = QMimeDatabase().mimeTypeForFile(file.fileName());
         QCOMPARE(type.name() == ProjectType, isProject);
         QVERIFY(type.inherits(u"text/plain"_s));
-    }
-
-    // What a file manager shows for a project: the description in the user's language.
-    void typeDescription()
-    {
-        QLocale::setDefault(English);
-        const QMimeType type = QMimeDatabase().mimeTypeForName(ProjectType);
-        QCOMPARE(type.comment(), u"Pelmora investment project"_s);
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        QCOMPARE(type.comment(), u"Projeto de investimento do Pelmora"_s);
     }
 
     // "\" from a settings file an older system wrote, as well as "/" (which
