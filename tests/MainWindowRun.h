@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -36,11 +37,10 @@ class RecordingShell : public ShellService
 public:
     QStringList browsed, opened; // web addresses, files
     int sysInfoStarts = 0;
-    bool programRegistered = true;
     bool openAssociated(const QString &path) override
     {
         opened.append(path);
-        return programRegistered;
+        return true;
     }
     bool openInBrowser(const QString &address) override
     {
@@ -139,18 +139,27 @@ struct Run
     void trigger(const QString &item) { find(item)->trigger(); }
 };
 
-// Runs `look` on the modal dialog that `open` shows, then closes it whatever
-// `look` found, so that a failed check never leaves the test waiting.
-inline void inModalDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
+// Runs `act` on the modal dialog that `open` shows, then closes it whatever
+// `act` did, so that a failed check never leaves the test waiting. A dialog's
+// own event loop runs until it closes, so the acting happens from inside it;
+// the dialog is waited for, as a menu lets the event loop run before it is there.
+inline void inModalDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
 {
-    QTimer::singleShot(0, [look] {
+    bool acted = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (dialog)
-            look(dialog);
+        if (!dialog || acted)
+            return;
+        acted = true;
+        poll.stop();
+        act(dialog);
         if (QWidget *still = QApplication::activeModalWidget())
             still->close();
     });
+    poll.start(10);
     open();
+    QVERIFY2(acted, "no dialog opened");
 }
 
 } // namespace pelmora::testing
