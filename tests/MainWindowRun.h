@@ -85,12 +85,17 @@ protected:
     }
 };
 
+// A file of tests/data, byte for byte: an input, or the output a test expects.
+inline QByteArray testData(const char *name)
+{
+    QFile file(QStringLiteral(PELMORA_TEST_DATA "/") + QLatin1StringView(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no test data %s", name);
+    return file.readAll();
+}
+
 // The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
-inline const QByteArray ExampleProject = "nfsize        8 \r\nnFix          2 \r\nn             2 \r\n"
-                                         "i             10 \r\nPV            0 \r\nPMT           0 \r\n"
-                                         "FV            0 \r\nescala        0 \r\nrows          8 \r\n"
-                                         "CFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
-                                         "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n";
+inline const QByteArray ExampleProject = testData("example.vlx");
 
 struct Run
 {
