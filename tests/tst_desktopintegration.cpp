@@ -39,6 +39,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("isProject");
         QTest::newRow("by its name") << u"Plant.vlx"_s << QByteArray() << true;
+        QTest::newRow("by its name in capitals") << u"PLANT.VLX"_s << QByteArray() << true;
         const QByteArray saved = projectFileBytes({}, NumberTexts(English)); // a new project as saved
         QTest::newRow("a saved project without the extension") << u"Plant"_s << saved << true;
         QTest::newRow("text that is no project") << u"notes"_s << QByteArray("n             4 \r\n") << false;

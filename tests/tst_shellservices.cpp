@@ -62,9 +62,8 @@ class TestShellServices : public QObject
 private Q_SLOTS:
     // A file opened with its program, or an address with the program of a page
     // "index.html" made for the look-up and removed again; a page already there
-    // stays untouched. (A page made and removed, a folder that cannot be written,
-    // a missing file and a file without a program: the Help menu's commands in
-    // tst_mainwindow.)
+    // stays untouched. (A page made and removed, a folder that cannot be written
+    // and a file without a program: the Help menu's commands in tst_mainwindow.)
     void handOff_data()
     {
         QTest::addColumn<bool>("web");        // OpenInBrowser; else OpenAssociated
@@ -72,6 +71,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("registered"); // a program for it
         QTest::addColumn<bool>("starts");
         QTest::newRow("file opened") << false << true << true << true;
+        QTest::newRow("no such file") << false << false << true << true;
         QTest::newRow("file: program cannot be started") << false << true << true << false;
         QTest::newRow("a page already there stays untouched") << true << true << true << true;
         QTest::newRow("no browser registered") << true << false << false << true;
