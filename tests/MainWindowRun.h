@@ -8,6 +8,7 @@
 #include "PrinterServices.h"
 #include "ShellFakes.h"
 #include "Startup.h"
+#include "TestData.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,15 +85,6 @@ protected:
         return pdfPath.isEmpty() ? std::nullopt : std::optional(pdfPath);
     }
 };
-
-// A file of tests/data, byte for byte: an input, or the output a test expects.
-inline QByteArray testData(const char *name)
-{
-    QFile file(QStringLiteral(PELMORA_TEST_DATA "/") + QLatin1StringView(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no test data %s", name);
-    return file.readAll();
-}
 
 // The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
 inline const QByteArray ExampleProject = testData("example.vlx");
