@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QStyleHints>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -279,28 +278,10 @@ public:
     }
     static QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
 
-    // Acts in the modal dialog that `open` shows (a dialog's own event loop runs
-    // until it closes, so the acting happens from inside it); closes it after
-    // `act` if `act` left it open.
-    // The dialog is waited for: opening it through a menu lets the event loop
-    // run before the dialog is there.
+    // Acts in the modal dialog that `open` shows: inModalDialog.
     static void inDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
     {
-        QTimer poll;
-        int tries = 0;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog && ++tries < 500)
-                return;
-            poll.stop();
-            if (dialog)
-                act(dialog);
-            if (QWidget *still = QApplication::activeModalWidget())
-                still->close();
-        });
-        poll.start(10);
-        open();
-        QVERIFY2(!poll.isActive() || tries < 500, "no dialog opened");
+        inModalDialog(open, act);
     }
 
 private:

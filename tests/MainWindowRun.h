@@ -8,11 +8,13 @@
 #include "PrinterServices.h"
 #include "ShellFakes.h"
 #include "Startup.h"
+#include "TestData.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -36,11 +38,10 @@ class RecordingShell : public ShellService
 public:
     QStringList browsed, opened; // web addresses, files
     int sysInfoStarts = 0;
-    bool programRegistered = true;
     bool openAssociated(const QString &path) override
     {
         opened.append(path);
-        return programRegistered;
+        return true;
     }
     bool openInBrowser(const QString &address) override
     {
@@ -86,11 +87,7 @@ protected:
 };
 
 // The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
-inline const QByteArray ExampleProject = "nfsize        8 \r\nnFix          2 \r\nn             2 \r\n"
-                                         "i             10 \r\nPV            0 \r\nPMT           0 \r\n"
-                                         "FV            0 \r\nescala        0 \r\nrows          8 \r\n"
-                                         "CFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
-                                         "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n";
+inline const QByteArray ExampleProject = testData("example.vlx");
 
 struct Run
 {
@@ -139,18 +136,27 @@ struct Run
     void trigger(const QString &item) { find(item)->trigger(); }
 };
 
-// Runs `look` on the modal dialog that `open` shows, then closes it whatever
-// `look` found, so that a failed check never leaves the test waiting.
-inline void inModalDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &look)
+// Runs `act` on the modal dialog that `open` shows, then closes it whatever
+// `act` did, so that a failed check never leaves the test waiting. A dialog's
+// own event loop runs until it closes, so the acting happens from inside it;
+// the dialog is waited for, as a menu lets the event loop run before it is there.
+inline void inModalDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
 {
-    QTimer::singleShot(0, [look] {
+    bool acted = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (dialog)
-            look(dialog);
+        if (!dialog || acted)
+            return;
+        acted = true;
+        poll.stop();
+        act(dialog);
         if (QWidget *still = QApplication::activeModalWidget())
             still->close();
     });
+    poll.start(10);
     open();
+    QVERIFY2(acted, "no dialog opened");
 }
 
 } // namespace pelmora::testing

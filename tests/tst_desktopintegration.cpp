@@ -60,16 +60,6 @@ private Q_SLOTS:
         QVERIFY(type.inherits(u"text/plain"_s));
     }
 
-    // What a file manager shows for a project: the description in the user's language.
-    void typeDescription()
-    {
-        QLocale::setDefault(English);
-        const QMimeType type = QMimeDatabase().mimeTypeForName(ProjectType);
-        QCOMPARE(type.comment(), u"Pelmora investment project"_s);
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        QCOMPARE(type.comment(), u"Projeto de investimento do Pelmora"_s);
-    }
-
     // "\" from a settings file an older system wrote, as well as "/" (which
     // this system's dialogs give: the windows journey).
     void pathParts_data()

@@ -34,23 +34,19 @@ private Q_SLOTS:
 
     void toNumber_data()
     {
-        QTest::addColumn<QString>("text"); // en_US form; the pt_BR twin is checked too
+        // en_US form, the pt_BR twin checked too. (Signs, parentheses, grouping and
+        // exponents as the program writes them: shownTextsReadBack.)
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("numeric");
         QTest::addColumn<double>("value");
 
         QTest::newRow("blanks around") << u"  12  "_s << true << 12.0;
-        QTest::newRow("leading minus") << u"-5"_s << true << -5.0;
         QTest::newRow("trailing minus") << u"5-"_s << true << -5.0;
         QTest::newRow("leading plus") << u"+5"_s << true << 5.0;
         QTest::newRow("minus then blank") << u"- 5"_s << true << -5.0;
-        QTest::newRow("decimals") << u"1234.5678"_s << true << 1234.5678;
-        QTest::newRow("grouped") << u"1,234,567.25"_s << true << 1234567.25;
         QTest::newRow("trailing group, as typed") << u"1,"_s << true << 1.0;
         QTest::newRow("group before point") << u"-1,234,.5"_s << true << -1234.5;
-        QTest::newRow("parentheses") << u"(1,234.50)"_s << true << -1234.5;
         QTest::newRow("parentheses blanks") << u"( 7 )"_s << true << -7.0;
-        QTest::newRow("exponent") << u"1E+16"_s << true << 1e16;
-        QTest::newRow("small exponent") << u"1.5E-07"_s << true << 1.5e-7;
         QTest::newRow("lower-case e") << u"2e3"_s << true << 2000.0;
         QTest::newRow("no integer part") << u".5"_s << true << 0.5;
         QTest::newRow("no fraction") << u"5."_s << true << 5.0;

@@ -1,6 +1,5 @@
 // The main window's rules without widgets: placement in twips at different
-// screen resolutions, the first status panel's width, where project windows
-// open and how they are arranged, and Graph Properties.
+// screen resolutions, where project windows open and how they are arranged.
 #include "ShellRules.h"
 
 #include <QTest>
@@ -52,13 +51,6 @@ private Q_SLOTS:
         storePlacement(settings, outer, 96, 96);
         QTEST((QList<int>{settings.valorixTop, settings.valorixLeft, settings.valorixHeight, settings.valorixWidth}),
               "stored");
-    }
-
-    // Status panel 1 takes the width beyond 5000 twips; at 5000 or less it keeps its own.
-    void systemPanel()
-    {
-        QCOMPARE(systemPanelTwips(5001), 1);
-        QCOMPARE(systemPanelTwips(5000), std::nullopt);
     }
 
     // In an area of 100 by 60.
@@ -129,14 +121,6 @@ private Q_SLOTS:
         QFETCH(QRect, previous);
         const auto before = previous.isEmpty() ? std::nullopt : std::optional(previous);
         QTEST(newWindowRect(before, QSize(80, 80), QSize(50, 30), QRect(0, 0, 100, 60), 10), "placed");
-    }
-
-    // With the amortization list over the charts the sliders can be hidden but
-    // not shown. (With the charts in view: tst_mainwindow's commandsFollowActiveWindow.)
-    void graphProperties()
-    {
-        QCOMPARE(graphPropertiesToggle(true, false), false);
-        QCOMPARE(graphPropertiesToggle(false, false), std::nullopt);
     }
 };
 

@@ -16,23 +16,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A desktop that registers `program` for every existing file (none when it is
-// empty) and records what was asked of it.
+// A desktop that registers `program` with a fixed argument for every existing
+// file (none when it is empty) and records what was asked of it.
 class FakeShell : public SystemShell
 {
 public:
     QString program = u"/usr/bin/browser"_s;
-    QStringList fixedArguments;
     bool starts = true;
     QHash<QString, QString> registry; // "key|value name" -> text
 
-    mutable QStringList lookedUp;     // paths asked for, " (missing)" after one not there then
+    mutable QStringList lookedUp;     // paths asked for
     QList<QStringList> started;       // program, then its arguments
 
     AssociatedProgram FindAssociatedProgram(const QString &path) const override
     {
-        lookedUp.append(QFile::exists(path) ? path : path + u" (missing)"_s);
-        return QFile::exists(path) && !program.isEmpty() ? AssociatedProgram{program, fixedArguments}
+        lookedUp.append(path);
+        return QFile::exists(path) && !program.isEmpty() ? AssociatedProgram{program, {u"--new-window"_s}}
                                                          : AssociatedProgram();
     }
     bool startProgram(const QString &name, const QStringList &arguments) override
@@ -61,67 +60,48 @@ class TestShellServices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The page made for the look-up and removed again: the Help menu's web
-    // commands in tst_mainwindow, also in a folder that cannot be written.
-    void browser_data()
+    // A file opened with its program, or an address with the program of a page
+    // "index.html" made for the look-up and removed again; a page already there
+    // stays untouched. (A page made and removed, a folder that cannot be written
+    // and a file without a program: the Help menu's commands in tst_mainwindow.)
+    void handOff_data()
     {
-        QTest::addColumn<bool>("pageThere");
-        QTest::addColumn<bool>("browserRegistered");
-        QTest::addColumn<bool>("browserStarts");
-        QTest::newRow("a page already there stays untouched") << true << true << true;
-        QTest::newRow("no browser registered") << false << false << true;
-        QTest::newRow("browser cannot be started") << false << true << false;
+        QTest::addColumn<bool>("web");        // OpenInBrowser; else OpenAssociated
+        QTest::addColumn<bool>("fileThere");  // the file, or a page of the user's
+        QTest::addColumn<bool>("registered"); // a program for it
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("file opened") << false << true << true << true;
+        QTest::newRow("no such file") << false << false << true << true;
+        QTest::newRow("file: program cannot be started") << false << true << true << false;
+        QTest::newRow("a page already there stays untouched") << true << true << true << true;
+        QTest::newRow("no browser registered") << true << false << false << true;
+        QTest::newRow("browser cannot be started") << true << false << true << false;
     }
-    void browser()
+    void handOff()
     {
-        QFETCH(bool, pageThere);
-        QFETCH(bool, browserRegistered);
-        QFETCH(bool, browserStarts);
-        QTemporaryDir folder;
-        const QString page = folder.filePath(u"index.html"_s);
-        if (pageThere)
-            writeFile(page, "<html>mine</html>");
-        FakeShell shell;
-        shell.fixedArguments = {u"--new-window"_s};
-        if (!browserRegistered)
-            shell.program.clear();
-        shell.starts = browserStarts;
-
-        QCOMPARE(OpenInBrowser(shell, folder.path(), Address), browserRegistered && browserStarts);
-        QCOMPARE(shell.lookedUp, QStringList{page});
-        const QStringList command{shell.program, u"--new-window"_s, Address};
-        QCOMPARE(shell.started, browserRegistered ? QList<QStringList>{command} : QList<QStringList>());
-        QFile kept(page);
-        QCOMPARE(kept.open(QIODevice::ReadOnly), pageThere);
-        QCOMPARE(kept.readAll(), pageThere ? QByteArray("<html>mine</html>") : QByteArray());
-    }
-
-    void openAssociated_data()
-    {
-        QTest::addColumn<bool>("fileThere");
-        QTest::addColumn<bool>("programStarts");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("opened") << true << true << true;
-        QTest::newRow("no such file") << false << true << false;
-        QTest::newRow("program cannot be started") << true << false << false;
-        // No program registered: Help > Contents in tst_mainwindow.
-    }
-
-    void openAssociated()
-    {
+        QFETCH(bool, web);
         QFETCH(bool, fileThere);
-        QFETCH(bool, programStarts);
+        QFETCH(bool, registered);
+        QFETCH(bool, starts);
         QTemporaryDir folder;
-        const QString path = folder.filePath(u"Valorix help.pdf"_s); // a blank in the name: one argument all the same
+        // A blank in the name: one argument all the same.
+        const QString file = folder.filePath(web ? u"index.html"_s : u"Valorix help.pdf"_s);
         if (fileThere)
-            writeFile(path, "%PDF-1.4");
+            writeFile(file, "mine");
         FakeShell shell;
-        shell.program = u"/usr/bin/viewer"_s;
-        shell.starts = programStarts;
+        if (!registered)
+            shell.program.clear();
+        shell.starts = starts;
 
-        QTEST(OpenAssociated(shell, path), "opened");
-        const QStringList command{u"/usr/bin/viewer"_s, path};
-        QCOMPARE(shell.started, fileThere ? QList<QStringList>{command} : QList<QStringList>());
+        const bool found = registered && (web || fileThere);
+        QCOMPARE(web ? OpenInBrowser(shell, folder.path(), Address) : OpenAssociated(shell, file), found && starts);
+        if (web)
+            QCOMPARE(shell.lookedUp, QStringList{file});
+        const QStringList command{shell.program, u"--new-window"_s, web ? Address : file};
+        QCOMPARE(shell.started, found ? QList<QStringList>{command} : QList<QStringList>());
+        QFile kept(file);
+        QCOMPARE(kept.open(QIODevice::ReadOnly), fileThere);
+        QCOMPARE(kept.readAll(), fileThere ? QByteArray("mine") : QByteArray());
     }
 
     void startSysInfo_data()
