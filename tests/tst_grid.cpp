@@ -3,11 +3,13 @@
 // row by row, copying and pasting a block, cut and clear are driven through
 // the program in tst_journey_projects.
 #include "CashFlowGrid.h"
+#include "TestData.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -90,37 +92,22 @@ private Q_SLOTS:
         QCOMPARE(g.grid.row(), g.grid.lastRow());
     }
 
-    void paste_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QStringList>("expected"); // "row,column=text"
-
-        QTest::newRow("one value formatted") << 2 << 3 << u"7\r\n"_s << QStringList{u"2,3=7.00"_s};
-        QTest::newRow("no line end pastes nothing") << 2 << 3 << u"7"_s << QStringList{u"2,3="_s};
-        QTest::newRow("text after last line end dropped") << 1 << 1 << u"1\t2\r\n3"_s
-                                                          << QStringList{u"1,1=1"_s, u"1,2=2"_s, u"2,1="_s};
-        QTest::newRow("right edge takes the rest") << 1 << 3 << u"1\t2\t3\r\n"_s << QStringList{u"1,3=3"_s};
-        QTest::newRow("bottom edge takes the rest") << 8 << 1 << u"x\r\ny\r\nz\r\n"_s << QStringList{u"8,1=z"_s};
-    }
-
+    void paste_data() { addRowsFromTsv("t2-grid-paste.tsv"); }
     void paste()
     {
-        QFETCH(int, row);
-        QFETCH(int, column);
+        QFETCH(QString, row);
+        QFETCH(QString, column);
         QFETCH(QString, clipboard);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         Grid g;
-        g.grid.setCurrentCell(row, column);
+        g.grid.setCurrentCell(row.toInt(), column.toInt());
         g.grid.PasteCell(clipboard);
-        for (const QString &e : expected) {
-            const QStringList parts = e.split(u'=');
-            const QStringList at = parts[0].split(u',');
-            QCOMPARE(g.grid.text(at[0].toInt(), at[1].toInt()), parts[1]);
+        for (const QString &e : expected.split(u'|')) {
+            const QStringList at = e.section(u'=', 0, 0).split(u',');
+            QCOMPARE(g.grid.text(at[0].toInt(), at[1].toInt()), e.section(u'=', 1));
         }
-        QCOMPARE(g.grid.row(), row); // the current cell is kept
-        QCOMPARE(g.grid.col(), column);
+        QCOMPARE(g.grid.row(), row.toInt()); // the current cell is kept
+        QCOMPARE(g.grid.col(), column.toInt());
         QVERIFY(g.modified.count() >= 1);
     }
 

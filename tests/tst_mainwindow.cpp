@@ -9,8 +9,10 @@
 #include "ProjectWindowWidget.h"
 #include "QtPlatform.h"
 #include "ShellRules.h"
+#include "TestData.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -38,17 +40,19 @@ const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
 class StandInDesktop : public SystemShell
 {
 public:
-    bool registered = true;
+    bool registered = true, starts = true;
     QList<QStringList> started;
 
     AssociatedProgram FindAssociatedProgram(const QString &path) const override
     {
-        return registered && QFile::exists(path) ? AssociatedProgram{u"/usr/bin/handler"_s, {}} : AssociatedProgram();
+        if (!registered || !QFileInfo(path).isFile())
+            return {};
+        return {u"/usr/bin/handler"_s, {u"--new-window"_s}};
     }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
         started.append(QStringList{program} + arguments);
-        return true;
+        return starts;
     }
     std::optional<QString> GetKeyValue(RegistryRoot, QStringView, QStringView) const override { return {}; }
 };
@@ -178,55 +182,35 @@ private Q_SLOTS:
         QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
     }
 
-    // Help > Contents and the two web commands, through the program's own
-    // shell steps: the help file in the program's folder, the browser found
-    // through a page made there and removed again.
-    void handedToAnotherProgram_data()
-    {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<bool>("helpFile");
-        QTest::addColumn<bool>("registered"); // a program for every existing file
-        QTest::addColumn<bool>("writableFolder");
-        QTest::addColumn<QString>("message"); // empty: a program started
-        QTest::addColumn<QString>("target");  // the program's argument; "%1": the program's folder
-        const QString contents = u"mauxiliogeral"_s, support = u"msupport"_s;
-        QTest::newRow("contents") << English << contents << true << true << true << QString() << u"%1/Valorix.pdf"_s;
-        QTest::newRow("contents, no help file") << English << contents << false << true << true << u"No File"_s
-                                                << QString();
-        QTest::newRow("contents, no program for it") << English << contents << true << false << true << u"No File"_s
-                                                     << QString();
-        QTest::newRow("support page") << English << support << false << true << true << QString()
-                                      << u"https://www.pelmora.example/support"_s;
-        QTest::newRow("folder cannot be written") << English << u"mqorhp"_s << false << true << false
-                                                  << u"Sorry, I did not find your Browser"_s << QString();
-        QTest::newRow("folder cannot be written, Portuguese") << Portuguese << support << false << true << false
-                                                              << u"Desculpe, não encontrei o seu Browser"_s
-                                                              << QString();
-    }
+    void handedToAnotherProgram_data() { addRowsFromTsv("t2-help-commands.tsv"); }
     void handedToAnotherProgram()
     {
-        QFETCH(QByteArray, settings);
+        QFETCH(QString, language);
         QFETCH(QString, item);
-        QFETCH(bool, writableFolder);
+        QFETCH(QString, given);
         QFETCH(QString, message);
-        QFETCH(QString, target);
+        QFETCH(QString, started);
+        const QStringList there = given.split(u' ');
         Run run;
         run.writeFile(u"plain-file"_s, "x");
-        QFETCH(bool, helpFile);
-        if (helpFile)
+        if (there.contains(u"pdf"))
             run.writeFile(u"Valorix.pdf"_s, "%PDF-1.4");
+        if (there.contains(u"page"))
+            run.writeFile(u"index.html"_s, "mine");
         StandInDesktop desktop;
-        QFETCH(bool, registered);
-        desktop.registered = registered;
-        DesktopShell shell(desktop, writableFolder ? run.folder.path() : run.folder.filePath(u"plain-file/bin"_s));
+        desktop.registered = !there.contains(u"no-program");
+        desktop.starts = !there.contains(u"no-start");
+        const bool readOnly = there.contains(u"read-only");
+        DesktopShell shell(desktop, readOnly ? run.folder.filePath(u"plain-file/bin"_s) : run.folder.path());
         run.shell = &shell;
-        run.start(settings);
+        run.start(language == u"English" ? English : Portuguese);
         run.trigger(item);
         QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
-        const QStringList started{u"/usr/bin/handler"_s, target.arg(run.folder.path())};
-        QCOMPARE(desktop.started, target.isEmpty() ? QList<QStringList>() : QList<QStringList>{started});
-        QVERIFY(!QFile::exists(run.folder.filePath(u"index.html"_s)));
+        const QStringList command{u"/usr/bin/handler"_s, u"--new-window"_s, started.replace(u"%1"_s, run.folder.path())};
+        QCOMPARE(desktop.started, started.isEmpty() ? QList<QStringList>() : QList<QStringList>{command});
+        // The look-up's page is gone again; the user's own stays as it was.
+        QCOMPARE(run.readFile(u"index.html"_s), there.contains(u"page") ? QByteArray("mine") : QByteArray());
+        QCOMPARE(QFile::exists(run.folder.filePath(u"index.html"_s)), there.contains(u"page"));
     }
 };
 

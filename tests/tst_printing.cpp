@@ -8,6 +8,7 @@
 #include "ChartPicture.h"
 #include "MainWindowRun.h"
 #include "PrintDialog.h"
+#include "TestData.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -21,6 +22,8 @@ using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 const QStringList Printers = {u"Office Laser"_s, u"PDF File"_s};
+
+QString text(const ChartPlacement &p) { return u"%1 %2 %3 %4"_s.arg(p.x).arg(p.y).arg(p.width).arg(p.height); }
 
 class TestPrinting : public QObject
 {
@@ -75,53 +78,27 @@ private Q_SLOTS:
         QCOMPARE(PrintOrient, Landscape);
     }
 
-    void orientation_data()
-    {
-        QTest::addColumn<std::int16_t>("PrintOrient");
-        QTest::addColumn<PreviewLayout>("layout");
-        QTest::addColumn<ChartPlacement>("preview"); // of a 9000 × 6000 twips window
-        QTest::addColumn<QString>("caption");
-        // 9000 × 8910 / 17400 = 4608.62…; 6000 × 6300 / 11400 = 3315.79…
-        QTest::newRow("portrait") << Portrait << PreviewLayout{9240, 10010, 6300, 8910}
-                                  << ChartPlacement{0, 300, 4609, 3316} << u"Office Laser - Portrait"_s;
-        // 9000 × 8910 / 15840 = 5062.5, to the even 5062
-        QTest::newRow("landscape") << Landscape << PreviewLayout{9240, 7400, 8910, 6300}
-                                   << ChartPlacement{0, 300, 5062, 3316} << u"Office Laser - Landscape"_s;
-        QTest::newRow("neither") << Unset << PreviewLayout{9240, 7400, 8910, 6300}
-                                 << ChartPlacement{0, 300, 5062, 3316} << u"Office Laser - "_s;
-    }
+    void orientation_data() { addRowsFromTsv("t2-print-orientation.tsv"); }
     void orientation()
     {
-        QFETCH(std::int16_t, PrintOrient);
-        QTEST(LayoutPreview(PrintOrient), "layout");
-        QTEST(DrawChart(DrawTarget::Preview, 9000, 6000, PrintOrient), "preview");
-        QCOMPARE(DrawChart(DrawTarget::Printer, 9000, 6000, PrintOrient), (ChartPlacement{0, 800, 9000, 6000}));
-        QTEST(PrinterCaption(u"Office Laser"_s, PrintOrient), "caption");
+        QFETCH(QString, PrintOrient);
+        const PreviewLayout l = LayoutPreview(PrintOrient.toShort());
+        QTEST(u"%1 %2 %3 %4"_s.arg(l.dialogWidth).arg(l.dialogHeight).arg(l.pictureWidth).arg(l.pictureHeight),
+              "layout");
+        QTEST(PrinterCaption(u"Office Laser"_s, PrintOrient.toShort()), "caption");
     }
 
-    // DrawChart's placement, then fitted on a page of 16000 × 11000 twips.
-    void placement_data()
-    {
-        QTest::addColumn<bool>("printer");
-        QTest::addColumn<QSize>("window"); // twips; the preview in portrait
-        QTest::addColumn<ChartPlacement>("placement");
-        QTest::addColumn<ChartPlacement>("fitted");
-        // 2610 × 8910 / 17400 = 1336.5 and 95 × 6300 / 11400 = 52.5: ties go to even.
-        QTest::newRow("preview, ties") << false << QSize(2610, 95) << ChartPlacement{0, 300, 1336, 52}
-                                       << ChartPlacement{0, 300, 1336, 52};
-        QTest::newRow("too wide") << true << QSize(20000, 8000) << ChartPlacement{0, 800, 20000, 8000}
-                                  << ChartPlacement{0, 800, 16000, 6400};
-        QTest::newRow("too high") << true << QSize(12000, 20400) << ChartPlacement{0, 800, 12000, 20400}
-                                  << ChartPlacement{0, 800, 6000, 10200};
-    }
+    void placement_data() { addRowsFromTsv("t2-chart-placement.tsv"); }
     void placement()
     {
-        QFETCH(bool, printer);
-        QFETCH(QSize, window);
-        const ChartPlacement drawn = DrawChart(printer ? DrawTarget::Printer : DrawTarget::Preview, window.width(),
-                                               window.height(), Portrait);
-        QTEST(drawn, "placement");
-        QTEST(fitOnPage(drawn, 16000, 11000), "fitted");
+        QFETCH(QString, target);
+        QFETCH(QString, PrintOrient);
+        QFETCH(QString, window);
+        const QStringList size = window.split(u' ');
+        const ChartPlacement drawn = DrawChart(target == u"printer" ? DrawTarget::Printer : DrawTarget::Preview,
+                                               size[0].toInt(), size[1].toInt(), PrintOrient.toShort());
+        QTEST(text(drawn), "placement");
+        QTEST(text(fitOnPage(drawn, 16000, 11000)), "fitted");
     }
 
     void chosenPrinterStaysForLaterPrints()

@@ -1,10 +1,10 @@
 // The settings file at start-up and exit: a first start without the file,
 // files with odd lines, the write-read round trip; the command line; and the
-// rules of the status panel and the Options dialog made from them: the
-// greeting's hours and the list separator.
+// greeting's hours on the status panel.
 #include "CommandLine.h"
 #include "Settings.h"
 #include "ShellRules.h"
+#include "TestData.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +13,7 @@
 #include <functional>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
@@ -158,26 +159,11 @@ private Q_SLOTS:
         QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
     }
 
-    void greeting_data()
-    {
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("greeting");
-        QTest::newRow("noon") << u"12:00"_s << u"Good morning Ana. Welcome to Valorix."_s;
-        QTest::newRow("12:01") << u"12:01"_s << u"Good afternoon Ana. Welcome to Valorix."_s;
-        QTest::newRow("17:59") << u"17:59"_s << u"Good afternoon Ana. Welcome to Valorix."_s;
-        QTest::newRow("18:00") << u"18:00"_s << u"Good evening Ana. Welcome to Valorix."_s;
-    }
+    void greeting_data() { addRowsFromTsv("t2-greetings.tsv"); }
     void greeting()
     {
         QFETCH(QString, time);
         QTEST(Greeting(time, u"Ana"), "greeting");
-    }
-
-    // A field typed full is taken as it is, however long; a cleared one gives ";".
-    void listSeparator()
-    {
-        QCOMPARE(listSepFromOptions(u""), u";"_s);
-        QCOMPARE(listSepFromOptions(u";;"), u";;"_s);
     }
 };
 
