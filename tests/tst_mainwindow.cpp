@@ -65,26 +65,17 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void start_data()
-    {
-        QTest::addColumn<QByteArray>("file"); // empty: none, made empty at start
-        QTest::addColumn<bool>("maximized");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("no settings file") << QByteArray() << false << QStringList();
-        QTest::newRow("tool bar and status bar off: shown all the same")
-            << QByteArray("Tool         False\r\nStatus       False\r\n") << false << QStringList();
-        QTest::newRow("maximised")
-            << QByteArray("fMax         True\r\nvalorixWidth  3000 \r\n") << true << QStringList();
-        QTest::newRow("Tool without a value stops the reading, before OptPT")
-            << QByteArray("Tool\r\nOptPT        True\r\n") << false << QStringList{u"Type mismatch"_s};
-    }
+    void start_data() { addRowsFromTsv("t2-starts.tsv"); }
     void start()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QFETCH(QString, maximized);
+        QFETCH(QString, message);
+        const QByteArray file = text.toLatin1();
         Run run;
         run.start(file);
-        QTEST(run.messages.shown, "messages");
-        QTEST(run.window->isMaximized(), "maximized");
+        QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(run.window->isMaximized(), maximized == u"yes");
         QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
         QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
         // The greeting in English, at 9:30.
