@@ -205,83 +205,24 @@ void TestWindowsJourney::twentyWindowsAtMost()
     QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
 }
 
-// Each row: a start (the example file on the command line, or none), the
-// user's steps (see run(), "|" between them), what the user was asked and told
-// in turn (save prompts; open and save dialogs by title and proposed path, each
-// answered after "=", where no file cancels; then the messages), and what the
-// user then sees: status panel 1 (empty: the last step left it as it was), the
-// window titles, and the file written with its flows (none: any). "%1" is the
-// folder.
-void TestWindowsJourney::fileCommands_data()
-{
-    QTest::addColumn<bool>("withExample");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("titles");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("flows");
-
-    const QString example = u"example.vlx"_s, blank = u"Corporate Valorix 1"_s, none;
-    const QString saveAs = u"File>Save as..."_s, open = u"File>Open..."_s, close = u"edit|Valorix>Close"_s;
-    const QString asExample = u"Save As %1/example.vlx="_s, openExample = u"Open %1/example.vlx="_s;
-    const QString prompt = u"Do you want to save changes to 'example.vlx'?="_s, closed = u"example.vlx closed"_s;
-    const QByteArray any;
-    QTest::newRow("command line") << true << none << none << u"%1/example.vlx opened"_s << example << none << any;
-    QTest::newRow("Save As") << true << saveAs << asExample + u"copy.vlx"_s << u"%1/copy.vlx saved"_s
-                             << u"copy.vlx"_s << u"copy.vlx"_s << ExampleFlows;
-    QTest::newRow("Save As cancelled") << true << saveAs << asExample << none << example << none << any;
-    QTest::newRow("Save As into a missing folder")
-        << true << saveAs << asExample + u"missing/copy.vlx|Error 76: Path not found on WriteVlxcorp"_s << none
-        << example << none << any;
-    QTest::newRow("Save after an edit (tool bar)")
-        << true << u"edit|Save"_s << none << u"%1/example.vlx saved"_s << example << example << EditedFlows;
-    QTest::newRow("first Save of a new window: Save As")
-        << false << u"File>Save"_s << u"Save As Corporate Valorix 1=plan.vlx"_s << u"%1/plan.vlx saved"_s
-        << u"plan.vlx"_s << u"plan.vlx"_s << any;
-    QTest::newRow("a name without the extension: Save As again")
-        << false << saveAs + u"|File>Save"_s << u"Save As Corporate Valorix 1=plain|Save As %1/plain="_s
-        << u"%1/plain saved"_s << u"plain"_s << u"plain"_s << any;
-    QTest::newRow("Open") << false << open << u"Open =example.vlx"_s << u"%1/example.vlx opened"_s
-                          << blank + u'|' + example << none << any;
-    QTest::newRow("Open (tool bar) cancelled") << false << u"Open"_s << u"Open ="_s << none << blank << none << any;
-    QTest::newRow("Open of a missing file")
-        << false << open << u"Open =missing.vlx|Error 53: File not found on ReadVlxcorp"_s << none << blank << none
-        << any;
-    QTest::newRow("Open of a name open from another folder")
-        << true << open << openExample + u"b/example.vlx"_s << none << example << none << any;
-    // Save goes to the folder of the file opened or saved last.
-    QTest::newRow("Save into the folder of the last file")
-        << true << open + u"|Window>1 example.vlx|edit|File>Save"_s << openExample + u"b/y.vlx"_s
-        << u"%1/b/example.vlx saved"_s << example + u"|y.vlx"_s << u"b/example.vlx"_s << EditedFlows;
-    // Valorix > Close, the save prompt answered.
-    QTest::newRow("unchanged: no question") << true << u"Valorix>Close"_s << none << closed << none << example
-                                            << ExampleFlows;
-    QTest::newRow("Yes") << true << close << prompt + u"Yes"_s << closed << none << example << EditedFlows;
-    QTest::newRow("No") << true << close << prompt + u"No"_s << closed << none << example << ExampleFlows;
-    // The close box too does nothing after a Cancel, until File > Exit.
-    QTest::newRow("Cancel") << true << close << prompt + u"Cancel"_s << none << example + u'*' << example
-                            << ExampleFlows;
-    QTest::newRow("Yes, Save As cancelled: closed all the same")
-        << false << close << u"Do you want to save changes to 'Corporate Valorix 1'?=Yes|Save As Corporate Valorix 1="_s
-        << u"Corporate Valorix 1 closed"_s << none << none << any;
-}
+// The rows and what each column holds: tests/data/journey-file-commands.tsv.
+void TestWindowsJourney::fileCommands_data() { addRowsFromTsv("journey-file-commands.tsv"); }
 
 void TestWindowsJourney::fileCommands()
 {
-    QFETCH(bool, withExample);
+    QFETCH(QString, start);
     QFETCH(QString, steps);
     QFETCH(QString, asked);
     QFETCH(QString, status);
     QFETCH(QString, written);
-    QFETCH(QByteArray, flows);
+    QFETCH(QString, flows);
 
     WindowsJourney j;
     const QString folder = j.folder.path();
     j.writeFile(u"example.vlx"_s, ExampleProject);
     QVERIFY(QDir(folder).mkdir(u"b"_s));
     j.writeFile(u"b/y.vlx"_s, ExampleProject);
-    j.start({}, withExample ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
+    j.start({}, !start.isEmpty() ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
     QStringList expected;
     for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
         const QString answer = entry.section(u'=', 1);
@@ -308,7 +249,7 @@ void TestWindowsJourney::fileCommands()
         const QByteArray file = flowsOf(j.readFile(written));
         QVERIFY(file.startsWith("CFa00"));
         if (!flows.isEmpty())
-            QCOMPARE(file, flows);
+            QCOMPARE(file, flows == u"edited" ? EditedFlows : ExampleFlows);
         if (!files.contains(written) && !written.contains(u'/'))
             files.append(written);
     }
