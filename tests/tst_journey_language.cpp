@@ -21,35 +21,8 @@ namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
-// A text on the screen: a menu caption as shown, a tool tip, a status tip, the
-// name a screen reader reads out, the title of the file dialog that Ctrl+O opens.
-struct Seen
-{
-    QString where;
-    QString english;
-    QString portuguese;
-};
-
-const Seen seenTexts[] = {
-    {u"menu:mfile"_s, u"File"_s, u"Arquivo"_s}, {u"menu:mnew"_s, u"New"_s, u"Novo"_s},
-    {u"menu:mopen"_s, u"Open..."_s, u"Abrir..."_s}, {u"menu:msair"_s, u"Exit"_s, u"Encerrar"_s},
-    {u"menu:mgraphpr"_s, u"Graph Properties"_s, u"Propriedades Gráficas"_s},
-    {u"menu:mprint"_s, u"Print Chart"_s, u"Imprimir Gráfico"_s}, {u"menu:mopcoes"_s, u"Options"_s, u"Opções"_s},
-    {u"menu:mclose"_s, u"Close"_s, u"Fechar"_s}, {u"menu:mver"_s, u"View"_s, u"Exibir"_s},
-    {u"menu:mstatusbar"_s, u"Status Bar"_s, u"Barra de Status"_s}, {u"menu:mjanela"_s, u"Window"_s, u"Janela"_s},
-    {u"menu:mauxilio"_s, u"Help"_s, u"Auxílio"_s}, {u"menu:msobreqor"_s, u"About Valorix"_s, u"Sobre Valorix"_s},
-    {u"menu:mclearcell"_s, u"Clear"_s, u"Limpar"_s}, {u"menu:mcopymschart2"_s, u"Copy Chart"_s, u"Copiar Gráfico"_s},
-    {u"button:Save"_s, u"Save"_s, u"Salvar"_s}, {u"button:Auxilio"_s, u"Help - Contents"_s, u"Auxílio Geral"_s},
-    {u"panel:system"_s, u"System Message"_s, u"Menssagem do Sistema"_s},
-    {u"panel:conectar"_s, u"Valorix is ready for Ana"_s, u"Valorix está pronto para Ana"_s},
-    {u"label:Label1"_s, u"Number of periods"_s, u"Número de períodos"_s},
-    {u"label:Label8"_s, u"Amortization"_s, u"Amortização"_s},
-    {u"label:Label11"_s, u"Total Interest"_s, u"Total de Juros"_s},
-    {u"name:Text(2)"_s, u"Present Value"_s, u"Valor Presente"_s},
-    {u"name:MSChart1"_s, u"NPV profile of projects A and B by discount rate"_s,
-     u"Perfil do VPL dos projetos A e B por taxa de desconto"_s},
-    {u"dialog:open"_s, u"Open"_s, u"Abrir"_s},
-};
+// Where a text is seen, its English, its Portuguese.
+const QList<QStringList> SeenTexts = tsvRows("journey-seen-texts.tsv");
 
 QString seen(Journey &j, const QString &where)
 {
@@ -134,9 +107,9 @@ void TestJourneyLanguage::switchAndBack()
     j.start();
     if (!withWindow)
         j.choose({u"Valorix"_s, u"Close"_s});
-    for (const Seen &text : seenTexts) {
-        if (withWindow || !(text.where.startsWith(u"label:") || text.where.startsWith(u"name:")))
-            QCOMPARE(seen(j, text.where), text.english);
+    for (const QStringList &text : SeenTexts) {
+        if (withWindow || !(text[0].startsWith(u"label:") || text[0].startsWith(u"name:")))
+            QCOMPARE(seen(j, text[0]), text[1]);
     }
 
     const QString report = j.status(u"system"_s);
@@ -144,16 +117,16 @@ void TestJourneyLanguage::switchAndBack()
     QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
     if (!withWindow)
         j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
-    for (const Seen &text : seenTexts)
-        QCOMPARE(seen(j, text.where), text.portuguese);
+    for (const QStringList &text : SeenTexts)
+        QCOMPARE(seen(j, text[0]), text[2]);
 
     j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
     QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
              u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
 
     QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
-    for (const Seen &text : seenTexts)
-        QCOMPARE(seen(j, text.where), text.english);
+    for (const QStringList &text : SeenTexts)
+        QCOMPARE(seen(j, text[0]), text[1]);
 }
 
 // The standard buttons of a real message box and the text fields' own menu.
