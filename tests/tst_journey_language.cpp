@@ -77,119 +77,115 @@ class TestJourneyLanguage : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { QLocale::setDefault(English); }
-    void switchAndBack_data();
-    void switchAndBack();
-    void qtOwnTexts();
-    void groupedNumbersTyped_data();
-    void groupedNumbersTyped();
-};
 
-void TestJourneyLanguage::switchAndBack_data()
-{
-    QTest::addColumn<bool>("withWindow");
-    QTest::addColumn<QString>("action");    // the button's accessible action done; empty: a click
-    QTest::addColumn<QString>("separator"); // typed before OK; empty: closed without OK
-    QTest::addColumn<QString>("inDataCsv"); // the list separator Data.csv then has
-    QTest::newRow("OK takes a vertical bar") << true << QString() << u"|"_s << u"|"_s;
-    QTest::newRow("closed without OK") << true << QString() << QString() << u";"_s;
-    QTest::newRow("no window open") << false << QString() << u"|"_s << u"|"_s;
-    QTest::newRow("accessible toggle") << true << QAccessibleActionInterface::toggleAction() << QString() << u";"_s;
-    QTest::newRow("accessible press") << true << QAccessibleActionInterface::pressAction() << QString() << u";"_s;
-}
+    void switchAndBack_data()
+    {
+        QTest::addColumn<bool>("withWindow");
+        QTest::addColumn<QString>("action");    // the button's accessible action done; empty: a click
+        QTest::addColumn<QString>("separator"); // typed before OK; empty: closed without OK
+        QTest::addColumn<QString>("inDataCsv"); // the list separator Data.csv then has
+        QTest::newRow("OK takes a vertical bar") << true << QString() << u"|"_s << u"|"_s;
+        QTest::newRow("closed without OK") << true << QString() << QString() << u";"_s;
+        QTest::newRow("no window open") << false << QString() << u"|"_s << u"|"_s;
+        QTest::newRow("accessible toggle") << true << QAccessibleActionInterface::toggleAction() << QString() << u";"_s;
+        QTest::newRow("accessible press") << true << QAccessibleActionInterface::pressAction() << QString() << u";"_s;
+    }
 
-void TestJourneyLanguage::switchAndBack()
-{
-    QFETCH(bool, withWindow);
-    QFETCH(QString, action);
-    QFETCH(QString, separator);
-    QFETCH(QString, inDataCsv);
-    Journey j;
-    j.start();
-    if (!withWindow)
-        j.choose({u"Valorix"_s, u"Close"_s});
-    for (const QStringList &text : SeenTexts) {
-        if (withWindow || !(text[0].startsWith(u"label:") || text[0].startsWith(u"name:")))
+    void switchAndBack()
+    {
+        QFETCH(bool, withWindow);
+        QFETCH(QString, action);
+        QFETCH(QString, separator);
+        QFETCH(QString, inDataCsv);
+        Journey j;
+        j.start();
+        if (!withWindow)
+            j.choose({u"Valorix"_s, u"Close"_s});
+        for (const QStringList &text : SeenTexts) {
+            if (withWindow || !(text[0].startsWith(u"label:") || text[0].startsWith(u"name:")))
+                QCOMPARE(seen(j, text[0]), text[1]);
+        }
+
+        const QString report = j.status(u"system"_s);
+        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action),
+                 u"Opções Arquivo"_s);
+        QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
+        if (!withWindow)
+            j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
+        for (const QStringList &text : SeenTexts)
+            QCOMPARE(seen(j, text[0]), text[2]);
+
+        j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
+        QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
+                 u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
+
+        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
+        for (const QStringList &text : SeenTexts)
             QCOMPARE(seen(j, text[0]), text[1]);
     }
 
-    const QString report = j.status(u"system"_s);
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action), u"Opções Arquivo"_s);
-    QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
-    if (!withWindow)
-        j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
-    for (const QStringList &text : SeenTexts)
-        QCOMPARE(seen(j, text[0]), text[2]);
+    // The standard buttons of a real message box and the text fields' own menu.
+    void qtOwnTexts()
+    {
+        Journey j;
+        QtMessageBoxes desktopBoxes;
+        j.messageBoxes = &desktopBoxes;
+        j.start(PortugueseSettings);
+        desktopBoxes.setParent(j.window.get());
+        QCOMPARE(j.status(u"system"_s), u"Bom dia Ana. Bem-vindo ao Valorix."_s);
 
-    j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
-    QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
-             u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
+        j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
+        QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);
+        Journey::closePopups();
 
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
-    for (const QStringList &text : SeenTexts)
-        QCOMPARE(seen(j, text[0]), text[1]);
-}
-
-// The standard buttons of a real message box and the text fields' own menu.
-void TestJourneyLanguage::qtOwnTexts()
-{
-    Journey j;
-    QtMessageBoxes desktopBoxes;
-    j.messageBoxes = &desktopBoxes;
-    j.start(PortugueseSettings);
-    desktopBoxes.setParent(j.window.get());
-    QCOMPARE(j.status(u"system"_s), u"Bom dia Ana. Bem-vindo ao Valorix."_s);
-
-    j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
-    QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);
-    Journey::closePopups();
-
-    // A grid edit, then Close: the save prompt asks in Portuguese; No closes.
-    j.clickCell(1, 1);
-    j.type(u"5"_s);
-    j.press(Qt::Key_Return);
-    QStringList texts;
-    Journey::inDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
-                      [&](QWidget *dialog) {
-                          auto *box = qobject_cast<QMessageBox *>(dialog);
-                          QVERIFY(box);
-                          for (QAbstractButton *button : box->buttons())
-                              texts.append(Journey::shown(button->text()));
-                          texts.sort();
-                          texts.append(box->text());
-                          j.click(box->button(QMessageBox::No));
-                      });
-    QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
-                                 u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
-    QVERIFY(j.area()->subWindowList().isEmpty());
-    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 1 closed"_s);
-}
-
-void TestJourneyLanguage::groupedNumbersTyped_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("futureValue");
-    QTest::newRow("en_US") << English << u"1,234.50"_s << u"1,357.95"_s;
-    QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"1.234,50"_s << u"1.357,95"_s;
-}
-
-// Every prefix of a grouped number is kept while it is typed ("1," included),
-// and the whole reads as 1234.5: one period at 10 % makes it 1,357.95.
-void TestJourneyLanguage::groupedNumbersTyped()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, typed);
-    QLocale::setDefault(locale);
-    Journey j;
-    j.start();
-    for (const auto &[field, text] :
-         {std::pair(u"Text(0)"_s, u"1"_s), {u"Text(1)"_s, u"10"_s}, {u"Text(2)"_s, typed}}) {
-        j.enter(field, text);
-        QCOMPARE(j.field(field), text);
+        // A grid edit, then Close: the save prompt asks in Portuguese; No closes.
+        j.clickCell(1, 1);
+        j.type(u"5"_s);
+        j.press(Qt::Key_Return);
+        QStringList texts;
+        Journey::inDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
+                          [&](QWidget *dialog) {
+                              auto *box = qobject_cast<QMessageBox *>(dialog);
+                              QVERIFY(box);
+                              for (QAbstractButton *button : box->buttons())
+                                  texts.append(Journey::shown(button->text()));
+                              texts.sort();
+                              texts.append(box->text());
+                              j.click(box->button(QMessageBox::No));
+                          });
+        QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
+                                     u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
+        QVERIFY(j.area()->subWindowList().isEmpty());
+        QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 1 closed"_s);
     }
-    j.click(j.control(u"Command(4)"_s)); // solve for FV
-    QTEST(j.field(u"Text(4)"_s), "futureValue");
-}
+
+    void groupedNumbersTyped_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("futureValue");
+        QTest::newRow("en_US") << English << u"1,234.50"_s << u"1,357.95"_s;
+        QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"1.234,50"_s << u"1.357,95"_s;
+    }
+
+    // Every prefix of a grouped number is kept while it is typed ("1," included),
+    // and the whole reads as 1234.5: one period at 10 % makes it 1,357.95.
+    void groupedNumbersTyped()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QLocale::setDefault(locale);
+        Journey j;
+        j.start();
+        for (const auto &[field, text] :
+             {std::pair(u"Text(0)"_s, u"1"_s), {u"Text(1)"_s, u"10"_s}, {u"Text(2)"_s, typed}}) {
+            j.enter(field, text);
+            QCOMPARE(j.field(field), text);
+        }
+        j.click(j.control(u"Command(4)"_s)); // solve for FV
+        QTEST(j.field(u"Text(4)"_s), "futureValue");
+    }
+};
 
 QTEST_MAIN(TestJourneyLanguage)
 #include "tst_journey_language.moc"

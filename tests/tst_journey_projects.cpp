@@ -51,165 +51,162 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { Journey::closePopups(); }
 
-    void typedRowByRow_data();
-    void typedRowByRow();
-    void blockCopiedPastedClearedAndTakenBack();
-    void keyboardOnly_data();
-    void keyboardOnly();
+    void typedRowByRow_data()
+    {
+        QTest::addColumn<bool>("inField"); // typed into the cell entry field, not on the grid
+        QTest::addColumn<Qt::Key>("enter");
+        QTest::newRow("on the grid, Enter") << false << Qt::Key_Return;
+        QTest::newRow("on the grid, keypad Enter") << false << Qt::Key_Enter;
+        QTest::newRow("in the cell entry field") << true << Qt::Key_Return;
+    }
+
+    // The example appraisal typed in: n, the flows of A and of B row by row (each
+    // Enter one row down, no more), the rate with Enter; then the results, the
+    // chart's footnote and Data.csv.
+    void typedRowByRow()
+    {
+        QFETCH(bool, inField);
+        QFETCH(Qt::Key, enter);
+        Journey j;
+        j.start();
+        j.enterWithReturn(u"Text(0)"_s, u"2"_s);
+        j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s}, enter, inField); // a click on the cell that is current already
+        QCOMPARE(j.currentCell(), QPoint(1, 4));
+        j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s}, enter, inField);
+        QCOMPARE(j.currentCell(), QPoint(3, 4));
+        j.enterWithReturn(u"Text(1)"_s, u"10"_s);
+        // The grid as shown, which Data.csv then holds.
+        const QByteArray appraised = testData("example-data.csv");
+        QCOMPARE(rowsOf(j, 0, 7, u';'), QString::fromLatin1(appraised).split(u"\r\n"_s, Qt::SkipEmptyParts));
+        // The chart's footnote (the charts journey sees it drawn as it reads).
+        QCOMPARE(QAccessible::queryAccessibleInterface(j.control(u"MSChart1"_s))->text(QAccessible::Description),
+                 u"NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]"_s);
+
+        j.click(j.control(u"Command(8)"_s));
+        QCOMPARE(j.readFile(u"Data.csv"_s), appraised);
+    }
+
+    // A 2 x 3 block selected from the current cell with Shift and the arrows,
+    // copied with Ctrl+C, pasted lower down with Ctrl+V, cleared with Delete, each
+    // step taken back with Ctrl+Z and done again with Ctrl+Y; the grid's menu on
+    // the current cell and on another.
+    void blockCopiedPastedClearedAndTakenBack()
+    {
+        Journey j;
+        j.startWithExample();
+        j.enterWithReturn(u"Text(0)"_s, u"5"_s); // room for the block: periods 3 to 5 come empty
+        const QStringList empty = rowsOf(j, 4, 5);
+
+        QCOMPARE(j.currentCell(), QPoint(1, 1));
+        j.clickCell(1, 1);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+            j.press(key, Qt::ShiftModifier);
+        j.press(QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"(1,000.00)\t(500.00)\t(1,500.00)\r\n700.00\t0.00\t700.00\r\n"_s);
+        j.clickCell(4, 1);
+        j.press(QKeySequence::Paste);
+        const QStringList pasted = {u"3 (1,000.00) (500.00) (1,500.00)"_s, u"4 700.00 0.00 700.00"_s};
+        QCOMPARE(rowsOf(j, 4, 5), pasted);
+        QCOMPARE(j.currentCell(), QPoint(1, 4));
+
+        for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
+            j.clickCell(at.y(), at.x(), Qt::RightButton);
+            QCOMPARE(Journey::popupCaptions(), GridMenu);
+            j.chooseInPopup({u"Copy"_s});
+            QCOMPARE(QGuiApplication::clipboard()->text(), j.cell(at.y(), at.x()) + u"\r\n"_s);
+        }
+
+        j.clickCell(4, 1);
+        j.clickCell(5, 3, Qt::LeftButton, Qt::ShiftModifier);
+        j.press(Qt::Key_Delete);
+        QCOMPARE(rowsOf(j, 4, 5), empty);
+        j.press(QKeySequence::Save); // unmarked, so that the undo's mark is seen
+        j.press(QKeySequence::Undo);
+        QCOMPARE(rowsOf(j, 4, 5), pasted);
+        QVERIFY(j.activeWindow()->widget()->isWindowModified());
+        const QKeySequence undo(QKeySequence::Undo), redo(u"Ctrl+Y"_s);
+        for (const auto &[key, rows] : {std::pair(undo, empty), {redo, pasted}, {redo, empty}}) {
+            j.press(key);
+            QCOMPARE(rowsOf(j, 4, 5), rows);
+        }
+
+        // Escape drops an edit; a typed value is taken back to where it was typed.
+        j.clickCell(6, 1);
+        j.type(u"42"_s);
+        j.press(Qt::Key_Escape);
+        QCOMPARE(j.field(u"Text(10)"_s), QString());
+        j.type(u"42"_s);
+        j.press(Qt::Key_Return);
+        QCOMPARE(j.cell(6, 1), u"42.00"_s);
+        j.press(QKeySequence::Undo);
+        QCOMPARE(j.cell(6, 1), QString());
+        QCOMPARE(j.currentCell(), QPoint(1, 6));
+
+        // A change of the number of periods ends the history: the clear stays.
+        j.enterWithReturn(u"Text(0)"_s, u"4"_s);
+        j.clickCell(2, 1);
+        j.press(QKeySequence::Undo);
+        QCOMPARE(rowsOf(j, 4, 5), empty);
+    }
+
+    void keyboardOnly_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QKeySequence>("fileKey");
+        QTest::addColumn<QStringList>("gridMenu");
+        QTest::newRow("English") << QByteArray() << QKeySequence(u"Alt+F"_s) << GridMenu;
+        // Both flags set: Portuguese wins.
+        QTest::newRow("Portuguese") << QByteArray("OptEN        True\r\nOptPT        True\r\n")
+                                    << QKeySequence(u"Alt+A"_s)
+                                    << QStringList{u"Font size"_s, u"Copiar"_s, u"Colar"_s, QString(), u"Limpar"_s};
+    }
+
+    void keyboardOnly()
+    {
+        QFETCH(QByteArray, settings);
+        Journey j;
+        j.start(settings);
+
+        // Every item of the menus shows a letter of its own.
+        QCOMPARE(mnemonicFaults(j.window->menuBar()->actions()), QStringList());
+        j.clickCell(1, 1, Qt::RightButton);
+        QTEST(Journey::popupCaptions(), "gridMenu");
+        QCOMPARE(mnemonicFaults(QApplication::activePopupWidget()->actions()), QStringList());
+        Journey::closePopups();
+        QFETCH(QKeySequence, fileKey);
+        j.press(fileKey);
+        const QWidget *menu = QApplication::activePopupWidget();
+        QCOMPARE(menu ? menu->objectName() : QString(), u"mfile"_s);
+        Journey::closePopups();
+
+        j.press(QKeySequence::New);
+        j.press(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 1"_s);
+        j.press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
+
+        // Tab leaves the grid, its current cell staying; Shift+Tab comes back.
+        j.clickCell(2, 1);
+        j.press(Qt::Key_Tab);
+        QVERIFY(!j.grid()->isAncestorOf(QApplication::focusWidget()) && QApplication::focusWidget() != j.grid());
+        QCOMPARE(j.currentCell(), QPoint(1, 2));
+        j.press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), j.grid());
+
+        QString dialog;
+        Journey::inDialog([&] { j.press(Qt::Key_P, Qt::ControlModifier); },
+                          [&](QWidget *d) { dialog = d->objectName(); });
+        QCOMPARE(dialog, u"fprinter"_s); // Print Chart
+
+        j.type(u"5"_s);
+        j.press(Qt::Key_Return);
+        j.messages.answers = {Answer::No};
+        j.press(Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(j.messages.questions.size(), 1); // the changed window asks to be saved
+        QVERIFY(!j.window->isVisible());
+    }
 };
-
-void TestJourneyProjects::typedRowByRow_data()
-{
-    QTest::addColumn<bool>("inField"); // typed into the cell entry field, not on the grid
-    QTest::addColumn<Qt::Key>("enter");
-    QTest::newRow("on the grid, Enter") << false << Qt::Key_Return;
-    QTest::newRow("on the grid, keypad Enter") << false << Qt::Key_Enter;
-    QTest::newRow("in the cell entry field") << true << Qt::Key_Return;
-}
-
-// The example appraisal typed in: n, the flows of A and of B row by row (each
-// Enter one row down, no more), the rate with Enter; then the results, the
-// chart's footnote and Data.csv.
-void TestJourneyProjects::typedRowByRow()
-{
-    QFETCH(bool, inField);
-    QFETCH(Qt::Key, enter);
-    Journey j;
-    j.start();
-    j.enterWithReturn(u"Text(0)"_s, u"2"_s);
-    j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s}, enter, inField); // a click on the cell that is current already
-    QCOMPARE(j.currentCell(), QPoint(1, 4));
-    j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s}, enter, inField);
-    QCOMPARE(j.currentCell(), QPoint(3, 4));
-    j.enterWithReturn(u"Text(1)"_s, u"10"_s);
-    // The grid as shown, which Data.csv then holds.
-    const QByteArray appraised = testData("example-data.csv");
-    QCOMPARE(rowsOf(j, 0, 7, u';'), QString::fromLatin1(appraised).split(u"\r\n"_s, Qt::SkipEmptyParts));
-    // The chart's footnote (the charts journey sees it drawn as it reads).
-    QCOMPARE(QAccessible::queryAccessibleInterface(j.control(u"MSChart1"_s))->text(QAccessible::Description),
-             u"NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]"_s);
-
-    j.click(j.control(u"Command(8)"_s));
-    QCOMPARE(j.readFile(u"Data.csv"_s), appraised);
-}
-
-// A 2 x 3 block selected from the current cell with Shift and the arrows,
-// copied with Ctrl+C, pasted lower down with Ctrl+V, cleared with Delete, each
-// step taken back with Ctrl+Z and done again with Ctrl+Y; the grid's menu on
-// the current cell and on another.
-void TestJourneyProjects::blockCopiedPastedClearedAndTakenBack()
-{
-    Journey j;
-    j.startWithExample();
-    j.enterWithReturn(u"Text(0)"_s, u"5"_s); // room for the block: periods 3 to 5 come empty
-    const QStringList empty = rowsOf(j, 4, 5);
-
-    QCOMPARE(j.currentCell(), QPoint(1, 1));
-    j.clickCell(1, 1);
-    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
-        j.press(key, Qt::ShiftModifier);
-    j.press(QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"(1,000.00)\t(500.00)\t(1,500.00)\r\n700.00\t0.00\t700.00\r\n"_s);
-    j.clickCell(4, 1);
-    j.press(QKeySequence::Paste);
-    const QStringList pasted = {u"3 (1,000.00) (500.00) (1,500.00)"_s, u"4 700.00 0.00 700.00"_s};
-    QCOMPARE(rowsOf(j, 4, 5), pasted);
-    QCOMPARE(j.currentCell(), QPoint(1, 4));
-
-    for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
-        j.clickCell(at.y(), at.x(), Qt::RightButton);
-        QCOMPARE(Journey::popupCaptions(), GridMenu);
-        j.chooseInPopup({u"Copy"_s});
-        QCOMPARE(QGuiApplication::clipboard()->text(), j.cell(at.y(), at.x()) + u"\r\n"_s);
-    }
-
-    j.clickCell(4, 1);
-    j.clickCell(5, 3, Qt::LeftButton, Qt::ShiftModifier);
-    j.press(Qt::Key_Delete);
-    QCOMPARE(rowsOf(j, 4, 5), empty);
-    j.press(QKeySequence::Save); // unmarked, so that the undo's mark is seen
-    j.press(QKeySequence::Undo);
-    QCOMPARE(rowsOf(j, 4, 5), pasted);
-    QVERIFY(j.activeWindow()->widget()->isWindowModified());
-    const QKeySequence undo(QKeySequence::Undo), redo(u"Ctrl+Y"_s);
-    for (const auto &[key, rows] : {std::pair(undo, empty), {redo, pasted}, {redo, empty}}) {
-        j.press(key);
-        QCOMPARE(rowsOf(j, 4, 5), rows);
-    }
-
-    // Escape drops an edit; a typed value is taken back to where it was typed.
-    j.clickCell(6, 1);
-    j.type(u"42"_s);
-    j.press(Qt::Key_Escape);
-    QCOMPARE(j.field(u"Text(10)"_s), QString());
-    j.type(u"42"_s);
-    j.press(Qt::Key_Return);
-    QCOMPARE(j.cell(6, 1), u"42.00"_s);
-    j.press(QKeySequence::Undo);
-    QCOMPARE(j.cell(6, 1), QString());
-    QCOMPARE(j.currentCell(), QPoint(1, 6));
-
-    // A change of the number of periods ends the history: the clear stays.
-    j.enterWithReturn(u"Text(0)"_s, u"4"_s);
-    j.clickCell(2, 1);
-    j.press(QKeySequence::Undo);
-    QCOMPARE(rowsOf(j, 4, 5), empty);
-}
-
-void TestJourneyProjects::keyboardOnly_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QKeySequence>("fileKey");
-    QTest::addColumn<QStringList>("gridMenu");
-    QTest::newRow("English") << QByteArray() << QKeySequence(u"Alt+F"_s) << GridMenu;
-    // Both flags set: Portuguese wins.
-    QTest::newRow("Portuguese") << QByteArray("OptEN        True\r\nOptPT        True\r\n") << QKeySequence(u"Alt+A"_s)
-                                << QStringList{u"Font size"_s, u"Copiar"_s, u"Colar"_s, QString(), u"Limpar"_s};
-}
-
-void TestJourneyProjects::keyboardOnly()
-{
-    QFETCH(QByteArray, settings);
-    Journey j;
-    j.start(settings);
-
-    // Every item of the menus shows a letter of its own.
-    QCOMPARE(mnemonicFaults(j.window->menuBar()->actions()), QStringList());
-    j.clickCell(1, 1, Qt::RightButton);
-    QTEST(Journey::popupCaptions(), "gridMenu");
-    QCOMPARE(mnemonicFaults(QApplication::activePopupWidget()->actions()), QStringList());
-    Journey::closePopups();
-    QFETCH(QKeySequence, fileKey);
-    j.press(fileKey);
-    const QWidget *menu = QApplication::activePopupWidget();
-    QCOMPARE(menu ? menu->objectName() : QString(), u"mfile"_s);
-    Journey::closePopups();
-
-    j.press(QKeySequence::New);
-    j.press(Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 1"_s);
-    j.press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
-
-    // Tab leaves the grid, its current cell staying; Shift+Tab comes back.
-    j.clickCell(2, 1);
-    j.press(Qt::Key_Tab);
-    QVERIFY(!j.grid()->isAncestorOf(QApplication::focusWidget()) && QApplication::focusWidget() != j.grid());
-    QCOMPARE(j.currentCell(), QPoint(1, 2));
-    j.press(Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), j.grid());
-
-    QString dialog;
-    Journey::inDialog([&] { j.press(Qt::Key_P, Qt::ControlModifier); }, [&](QWidget *d) { dialog = d->objectName(); });
-    QCOMPARE(dialog, u"fprinter"_s); // Print Chart
-
-    j.type(u"5"_s);
-    j.press(Qt::Key_Return);
-    j.messages.answers = {Answer::No};
-    j.press(Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(j.messages.questions.size(), 1); // the changed window asks to be saved
-    QVERIFY(!j.window->isVisible());
-}
 
 QTEST_MAIN(TestJourneyProjects)
 #include "tst_journey_projects.moc"

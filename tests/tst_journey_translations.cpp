@@ -89,75 +89,74 @@ class TestJourneyTranslations : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void portugueseAsTabled();
-    void pseudoTranslationEverywhere();
-};
 
-// Every message translated as the table has it, none left unfinished, none
-// missing from the file or from the table; the built file gives the same.
-void TestJourneyTranslations::portugueseAsTabled()
-{
-    const QList<Message> messages = readTs(QStringLiteral(PELMORA_PORTUGUESE_TS));
-    QVERIFY(!messages.isEmpty());
-    QTranslator built;
-    QVERIFY(built.load(u"pelmora_pt_BR"_s, Translations::Folder.toString()));
-    QStringList translated, tabled;
-    for (const Message &m : messages) {
-        QVERIFY2(m.type.isEmpty(), qPrintable(m.type + u": "_s + m.source));
-        QCOMPARE(built.translate(m.context.toUtf8(), m.source.toUtf8(),
-                                 m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()),
-                 m.translation);
-        translated.append(QStringList{m.source, m.translation, m.comment}.join(u'\t'));
-    }
-    for (const QStringList &row : tsvRows("portuguese-texts.tsv"))
-        tabled.append(QStringList{row.value(0), row.value(1), row.value(2)}.join(u'\t'));
-    translated.removeDuplicates(); // a text in two places, translated alike
-    translated.sort();
-    tabled.sort();
-    QCOMPARE(translated, tabled);
-}
-
-// Installed in the running program in English, the pseudo-translation renames
-// every text that has a translation; a text equal to an English source (or
-// beginning with one that a name follows) bypassed it.
-void TestJourneyTranslations::pseudoTranslationEverywhere()
-{
-    QStringList sources;
-    // What the menus, the tool bar, the status bar and the project window show.
-    QStringList shownInMain{u"[System Message]"_s, u"[Valorix is ready for ]Ana"_s};
-    for (const Message &m : readTs(QStringLiteral(PELMORA_PORTUGUESE_TS))) {
-        sources.append(m.source);
-        if (m.context == u"MainMenus" || m.context.endsWith(u"::ProjectWindowWidget"))
-            shownInMain.append(u'[' + m.source + u']');
-    }
-    const auto leaked = [&](const QStringList &texts) {
-        QStringList leaks;
-        for (const QString &text : texts) {
-            for (const QString &source : sources) {
-                if (text == source || (source.endsWith(u' ') && text.startsWith(source)))
-                    leaks.append(text);
-            }
+    // Every message translated as the table has it, none left unfinished, none
+    // missing from the file or from the table; the built file gives the same.
+    void portugueseAsTabled()
+    {
+        const QList<Message> messages = readTs(QStringLiteral(PELMORA_PORTUGUESE_TS));
+        QVERIFY(!messages.isEmpty());
+        QTranslator built;
+        QVERIFY(built.load(u"pelmora_pt_BR"_s, Translations::Folder.toString()));
+        QStringList translated, tabled;
+        for (const Message &m : messages) {
+            QVERIFY2(m.type.isEmpty(), qPrintable(m.type + u": "_s + m.source));
+            QCOMPARE(built.translate(m.context.toUtf8(), m.source.toUtf8(),
+                                     m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()),
+                     m.translation);
+            translated.append(QStringList{m.source, m.translation, m.comment}.join(u'\t'));
         }
-        return leaks;
-    };
-
-    Journey j;
-    j.start();
-    Translations pseudo;
-    QVERIFY(pseudo.use(u"en_XA"_s));
-    const QStringList texts = textsOf(j.window.get());
-    QVERIFY2(leaked(texts).isEmpty(), qPrintable(leaked(texts).join(u" | ")));
-    for (const QString &expected : std::as_const(shownInMain)) {
-        QVERIFY2(texts.contains(expected), qPrintable(expected));
+        for (const QStringList &row : tsvRows("portuguese-texts.tsv"))
+            tabled.append(QStringList{row.value(0), row.value(1), row.value(2)}.join(u'\t'));
+        translated.removeDuplicates(); // a text in two places, translated alike
+        translated.sort();
+        tabled.sort();
+        QCOMPARE(translated, tabled);
     }
 
-    QStringList dialogTexts;
-    Journey::inDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
-                      [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
-    QVERIFY2(leaked(dialogTexts).isEmpty(), qPrintable(leaked(dialogTexts).join(u" | ")));
-    for (const QString &text : {u"[Options]"_s, u"[Language]"_s, u"[Language used in Valorix]"_s, u"[List Separator]"_s})
-        QVERIFY2(dialogTexts.contains(text), qPrintable(text));
-}
+    // Installed in the running program in English, the pseudo-translation renames
+    // every text that has a translation; a text equal to an English source (or
+    // beginning with one that a name follows) bypassed it.
+    void pseudoTranslationEverywhere()
+    {
+        QStringList sources;
+        // What the menus, the tool bar, the status bar and the project window show.
+        QStringList shownInMain{u"[System Message]"_s, u"[Valorix is ready for ]Ana"_s};
+        for (const Message &m : readTs(QStringLiteral(PELMORA_PORTUGUESE_TS))) {
+            sources.append(m.source);
+            if (m.context == u"MainMenus" || m.context.endsWith(u"::ProjectWindowWidget"))
+                shownInMain.append(u'[' + m.source + u']');
+        }
+        const auto leaked = [&](const QStringList &texts) {
+            QStringList leaks;
+            for (const QString &text : texts) {
+                for (const QString &source : sources) {
+                    if (text == source || (source.endsWith(u' ') && text.startsWith(source)))
+                        leaks.append(text);
+                }
+            }
+            return leaks;
+        };
+
+        Journey j;
+        j.start();
+        Translations pseudo;
+        QVERIFY(pseudo.use(u"en_XA"_s));
+        const QStringList texts = textsOf(j.window.get());
+        QVERIFY2(leaked(texts).isEmpty(), qPrintable(leaked(texts).join(u" | ")));
+        for (const QString &expected : std::as_const(shownInMain)) {
+            QVERIFY2(texts.contains(expected), qPrintable(expected));
+        }
+
+        QStringList dialogTexts;
+        Journey::inDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
+                          [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
+        QVERIFY2(leaked(dialogTexts).isEmpty(), qPrintable(leaked(dialogTexts).join(u" | ")));
+        for (const QString &text :
+             {u"[Options]"_s, u"[Language]"_s, u"[Language used in Valorix]"_s, u"[List Separator]"_s})
+            QVERIFY2(dialogTexts.contains(text), qPrintable(text));
+    }
+};
 
 QTEST_MAIN(TestJourneyTranslations)
 #include "tst_journey_translations.moc"

@@ -100,181 +100,177 @@ class TestWindowsJourney : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void newWindowsAndArrangements_data();
-    void newWindowsAndArrangements();
-    void twentyWindowsAtMost();
-    void fileCommands_data();
-    void fileCommands();
-    void lineBreakInFileName();
-};
-
-void TestWindowsJourney::newWindowsAndArrangements_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
-    QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
-    QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
-    QTest::newRow("the default place and size") << QByteArray() << false;
-}
-
-void TestWindowsJourney::newWindowsAndArrangements()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(bool, tilesUsable);
-    WindowsJourney j;
-    j.start(settings);
-    j.verifyWindows(true, u"start"_s);
-    // Each new window a title bar down and right of the one before, or back at
-    // the area's top left.
-    for (const QString &step : {u"File>New"_s, u"New"_s, u"File>New"_s}) {
-        j.run(step);
-        j.verifyWindows(true, step);
-        const QList<QMdiSubWindow *> shown = j.windows();
-        const QMdiSubWindow *last = shown.last();
-        const QPoint offset = last->pos() - shown[shown.size() - 2]->pos();
-        QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
+    void newWindowsAndArrangements_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
+        QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
+        QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
+        QTest::newRow("the default place and size") << QByteArray() << false;
     }
-    QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
-    for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
-                                       {u"Window>Horizontal"_s, tilesUsable}}) {
-        j.run(step);
-        j.verifyWindows(usable, step);
-    }
-    QCOMPARE(j.arrangeTicks(), QStringList{u"Horizontal"_s});
 
-    // The window list activates the window chosen; closing it and opening
-    // another gives the next number, inside, also once the main window has
-    // shrunk (as a window manager shrinks it).
-    j.run(u"Window>2 Corporate Valorix 2"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
-    j.run(u"Valorix>Close"_s);
-    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 2 closed"_s);
-    j.run(u"File>New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
-    j.verifyWindows(false, u"New after Close"_s);
-    j.window->showNormal();
-    j.window->resize(640, 480);
-    QTRY_COMPARE(j.window->size(), QSize(640, 480));
-    j.run(u"File>New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 6"_s);
-    QVERIFY(j.placeOf(j.area()->viewport()).contains(j.placeOf(j.activeWindow()))); // the others stay put
+    void newWindowsAndArrangements()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, tilesUsable);
+        WindowsJourney j;
+        j.start(settings);
+        j.verifyWindows(true, u"start"_s);
+        // Each new window a title bar down and right of the one before, or back at
+        // the area's top left.
+        for (const QString &step : {u"File>New"_s, u"New"_s, u"File>New"_s}) {
+            j.run(step);
+            j.verifyWindows(true, step);
+            const QList<QMdiSubWindow *> shown = j.windows();
+            const QMdiSubWindow *last = shown.last();
+            const QPoint offset = last->pos() - shown[shown.size() - 2]->pos();
+            QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
+        }
+        QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
+        for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
+                                           {u"Window>Horizontal"_s, tilesUsable}}) {
+            j.run(step);
+            j.verifyWindows(usable, step);
+        }
+        QCOMPARE(j.arrangeTicks(), QStringList{u"Horizontal"_s});
 
-    // Maximising a window (a double click on its title bar) takes the tick away.
-    const QRect frame = j.placeOf(j.activeWindow());
-    j.doubleClickAt(QPoint(frame.center().x(), frame.top() + j.activeWindow()->widget()->y() / 2));
-    QVERIFY(j.activeWindow()->isMaximized());
-    QCOMPARE(j.arrangeTicks(), QStringList());
-    j.run(u"Window>Tabular"_s);
-    j.verifyWindows(true, u"Tabular from a maximised window"_s);
-
-    // With every window closed the document commands are off and the numbers
-    // start again at 1.
-    while (!j.windows().isEmpty())
+        // The window list activates the window chosen; closing it and opening
+        // another gives the next number, inside, also once the main window has
+        // shrunk (as a window manager shrinks it).
+        j.run(u"Window>2 Corporate Valorix 2"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
         j.run(u"Valorix>Close"_s);
-    QVERIFY(!j.find(u"msave"_s)->isEnabled() && !j.find<QToolButton>(u"Save"_s)->isEnabled());
-    j.run(u"New"_s);
-    QCOMPARE(j.titles(), u"Corporate Valorix 1"_s);
-    QVERIFY(j.find(u"msave"_s)->isEnabled());
-}
+        QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 2 closed"_s);
+        j.run(u"File>New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
+        j.verifyWindows(false, u"New after Close"_s);
+        j.window->showNormal();
+        j.window->resize(640, 480);
+        QTRY_COMPARE(j.window->size(), QSize(640, 480));
+        j.run(u"File>New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 6"_s);
+        QVERIFY(j.placeOf(j.area()->viewport()).contains(j.placeOf(j.activeWindow()))); // the others stay put
 
-void TestWindowsJourney::twentyWindowsAtMost()
-{
-    WindowsJourney j;
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    j.start();
-    while (j.windows().size() < 20)
+        // Maximising a window (a double click on its title bar) takes the tick away.
+        const QRect frame = j.placeOf(j.activeWindow());
+        j.doubleClickAt(QPoint(frame.center().x(), frame.top() + j.activeWindow()->widget()->y() / 2));
+        QVERIFY(j.activeWindow()->isMaximized());
+        QCOMPARE(j.arrangeTicks(), QStringList());
+        j.run(u"Window>Tabular"_s);
+        j.verifyWindows(true, u"Tabular from a maximised window"_s);
+
+        // With every window closed the document commands are off and the numbers
+        // start again at 1.
+        while (!j.windows().isEmpty())
+            j.run(u"Valorix>Close"_s);
+        QVERIFY(!j.find(u"msave"_s)->isEnabled() && !j.find<QToolButton>(u"Save"_s)->isEnabled());
         j.run(u"New"_s);
-    j.verifyWindows(false, u"twenty windows"_s);
+        QCOMPARE(j.titles(), u"Corporate Valorix 1"_s);
+        QVERIFY(j.find(u"msave"_s)->isEnabled());
+    }
 
-    // No 21st, by New or by Open; the file is not read over the values of the
-    // active window, whose payment is then solved from its own.
-    j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}});
-    j.run(u"New"_s);
-    j.dialogs.choices = {j.folder.filePath(u"example.vlx"_s)};
-    j.run(u"File>Open..."_s);
-    QCOMPARE(j.messages.shown,
-             QStringList(2, u"At most 20 project windows can be open at once. Close one to open another."_s));
-    QCOMPARE(j.windows().size(), 20);
-    j.click(j.control(u"Command(3)"_s));
-    QCOMPARE(j.field(u"Text(3)"_s), u"1,358.68"_s);
+    void twentyWindowsAtMost()
+    {
+        WindowsJourney j;
+        j.writeFile(u"example.vlx"_s, ExampleProject);
+        j.start();
+        while (j.windows().size() < 20)
+            j.run(u"New"_s);
+        j.verifyWindows(false, u"twenty windows"_s);
 
-    // Past number 20 the number of a closed window comes back.
-    j.run(u"Window>5 Corporate Valorix 5"_s);
-    j.run(u"Valorix>Close"_s);
-    j.run(u"New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
-}
+        // No 21st, by New or by Open; the file is not read over the values of the
+        // active window, whose payment is then solved from its own.
+        j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}});
+        j.run(u"New"_s);
+        j.dialogs.choices = {j.folder.filePath(u"example.vlx"_s)};
+        j.run(u"File>Open..."_s);
+        QCOMPARE(j.messages.shown,
+                 QStringList(2, u"At most 20 project windows can be open at once. Close one to open another."_s));
+        QCOMPARE(j.windows().size(), 20);
+        j.click(j.control(u"Command(3)"_s));
+        QCOMPARE(j.field(u"Text(3)"_s), u"1,358.68"_s);
+
+        // Past number 20 the number of a closed window comes back.
+        j.run(u"Window>5 Corporate Valorix 5"_s);
+        j.run(u"Valorix>Close"_s);
+        j.run(u"New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
+    }
+    void fileCommands_data();
+
+    void fileCommands()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        QFETCH(QString, asked);
+        QFETCH(QString, status);
+        QFETCH(QString, written);
+        QFETCH(QString, flows);
+
+        WindowsJourney j;
+        const QString folder = j.folder.path();
+        j.writeFile(u"example.vlx"_s, ExampleProject);
+        QVERIFY(QDir(folder).mkdir(u"b"_s));
+        j.writeFile(u"b/y.vlx"_s, ExampleProject);
+        j.start({}, !start.isEmpty() ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
+        QStringList expected;
+        for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
+            const QString answer = entry.section(u'=', 1);
+            if (entry.contains(u"?="_s))
+                j.messages.answers.append(answer == u"Yes"  ? Answer::Yes
+                                          : answer == u"No" ? Answer::No
+                                                            : Answer::Cancel);
+            else if (entry.contains(u'='))
+                j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
+            expected.append(entry.section(u'=', 0, 0).replace(u"%1"_s, folder));
+        }
+        QString before;
+        for (const QString &step : steps.split(u'|', Qt::SkipEmptyParts)) {
+            before = j.status(u"system"_s);
+            j.run(step);
+        }
+
+        QStringList seen = j.messages.questions;
+        for (const FileDialogRequest &request : j.dialogs.opened + j.dialogs.saved)
+            seen.append(request.title + u' ' + request.initialPath);
+        QCOMPARE(seen + j.messages.shown, expected);
+        QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.replace(u"%1"_s, folder));
+        QTEST(j.titles(), "titles");
+        QStringList files{u"example.vlx"_s, u"Valorix.ini"_s};
+        if (!written.isEmpty()) {
+            const QByteArray file = flowsOf(j.readFile(written));
+            QVERIFY(file.startsWith("CFa00"));
+            if (!flows.isEmpty())
+                QCOMPARE(file, flows == u"edited" ? EditedFlows : ExampleFlows);
+            if (!files.contains(written) && !written.contains(u'/'))
+                files.append(written);
+        }
+        files.sort(Qt::CaseInsensitive);
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
+        QCOMPARE(j.window->close(), !j.titles().contains(u'*'));
+    }
+
+    // A file saved under a name with line breaks: it is saved and reported, but
+    // the settings file written at exit keeps the path before it, whole and
+    // readable.
+    void lineBreakInFileName()
+    {
+        WindowsJourney j;
+        j.startWithExample();
+        const QString odd = j.folder.filePath(u"a\nPrintOrient   abc\r\nb.vlx"_s);
+        j.dialogs.choices.append(odd);
+        j.run(u"File>Save as..."_s);
+        QCOMPARE(j.status(u"system"_s), odd + u" saved"_s);
+        j.run(u"File>Exit"_s);
+        Settings stored;
+        QCOMPARE(ReadSettings(stored, j.folder.path()), std::nullopt);
+        QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
+        QCOMPARE(stored.PrintOrient, 2);
+    }
+};
 
 // The rows and what each column holds: tests/data/journey-file-commands.tsv.
 void TestWindowsJourney::fileCommands_data() { addRowsFromTsv("journey-file-commands.tsv"); }
-
-void TestWindowsJourney::fileCommands()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, steps);
-    QFETCH(QString, asked);
-    QFETCH(QString, status);
-    QFETCH(QString, written);
-    QFETCH(QString, flows);
-
-    WindowsJourney j;
-    const QString folder = j.folder.path();
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    QVERIFY(QDir(folder).mkdir(u"b"_s));
-    j.writeFile(u"b/y.vlx"_s, ExampleProject);
-    j.start({}, !start.isEmpty() ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
-    QStringList expected;
-    for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
-        const QString answer = entry.section(u'=', 1);
-        if (entry.contains(u"?="_s))
-            j.messages.answers.append(answer == u"Yes" ? Answer::Yes : answer == u"No" ? Answer::No : Answer::Cancel);
-        else if (entry.contains(u'='))
-            j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
-        expected.append(entry.section(u'=', 0, 0).replace(u"%1"_s, folder));
-    }
-    QString before;
-    for (const QString &step : steps.split(u'|', Qt::SkipEmptyParts)) {
-        before = j.status(u"system"_s);
-        j.run(step);
-    }
-
-    QStringList seen = j.messages.questions;
-    for (const FileDialogRequest &request : j.dialogs.opened + j.dialogs.saved)
-        seen.append(request.title + u' ' + request.initialPath);
-    QCOMPARE(seen + j.messages.shown, expected);
-    QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.replace(u"%1"_s, folder));
-    QTEST(j.titles(), "titles");
-    QStringList files{u"example.vlx"_s, u"Valorix.ini"_s};
-    if (!written.isEmpty()) {
-        const QByteArray file = flowsOf(j.readFile(written));
-        QVERIFY(file.startsWith("CFa00"));
-        if (!flows.isEmpty())
-            QCOMPARE(file, flows == u"edited" ? EditedFlows : ExampleFlows);
-        if (!files.contains(written) && !written.contains(u'/'))
-            files.append(written);
-    }
-    files.sort(Qt::CaseInsensitive);
-    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
-    QCOMPARE(j.window->close(), !j.titles().contains(u'*'));
-}
-
-// A file saved under a name with line breaks: it is saved and reported, but
-// the settings file written at exit keeps the path before it, whole and
-// readable.
-void TestWindowsJourney::lineBreakInFileName()
-{
-    WindowsJourney j;
-    j.startWithExample();
-    const QString odd = j.folder.filePath(u"a\nPrintOrient   abc\r\nb.vlx"_s);
-    j.dialogs.choices.append(odd);
-    j.run(u"File>Save as..."_s);
-    QCOMPARE(j.status(u"system"_s), odd + u" saved"_s);
-    j.run(u"File>Exit"_s);
-    Settings stored;
-    QCOMPARE(ReadSettings(stored, j.folder.path()), std::nullopt);
-    QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
-    QCOMPARE(stored.PrintOrient, 2);
-}
 
 QTEST_MAIN(TestWindowsJourney)
 #include "tst_journey_windows.moc"
