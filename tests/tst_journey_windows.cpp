@@ -1,10 +1,12 @@
 // Project windows as the user meets them: where new windows open, what the
 // Window menu's arrangements and window list do, the twenty windows there may
-// be, and what the first status panel reports after saving, opening and
-// closing.
+// be, what the first status panel reports after saving, opening and closing,
+// and the pictures of the main window.
 #include "Journey.h"
 
 #include <QDir>
+#include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace pelmora;
@@ -196,7 +198,9 @@ private Q_SLOTS:
         j.run(u"New"_s);
         QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
     }
-    void fileCommands_data();
+
+    // The rows and what each column holds: tests/data/journey-file-commands.tsv.
+    void fileCommands_data() { addRowsFromTsv("journey-file-commands.tsv"); }
 
     void fileCommands()
     {
@@ -267,10 +271,55 @@ private Q_SLOTS:
         QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
         QCOMPARE(stored.PrintOrient, 2);
     }
-};
 
-// The rows and what each column holds: tests/data/journey-file-commands.tsv.
-void TestWindowsJourney::fileCommands_data() { addRowsFromTsv("journey-file-commands.tsv"); }
+    // The pictures: each comes from a file compiled into the program, and a
+    // file that is missing or does not load leaves a blank tool-bar button,
+    // menu item, command button, status panel or About box.
+    void everyPictureIsDrawn()
+    {
+        Journey journey;
+        journey.start();
+        QStringList looked, blank;
+        auto look = [&](const QString &where, const QPixmap &picture) {
+            looked.append(where);
+            // Premultiplied, a pixel that shows nothing is all zeros.
+            QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), none = image;
+            none.fill(Qt::transparent);
+            if (image.isNull() || image == none)
+                blank.append(where);
+        };
+
+        const auto *toolBar = journey.window->findChild<QToolBar *>();
+        for (const QToolButton *button : toolBar->findChildren<QToolButton *>()) {
+            if (button->isVisible())
+                look(button->toolTip(), button->icon().pixmap(toolBar->iconSize()));
+        }
+        const QMenuBar *bar = journey.window->menuBar();
+        journey.click(bar, bar->actionGeometry(bar->actions().first()).center()); // File
+        const QWidget *menu = QApplication::activePopupWidget();
+        const int side = menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu);
+        for (const QAction *item : menu->actions()) {
+            if (QStringList{u"New"_s, u"Open..."_s, u"Save"_s, u"Exit"_s}.contains(Journey::shown(item->text())))
+                look(item->text(), item->icon().pixmap(side));
+        }
+        Journey::closePopups();
+        for (const QPushButton *button : journey.activeWindow()->findChildren<QPushButton *>()) {
+            if (button->objectName().startsWith(u"Command("_s) && button->text().isEmpty())
+                look(button->objectName(), button->icon().pixmap(button->iconSize()));
+        }
+        for (const QLabel *label : journey.find<QWidget>(u"conectar"_s)->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                look(u"status"_s, label->pixmap());
+        }
+        Journey::inDialog([&] { journey.choose({u"Help"_s, u"About Valorix"_s}); }, [&](QWidget *about) {
+            for (const QString &image : {u"Image2"_s, u"Image3"_s})
+                look(image, about->findChild<QLabel *>(image)->pixmap());
+        });
+        // The tool bar's 9, 4 menu bitmaps, 7 command buttons, the status picture, the About box's 2.
+        QCOMPARE(looked.size(), 9 + 4 + 7 + 1 + 2);
+        QVERIFY2(blank.isEmpty(), qPrintable(u"blank pictures: "_s + blank.join(u", "_s)));
+    }
+};
 
 QTEST_MAIN(TestWindowsJourney)
 #include "tst_journey_windows.moc"
