@@ -287,7 +287,7 @@ private Q_SLOTS:
         j.printers.answers = {false, true};
         j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
         QSize preview;
-        j.inDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
+        inModalDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
                    [&](QWidget *dialog) {
                        j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
                        preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();

@@ -40,9 +40,7 @@ QString seen(Journey &j, const QString &where)
     }
     if (kind == u"menu")
         return Journey::shown(j.find(name)->text());
-    if (kind == u"button")
-        return j.find<QToolButton>(name)->toolTip();
-    if (kind == u"panel")
+    if (kind == u"tip") // of a tool-bar button or a status panel
         return j.find<QWidget>(name)->toolTip();
     if (kind == u"name")
         return QAccessible::queryAccessibleInterface(j.control(name))->text(QAccessible::Name);
@@ -57,7 +55,7 @@ QString chooseLanguage(Journey &j, const QStringList &options, const QString &bu
                        const QString &action = {})
 {
     QString captions;
-    Journey::inDialog([&] { j.choose(options); },
+    inModalDialog([&] { j.choose(options); },
                       [&](QWidget *dialog) {
                           auto *radio = dialog->findChild<QRadioButton *>(button);
                           QAccessibleInterface *face = QAccessible::queryAccessibleInterface(radio);
@@ -203,7 +201,7 @@ private Q_SLOTS:
         j.type(u"5"_s);
         j.press(Qt::Key_Return);
         QStringList texts;
-        Journey::inDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
+        inModalDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
                           [&](QWidget *dialog) {
                               auto *box = qobject_cast<QMessageBox *>(dialog);
                               QVERIFY(box);
@@ -305,7 +303,7 @@ private Q_SLOTS:
         }
 
         QStringList dialogTexts;
-        Journey::inDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
+        inModalDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
                           [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
         QVERIFY2(leaked(dialogTexts).isEmpty(), qPrintable(leaked(dialogTexts).join(u" | ")));
         for (const QString &text :

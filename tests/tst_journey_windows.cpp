@@ -311,7 +311,7 @@ private Q_SLOTS:
             if (label->text().isEmpty())
                 look(u"status"_s, label->pixmap());
         }
-        Journey::inDialog([&] { journey.choose({u"Help"_s, u"About Valorix"_s}); }, [&](QWidget *about) {
+        inModalDialog([&] { journey.choose({u"Help"_s, u"About Valorix"_s}); }, [&](QWidget *about) {
             for (const QString &image : {u"Image2"_s, u"Image3"_s})
                 look(image, about->findChild<QLabel *>(image)->pixmap());
         });
