@@ -278,12 +278,6 @@ public:
     }
     static QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
 
-    // Acts in the modal dialog that `open` shows: inModalDialog.
-    static void inDialog(const std::function<void()> &open, const std::function<void(QWidget *)> &act)
-    {
-        inModalDialog(open, act);
-    }
-
 private:
     // The window with the keyboard focus. The offscreen platform, which has no
     // window manager, leaves none active after a pop-up closed: the main window

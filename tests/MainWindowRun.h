@@ -5,13 +5,14 @@
 // printers. The printers are the desktop's own but for their prompts, so that a
 // page really goes into a PDF file.
 
+#include "DocumentSlots.h"
 #include "PrinterServices.h"
-#include "ShellFakes.h"
 #include "Startup.h"
 #include "TestData.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,42 @@
 #include <functional>
 
 namespace pelmora::testing {
+
+// Stand-ins for the desktop's dialogs: each records what it was asked and
+// answers from a queue that the test fills, so no prompt waits for a person.
+// An empty queue answers Cancel, which a test that expects no prompt notices.
+class ScriptedMessages : public MessageBoxes
+{
+public:
+    QStringList shown;     // texts of the OK message boxes
+    QStringList questions; // texts of the Yes/No/Cancel prompts
+    QList<Answer> answers; // next answers, first first
+
+    void information(const QString &text) override { shown.append(text); }
+    Answer question(const QString &text) override
+    {
+        questions.append(text);
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+};
+
+class ScriptedDialogs : public FileDialogs
+{
+public:
+    QList<FileDialogRequest> opened; // requests of the open dialog
+    QList<FileDialogRequest> saved;  // requests of the save dialog
+    QList<std::optional<QString>> choices; // next choices; nullopt cancels
+
+    std::optional<QString> ShowOpenDialog(const FileDialogRequest &request) override { return next(opened, request); }
+    std::optional<QString> ShowSaveDialog(const FileDialogRequest &request) override { return next(saved, request); }
+
+private:
+    std::optional<QString> next(QList<FileDialogRequest> &asked, const FileDialogRequest &request)
+    {
+        asked.append(request);
+        return choices.isEmpty() ? std::nullopt : choices.takeFirst();
+    }
+};
 
 class FixedClock : public Clock
 {

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <set>
-
 namespace pelmora::testing {
 
 inline QByteArray testData(const char *name)
@@ -20,38 +18,46 @@ inline QByteArray testData(const char *name)
 
 // A field of a table: "\t", "\r", "\n" and "\\" stand for a tab, a carriage
 // return, a line feed and a backslash.
-inline QString unescapedField(const QByteArray &field)
+inline QString unescapedField(QStringView field)
 {
-    QByteArray text;
+    QString text;
     for (qsizetype k = 0; k < field.size(); ++k) {
-        const char c = field[k] == '\\' && k + 1 < field.size() ? field[++k] : '\0';
-        text.append(c == 't' ? '\t' : c == 'r' ? '\r' : c == 'n' ? '\n' : c ? c : field[k]);
+        const QChar c = field[k] == u'\\' && k + 1 < field.size() ? field[++k] : QChar();
+        text.append(c == u't' ? u'\t' : c == u'r' ? u'\r' : c == u'n' ? u'\n' : c.isNull() ? field[k] : c);
     }
-    return QString::fromUtf8(text);
+    return text;
 }
 
-// The rows of the table `name` added to the current test's data: its first line
-// names the columns, every column a QString; each further line is a row, its
-// name in the first field. Empty lines and lines starting with "#" are notes.
+// The lines of a tab-separated file of tests/data, each split at its tabs and
+// its fields unescaped; empty lines and "#" comments left out.
+inline QList<QStringList> tsvRows(const char *name)
+{
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(testData(name)).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        QStringList fields;
+        for (QStringView field : QStringView(line).split(u'\t'))
+            fields.append(unescapedField(field));
+        rows.append(fields);
+    }
+    return rows;
+}
+
+// One QTest row per line of a tab-separated file: its first line names the
+// columns (text, all of them), the first column of every line names the row.
 inline void addRowsFromTsv(const char *name)
 {
-    static std::set<QByteArray> columnNames; // QTest keeps the pointers
-    qsizetype columns = 0;
-    for (const QByteArray &line : testData(name).split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = line.split('\t');
-        if (columns == 0) {
-            for (const QByteArray &column : fields.mid(1))
-                QTest::addColumn<QString>(columnNames.insert(column).first->constData());
-            columns = fields.size();
-            continue;
-        }
-        if (fields.size() != columns)
-            qFatal("%s: %d fields in row %s", name, int(fields.size()), fields[0].constData());
-        QTestData &row = QTest::newRow(fields[0].constData());
-        for (const QByteArray &field : fields.mid(1))
-            row << unescapedField(field);
+    static QByteArrayList columnNames; // a table keeps its columns' names by pointer
+    const QList<QStringList> rows = tsvRows(name);
+    for (const QString &column : rows.first().mid(1))
+        QTest::addColumn<QString>(columnNames.emplaceBack(column.toUtf8()).constData());
+    for (const QStringList &fields : rows.mid(1)) {
+        if (fields.size() != rows.first().size())
+            qFatal("%s: %d fields in row %s", name, int(fields.size()), qPrintable(fields.first()));
+        QTestData &row = QTest::newRow(fields.first().toUtf8().constData());
+        for (const QString &field : fields.mid(1))
+            row << field;
     }
 }
 

@@ -212,134 +212,129 @@ class TestJourneyCharts : public QObject
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void profileStaysReadable_data();
-    void profileStaysReadable();
-    void printsVectorPdf();
-    void popupMenusOnRelease_data();
-    void popupMenusOnRelease();
+    void profileStaysReadable_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
+        QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << PortugueseSettings;
+    }
+
+    void profileStaysReadable()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QByteArray, settings);
+        QLocale::setDefault(locale);
+        ChartJourney j;
+        j.start(settings);
+        j.enterWithReturn(u"Text(0)"_s, u"2"_s);
+        j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
+        j.enterWithReturn(u"Text(1)"_s, u"10"_s);
+        j.rows = j.rowLabels();
+        QCOMPARE(j.problems(u"A alone"_s), QString());
+        j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s});
+        j.enterWithReturn(u"Text(1)"_s, u"10"_s);
+        j.rows = j.rowLabels();
+        QCOMPARE(j.problems(u"A and B"_s), QString());
+
+        // A click on the discount rate's marker reads its rate and NPV out.
+        const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
+        const QPointF marker = view->series(3)->points().constFirst();
+        j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
+        const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
+        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s
+                                               + locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
+
+        // The scale slider: a click on its groove pages towards the click, then the
+        // keys take it to its smallest and largest scale and back a page.
+        QSlider *scale = j.slider(u"Slider1"_s);
+        const std::function<void()> moves[] = {
+            [&] { j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); },
+            [&] { j.press(Qt::Key_Home); },
+            [&] { j.press(Qt::Key_End); },
+            [&] { j.press(Qt::Key_PageDown); },
+        };
+        for (const auto &move : moves) {
+            const int before = j.scale();
+            move();
+            QVERIFY2(j.scale() != before, "the slider did not move the scale");
+            QCOMPARE(j.problems(u"scale %1"_s.arg(j.scale())), QString());
+        }
+
+        // The window small, then so narrow that the footnote cannot stand whole,
+        // then as large as the main window lets it be.
+        QMdiSubWindow *window = j.activeWindow();
+        for (const QSize size : {QSize(760, 460), QSize(560, 400)}) {
+            const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
+            j.drag(corner, corner - QPoint(window->width() - size.width(), window->height() - size.height()));
+            QCOMPARE(window->size(), size);
+            QCOMPARE(j.problems(u"window %1 wide"_s.arg(size.width())), QString());
+        }
+        j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
+        QVERIFY2(window->isMaximized(), "the window is not maximized");
+        QCOMPARE(j.problems(u"large window"_s), QString());
+        j.moveSlidersAsAScreenReader();
+    }
+
+    // Set up for portrait, a No that leaves the dialog open, then Yes: one portrait
+    // page in the PDF file, with lines and texts and no picture.
+    void printsVectorPdf()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ChartJourney j;
+        j.startWithExample();
+        j.printers.setups = {PrintOrientation::Portrait};
+        j.printers.answers = {false, true};
+        j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
+        QSize preview;
+        inModalDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
+                   [&](QWidget *dialog) {
+                       j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
+                       preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();
+                       j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+                       QVERIFY(dialog->isVisible() && !QFile::exists(j.printers.pdfPath));
+                       j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+                   });
+        QVERIFY(preview.height() > preview.width());
+        QCOMPARE(j.printers.questions, QStringList(2, u"The graphic will be send to PDF File - Portrait"_s));
+        QCOMPARE(j.settings.PrintOrient, PrintOrientation::Portrait);
+
+        const QString pdf = QString::fromLatin1(j.readFile(u"chart.pdf"_s));
+        QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
+        const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(pdf);
+        QVERIFY(box.hasMatch() && box.captured(1).toDouble() < box.captured(2).toDouble());
+        QVERIFY2(!pdf.contains(u"/Subtype /Image"_s), "the chart went to the page as a bitmap");
+        QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
+    }
+
+    void popupMenusOnRelease_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("grid") << u"MSFlexGrid1"_s << u"mmsflexgrid"_s;
+        QTest::newRow("profile") << u"MSChart1"_s << u"mvalorix"_s;
+        QTest::newRow("project A") << u"MSChart2"_s << u"mmschart2"_s;
+        QTest::newRow("project B") << u"MSChart3"_s << u"mmschart3"_s;
+        QTest::newRow("amortization list") << u"ListView1"_s << u"mamort"_s;
+    }
+
+    // Each control's pop-up menu comes when the right button comes up, not before.
+    void popupMenusOnRelease()
+    {
+        QFETCH(QString, control);
+        ChartJourney j;
+        j.startWithExample();
+        if (control == u"ListView1")
+            j.click(j.control(u"Command(9)"_s));
+        const QWidget *under = j.control(control);
+        j.buttonOver(under, Qt::RightButton, true);
+        QVERIFY(!QApplication::activePopupWidget());
+        j.buttonOver(under, Qt::RightButton, false);
+        const QWidget *popup = QApplication::activePopupWidget();
+        QTEST(popup ? popup->objectName() : QString(), "menu");
+        Journey::closePopups();
+    }
 };
-
-void TestJourneyCharts::profileStaysReadable_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QByteArray>("settings");
-    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
-    QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << PortugueseSettings;
-}
-
-void TestJourneyCharts::profileStaysReadable()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QByteArray, settings);
-    QLocale::setDefault(locale);
-    ChartJourney j;
-    j.start(settings);
-    j.enterWithReturn(u"Text(0)"_s, u"2"_s);
-    j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
-    j.enterWithReturn(u"Text(1)"_s, u"10"_s);
-    j.rows = j.rowLabels();
-    QCOMPARE(j.problems(u"A alone"_s), QString());
-    j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s});
-    j.enterWithReturn(u"Text(1)"_s, u"10"_s);
-    j.rows = j.rowLabels();
-    QCOMPARE(j.problems(u"A and B"_s), QString());
-
-    // A click on the discount rate's marker reads its rate and NPV out.
-    const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
-    const QPointF marker = view->series(3)->points().constFirst();
-    j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
-    const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
-    QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s
-                                           + locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
-
-    // The scale slider: a click on its groove pages towards the click, then the
-    // keys take it to its smallest and largest scale and back a page.
-    QSlider *scale = j.slider(u"Slider1"_s);
-    const std::function<void()> moves[] = {
-        [&] { j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); },
-        [&] { j.press(Qt::Key_Home); },
-        [&] { j.press(Qt::Key_End); },
-        [&] { j.press(Qt::Key_PageDown); },
-    };
-    for (const auto &move : moves) {
-        const int before = j.scale();
-        move();
-        QVERIFY2(j.scale() != before, "the slider did not move the scale");
-        QCOMPARE(j.problems(u"scale %1"_s.arg(j.scale())), QString());
-    }
-
-    // The window small, then so narrow that the footnote cannot stand whole,
-    // then as large as the main window lets it be.
-    QMdiSubWindow *window = j.activeWindow();
-    for (const QSize size : {QSize(760, 460), QSize(560, 400)}) {
-        const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
-        j.drag(corner, corner - QPoint(window->width() - size.width(), window->height() - size.height()));
-        QCOMPARE(window->size(), size);
-        QCOMPARE(j.problems(u"window %1 wide"_s.arg(size.width())), QString());
-    }
-    j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
-    QVERIFY2(window->isMaximized(), "the window is not maximized");
-    QCOMPARE(j.problems(u"large window"_s), QString());
-    j.moveSlidersAsAScreenReader();
-}
-// Set up for portrait, a No that leaves the dialog open, then Yes: one portrait
-// page in the PDF file, with lines and texts and no picture.
-void TestJourneyCharts::printsVectorPdf()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ChartJourney j;
-    j.startWithExample();
-    j.printers.setups = {PrintOrientation::Portrait};
-    j.printers.answers = {false, true};
-    j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
-    QSize preview;
-    j.inDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
-               [&](QWidget *dialog) {
-                   j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
-                   preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();
-                   j.click(dialog->findChild<QPushButton *>(u"cok"_s));
-                   QVERIFY(dialog->isVisible() && !QFile::exists(j.printers.pdfPath));
-                   j.click(dialog->findChild<QPushButton *>(u"cok"_s));
-               });
-    QVERIFY(preview.height() > preview.width());
-    QCOMPARE(j.printers.questions, QStringList(2, u"The graphic will be send to PDF File - Portrait"_s));
-    QCOMPARE(j.settings.PrintOrient, PrintOrientation::Portrait);
-
-    const QString pdf = QString::fromLatin1(j.readFile(u"chart.pdf"_s));
-    QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page\\b(?!s)"_s)), 1);
-    const auto box = QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(pdf);
-    QVERIFY(box.hasMatch() && box.captured(1).toDouble() < box.captured(2).toDouble());
-    QVERIFY2(!pdf.contains(u"/Subtype /Image"_s), "the chart went to the page as a bitmap");
-    QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
-}
-
-void TestJourneyCharts::popupMenusOnRelease_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("menu");
-    QTest::newRow("grid") << u"MSFlexGrid1"_s << u"mmsflexgrid"_s;
-    QTest::newRow("profile") << u"MSChart1"_s << u"mvalorix"_s;
-    QTest::newRow("project A") << u"MSChart2"_s << u"mmschart2"_s;
-    QTest::newRow("project B") << u"MSChart3"_s << u"mmschart3"_s;
-    QTest::newRow("amortization list") << u"ListView1"_s << u"mamort"_s;
-}
-
-// Each control's pop-up menu comes when the right button comes up, not before.
-void TestJourneyCharts::popupMenusOnRelease()
-{
-    QFETCH(QString, control);
-    ChartJourney j;
-    j.startWithExample();
-    if (control == u"ListView1")
-        j.click(j.control(u"Command(9)"_s));
-    const QWidget *under = j.control(control);
-    j.buttonOver(under, Qt::RightButton, true);
-    QVERIFY(!QApplication::activePopupWidget());
-    j.buttonOver(under, Qt::RightButton, false);
-    const QWidget *popup = QApplication::activePopupWidget();
-    QTEST(popup ? popup->objectName() : QString(), "menu");
-    Journey::closePopups();
-}
 
 QTEST_MAIN(TestJourneyCharts)
 #include "tst_journey_charts.moc"

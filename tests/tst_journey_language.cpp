@@ -1,13 +1,19 @@
 // The interface language switched in the Options dialog and back, as a user
 // does it (or an assistive tool): every text on the screen follows, Qt's own
 // buttons and menus included; and numbers typed key by key in the user's
-// regional notation.
+// regional notation. The Portuguese translation holds exactly the texts of
+// its table, and the built file gives them back; and a pseudo-translation,
+// added as a third language would be, reaches every text of the menus, the
+// tool bar, the status bar, the project window and the Options dialog of the
+// running program: no English text bypasses the translation.
 #include "Journey.h"
-
 #include "QtPlatform.h"
+#include "Translations.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QDomDocument>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,35 +27,8 @@ namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
-// A text on the screen: a menu caption as shown, a tool tip, a status tip, the
-// name a screen reader reads out, the title of the file dialog that Ctrl+O opens.
-struct Seen
-{
-    QString where;
-    QString english;
-    QString portuguese;
-};
-
-const Seen seenTexts[] = {
-    {u"menu:mfile"_s, u"File"_s, u"Arquivo"_s}, {u"menu:mnew"_s, u"New"_s, u"Novo"_s},
-    {u"menu:mopen"_s, u"Open..."_s, u"Abrir..."_s}, {u"menu:msair"_s, u"Exit"_s, u"Encerrar"_s},
-    {u"menu:mgraphpr"_s, u"Graph Properties"_s, u"Propriedades Gráficas"_s},
-    {u"menu:mprint"_s, u"Print Chart"_s, u"Imprimir Gráfico"_s}, {u"menu:mopcoes"_s, u"Options"_s, u"Opções"_s},
-    {u"menu:mclose"_s, u"Close"_s, u"Fechar"_s}, {u"menu:mver"_s, u"View"_s, u"Exibir"_s},
-    {u"menu:mstatusbar"_s, u"Status Bar"_s, u"Barra de Status"_s}, {u"menu:mjanela"_s, u"Window"_s, u"Janela"_s},
-    {u"menu:mauxilio"_s, u"Help"_s, u"Auxílio"_s}, {u"menu:msobreqor"_s, u"About Valorix"_s, u"Sobre Valorix"_s},
-    {u"menu:mclearcell"_s, u"Clear"_s, u"Limpar"_s}, {u"menu:mcopymschart2"_s, u"Copy Chart"_s, u"Copiar Gráfico"_s},
-    {u"button:Save"_s, u"Save"_s, u"Salvar"_s}, {u"button:Auxilio"_s, u"Help - Contents"_s, u"Auxílio Geral"_s},
-    {u"panel:system"_s, u"System Message"_s, u"Menssagem do Sistema"_s},
-    {u"panel:conectar"_s, u"Valorix is ready for Ana"_s, u"Valorix está pronto para Ana"_s},
-    {u"label:Label1"_s, u"Number of periods"_s, u"Número de períodos"_s},
-    {u"label:Label8"_s, u"Amortization"_s, u"Amortização"_s},
-    {u"label:Label11"_s, u"Total Interest"_s, u"Total de Juros"_s},
-    {u"name:Text(2)"_s, u"Present Value"_s, u"Valor Presente"_s},
-    {u"name:MSChart1"_s, u"NPV profile of projects A and B by discount rate"_s,
-     u"Perfil do VPL dos projetos A e B por taxa de desconto"_s},
-    {u"dialog:open"_s, u"Open"_s, u"Abrir"_s},
-};
+// Where a text is seen, its English, its Portuguese.
+const QList<QStringList> SeenTexts = tsvRows("journey-seen-texts.tsv");
 
 QString seen(Journey &j, const QString &where)
 {
@@ -61,9 +40,7 @@ QString seen(Journey &j, const QString &where)
     }
     if (kind == u"menu")
         return Journey::shown(j.find(name)->text());
-    if (kind == u"button")
-        return j.find<QToolButton>(name)->toolTip();
-    if (kind == u"panel")
+    if (kind == u"tip") // of a tool-bar button or a status panel
         return j.find<QWidget>(name)->toolTip();
     if (kind == u"name")
         return QAccessible::queryAccessibleInterface(j.control(name))->text(QAccessible::Name);
@@ -78,7 +55,7 @@ QString chooseLanguage(Journey &j, const QStringList &options, const QString &bu
                        const QString &action = {})
 {
     QString captions;
-    Journey::inDialog([&] { j.choose(options); },
+    inModalDialog([&] { j.choose(options); },
                       [&](QWidget *dialog) {
                           auto *radio = dialog->findChild<QRadioButton *>(button);
                           QAccessibleInterface *face = QAccessible::queryAccessibleInterface(radio);
@@ -97,6 +74,60 @@ QString chooseLanguage(Journey &j, const QStringList &options, const QString &bu
     return captions;
 }
 
+struct Message
+{
+    QString context, source, comment, translation;
+    QString type; // "unfinished", "vanished", "obsolete"; empty when done
+};
+
+QList<Message> readTs(const QString &path)
+{
+    QFile file(path);
+    QDomDocument ts;
+    if (!file.open(QIODevice::ReadOnly) || !ts.setContent(&file))
+        return {};
+    QList<Message> messages;
+    const QDomNodeList all = ts.elementsByTagName(u"message"_s);
+    for (int k = 0; k < all.size(); ++k) {
+        const QDomElement m = all.at(k).toElement(), translation = m.firstChildElement(u"translation"_s);
+        messages.append({m.parentNode().firstChildElement(u"name"_s).text(), m.firstChildElement(u"source"_s).text(),
+                         m.firstChildElement(u"comment"_s).text(), translation.text(),
+                         translation.attribute(u"type"_s)});
+    }
+    return messages;
+}
+
+// Every text `top` and its children show or read out, "&" markers kept. Menus
+// by their items, so that the hidden menus' own titles, which never show, are
+// left out, and only ours: Qt's own (a sub-window's system menu) follow Qt's
+// translation. The tool bar shows its buttons' tips, not their texts.
+QStringList textsOf(const QWidget *top)
+{
+    QStringList texts;
+    QList<const QWidget *> widgets{top};
+    for (const QWidget *w : top->findChildren<QWidget *>())
+        widgets.append(w);
+    for (const QWidget *w : widgets) {
+        texts << w->toolTip() << w->accessibleName() << w->windowTitle();
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            texts << label->text();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !qobject_cast<const QToolButton *>(w))
+            texts << button->text();
+        if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            texts << group->title();
+        if (const auto *menus = qobject_cast<const QMenuBar *>(w)) {
+            for (const QAction *title : menus->actions())
+                texts << title->text();
+        }
+        if (const auto *menu = qobject_cast<const QMenu *>(w); menu && !menu->objectName().isEmpty()) {
+            for (const QAction *item : menu->actions())
+                texts << item->text() << item->toolTip();
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
 } // namespace
 
 class TestJourneyLanguage : public QObject
@@ -104,119 +135,182 @@ class TestJourneyLanguage : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { QLocale::setDefault(English); }
-    void switchAndBack_data();
-    void switchAndBack();
-    void qtOwnTexts();
-    void groupedNumbersTyped_data();
-    void groupedNumbersTyped();
+
+    void switchAndBack_data()
+    {
+        QTest::addColumn<bool>("withWindow");
+        QTest::addColumn<QString>("action");    // the button's accessible action done; empty: a click
+        QTest::addColumn<QString>("separator"); // typed before OK; empty: closed without OK
+        QTest::addColumn<QString>("inDataCsv"); // the list separator Data.csv then has
+        QTest::newRow("OK takes a vertical bar") << true << QString() << u"|"_s << u"|"_s;
+        QTest::newRow("closed without OK") << true << QString() << QString() << u";"_s;
+        QTest::newRow("no window open") << false << QString() << u"|"_s << u"|"_s;
+        QTest::newRow("accessible toggle") << true << QAccessibleActionInterface::toggleAction() << QString() << u";"_s;
+        QTest::newRow("accessible press") << true << QAccessibleActionInterface::pressAction() << QString() << u";"_s;
+    }
+
+    void switchAndBack()
+    {
+        QFETCH(bool, withWindow);
+        QFETCH(QString, action);
+        QFETCH(QString, separator);
+        QFETCH(QString, inDataCsv);
+        Journey j;
+        j.start();
+        if (!withWindow)
+            j.choose({u"Valorix"_s, u"Close"_s});
+        for (const QStringList &text : SeenTexts) {
+            if (withWindow || !(text[0].startsWith(u"label:") || text[0].startsWith(u"name:")))
+                QCOMPARE(seen(j, text[0]), text[1]);
+        }
+
+        const QString report = j.status(u"system"_s);
+        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action),
+                 u"Opções Arquivo"_s);
+        QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
+        if (!withWindow)
+            j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
+        for (const QStringList &text : SeenTexts)
+            QCOMPARE(seen(j, text[0]), text[2]);
+
+        j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
+        QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
+                 u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
+
+        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
+        for (const QStringList &text : SeenTexts)
+            QCOMPARE(seen(j, text[0]), text[1]);
+    }
+
+    // The standard buttons of a real message box and the text fields' own menu.
+    void qtOwnTexts()
+    {
+        Journey j;
+        QtMessageBoxes desktopBoxes;
+        j.messageBoxes = &desktopBoxes;
+        j.start(PortugueseSettings);
+        desktopBoxes.setParent(j.window.get());
+        QCOMPARE(j.status(u"system"_s), u"Bom dia Ana. Bem-vindo ao Valorix."_s);
+
+        j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
+        QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);
+        Journey::closePopups();
+
+        // A grid edit, then Close: the save prompt asks in Portuguese; No closes.
+        j.clickCell(1, 1);
+        j.type(u"5"_s);
+        j.press(Qt::Key_Return);
+        QStringList texts;
+        inModalDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
+                          [&](QWidget *dialog) {
+                              auto *box = qobject_cast<QMessageBox *>(dialog);
+                              QVERIFY(box);
+                              for (QAbstractButton *button : box->buttons())
+                                  texts.append(Journey::shown(button->text()));
+                              texts.sort();
+                              texts.append(box->text());
+                              j.click(box->button(QMessageBox::No));
+                          });
+        QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
+                                     u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
+        QVERIFY(j.area()->subWindowList().isEmpty());
+        QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 1 closed"_s);
+    }
+
+    void groupedNumbersTyped_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("futureValue");
+        QTest::newRow("en_US") << English << u"1,234.50"_s << u"1,357.95"_s;
+        QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"1.234,50"_s << u"1.357,95"_s;
+    }
+
+    // Every prefix of a grouped number is kept while it is typed ("1," included),
+    // and the whole reads as 1234.5: one period at 10 % makes it 1,357.95.
+    void groupedNumbersTyped()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QLocale::setDefault(locale);
+        Journey j;
+        j.start();
+        for (const auto &[field, text] :
+             {std::pair(u"Text(0)"_s, u"1"_s), {u"Text(1)"_s, u"10"_s}, {u"Text(2)"_s, typed}}) {
+            j.enter(field, text);
+            QCOMPARE(j.field(field), text);
+        }
+        j.click(j.control(u"Command(4)"_s)); // solve for FV
+        QTEST(j.field(u"Text(4)"_s), "futureValue");
+    }
+
+    // Every message translated as the table has it, none left unfinished, none
+    // missing from the file or from the table; the built file gives the same.
+    void portugueseAsTabled()
+    {
+        const QList<Message> messages = readTs(QStringLiteral(PELMORA_PORTUGUESE_TS));
+        QVERIFY(!messages.isEmpty());
+        QTranslator built;
+        QVERIFY(built.load(u"pelmora_pt_BR"_s, Translations::Folder.toString()));
+        QStringList translated, tabled;
+        for (const Message &m : messages) {
+            QVERIFY2(m.type.isEmpty(), qPrintable(m.type + u": "_s + m.source));
+            QCOMPARE(built.translate(m.context.toUtf8(), m.source.toUtf8(),
+                                     m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()),
+                     m.translation);
+            translated.append(QStringList{m.source, m.translation, m.comment}.join(u'\t'));
+        }
+        for (const QStringList &row : tsvRows("portuguese-texts.tsv"))
+            tabled.append(QStringList{row.value(0), row.value(1), row.value(2)}.join(u'\t'));
+        translated.removeDuplicates(); // a text in two places, translated alike
+        translated.sort();
+        tabled.sort();
+        QCOMPARE(translated, tabled);
+    }
+
+    // Installed in the running program in English, the pseudo-translation renames
+    // every text that has a translation; a text equal to an English source (or
+    // beginning with one that a name follows) bypassed it.
+    void pseudoTranslationEverywhere()
+    {
+        QStringList sources;
+        // What the menus, the tool bar, the status bar and the project window show.
+        QStringList shownInMain{u"[System Message]"_s, u"[Valorix is ready for ]Ana"_s};
+        for (const Message &m : readTs(QStringLiteral(PELMORA_PORTUGUESE_TS))) {
+            sources.append(m.source);
+            if (m.context == u"MainMenus" || m.context.endsWith(u"::ProjectWindowWidget"))
+                shownInMain.append(u'[' + m.source + u']');
+        }
+        const auto leaked = [&](const QStringList &texts) {
+            QStringList leaks;
+            for (const QString &text : texts) {
+                for (const QString &source : sources) {
+                    if (text == source || (source.endsWith(u' ') && text.startsWith(source)))
+                        leaks.append(text);
+                }
+            }
+            return leaks;
+        };
+
+        Journey j;
+        j.start();
+        Translations pseudo;
+        QVERIFY(pseudo.use(u"en_XA"_s));
+        const QStringList texts = textsOf(j.window.get());
+        QVERIFY2(leaked(texts).isEmpty(), qPrintable(leaked(texts).join(u" | ")));
+        for (const QString &expected : std::as_const(shownInMain)) {
+            QVERIFY2(texts.contains(expected), qPrintable(expected));
+        }
+
+        QStringList dialogTexts;
+        inModalDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
+                          [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
+        QVERIFY2(leaked(dialogTexts).isEmpty(), qPrintable(leaked(dialogTexts).join(u" | ")));
+        for (const QString &text :
+             {u"[Options]"_s, u"[Language]"_s, u"[Language used in Valorix]"_s, u"[List Separator]"_s})
+            QVERIFY2(dialogTexts.contains(text), qPrintable(text));
+    }
 };
-
-void TestJourneyLanguage::switchAndBack_data()
-{
-    QTest::addColumn<bool>("withWindow");
-    QTest::addColumn<QString>("action");    // the button's accessible action done; empty: a click
-    QTest::addColumn<QString>("separator"); // typed before OK; empty: closed without OK
-    QTest::addColumn<QString>("inDataCsv"); // the list separator Data.csv then has
-    QTest::newRow("OK takes a vertical bar") << true << QString() << u"|"_s << u"|"_s;
-    QTest::newRow("closed without OK") << true << QString() << QString() << u";"_s;
-    QTest::newRow("no window open") << false << QString() << u"|"_s << u"|"_s;
-    QTest::newRow("accessible toggle") << true << QAccessibleActionInterface::toggleAction() << QString() << u";"_s;
-    QTest::newRow("accessible press") << true << QAccessibleActionInterface::pressAction() << QString() << u";"_s;
-}
-
-void TestJourneyLanguage::switchAndBack()
-{
-    QFETCH(bool, withWindow);
-    QFETCH(QString, action);
-    QFETCH(QString, separator);
-    QFETCH(QString, inDataCsv);
-    Journey j;
-    j.start();
-    if (!withWindow)
-        j.choose({u"Valorix"_s, u"Close"_s});
-    for (const Seen &text : seenTexts) {
-        if (withWindow || !(text.where.startsWith(u"label:") || text.where.startsWith(u"name:")))
-            QCOMPARE(seen(j, text.where), text.english);
-    }
-
-    const QString report = j.status(u"system"_s);
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action), u"Opções Arquivo"_s);
-    QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
-    if (!withWindow)
-        j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
-    for (const Seen &text : seenTexts)
-        QCOMPARE(seen(j, text.where), text.portuguese);
-
-    j.click(j.control(u"Command(8)"_s)); // Excel: Data.csv with the separator
-    QCOMPARE(j.readFile(u"Data.csv"_s).split('\r').first(),
-             u"n;Project A;IRR Incremental;Project B"_s.replace(u';', inDataCsv).toLatin1());
-
-    QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
-    for (const Seen &text : seenTexts)
-        QCOMPARE(seen(j, text.where), text.english);
-}
-
-// The standard buttons of a real message box and the text fields' own menu.
-void TestJourneyLanguage::qtOwnTexts()
-{
-    Journey j;
-    QtMessageBoxes desktopBoxes;
-    j.messageBoxes = &desktopBoxes;
-    j.start(PortugueseSettings);
-    desktopBoxes.setParent(j.window.get());
-    QCOMPARE(j.status(u"system"_s), u"Bom dia Ana. Bem-vindo ao Valorix."_s);
-
-    j.click(j.control(u"Text(2)"_s), {}, Qt::RightButton);
-    QCOMPARE(Journey::popupCaptions().value(0).section(u'\t', 0, 0), u"Desfazer"_s);
-    Journey::closePopups();
-
-    // A grid edit, then Close: the save prompt asks in Portuguese; No closes.
-    j.clickCell(1, 1);
-    j.type(u"5"_s);
-    j.press(Qt::Key_Return);
-    QStringList texts;
-    Journey::inDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
-                      [&](QWidget *dialog) {
-                          auto *box = qobject_cast<QMessageBox *>(dialog);
-                          QVERIFY(box);
-                          for (QAbstractButton *button : box->buttons())
-                              texts.append(Journey::shown(button->text()));
-                          texts.sort();
-                          texts.append(box->text());
-                          j.click(box->button(QMessageBox::No));
-                      });
-    QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
-                                 u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
-    QVERIFY(j.area()->subWindowList().isEmpty());
-    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 1 closed"_s);
-}
-
-void TestJourneyLanguage::groupedNumbersTyped_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("futureValue");
-    QTest::newRow("en_US") << English << u"1,234.50"_s << u"1,357.95"_s;
-    QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"1.234,50"_s << u"1.357,95"_s;
-}
-
-// Every prefix of a grouped number is kept while it is typed ("1," included),
-// and the whole reads as 1234.5: one period at 10 % makes it 1,357.95.
-void TestJourneyLanguage::groupedNumbersTyped()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, typed);
-    QLocale::setDefault(locale);
-    Journey j;
-    j.start();
-    for (const auto &[field, text] :
-         {std::pair(u"Text(0)"_s, u"1"_s), {u"Text(1)"_s, u"10"_s}, {u"Text(2)"_s, typed}}) {
-        j.enter(field, text);
-        QCOMPARE(j.field(field), text);
-    }
-    j.click(j.control(u"Command(4)"_s)); // solve for FV
-    QTEST(j.field(u"Text(4)"_s), "futureValue");
-}
 
 QTEST_MAIN(TestJourneyLanguage)
 #include "tst_journey_language.moc"

@@ -1,10 +1,12 @@
 // Project windows as the user meets them: where new windows open, what the
 // Window menu's arrangements and window list do, the twenty windows there may
-// be, and what the first status panel reports after saving, opening and
-// closing.
+// be, what the first status panel reports after saving, opening and closing,
+// and the pictures of the main window.
 #include "Journey.h"
 
 #include <QDir>
+#include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace pelmora;
@@ -100,240 +102,224 @@ class TestWindowsJourney : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void newWindowsAndArrangements_data();
-    void newWindowsAndArrangements();
-    void twentyWindowsAtMost();
-    void fileCommands_data();
-    void fileCommands();
-    void lineBreakInFileName();
-};
-
-void TestWindowsJourney::newWindowsAndArrangements_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
-    QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
-    QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
-    QTest::newRow("the default place and size") << QByteArray() << false;
-}
-
-void TestWindowsJourney::newWindowsAndArrangements()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(bool, tilesUsable);
-    WindowsJourney j;
-    j.start(settings);
-    j.verifyWindows(true, u"start"_s);
-    // Each new window a title bar down and right of the one before, or back at
-    // the area's top left.
-    for (const QString &step : {u"File>New"_s, u"New"_s, u"File>New"_s}) {
-        j.run(step);
-        j.verifyWindows(true, step);
-        const QList<QMdiSubWindow *> shown = j.windows();
-        const QMdiSubWindow *last = shown.last();
-        const QPoint offset = last->pos() - shown[shown.size() - 2]->pos();
-        QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
+    void newWindowsAndArrangements_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
+        QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
+        QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
+        QTest::newRow("the default place and size") << QByteArray() << false;
     }
-    QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
-    for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
-                                       {u"Window>Horizontal"_s, tilesUsable}}) {
-        j.run(step);
-        j.verifyWindows(usable, step);
-    }
-    QCOMPARE(j.arrangeTicks(), QStringList{u"Horizontal"_s});
 
-    // The window list activates the window chosen; closing it and opening
-    // another gives the next number, inside, also once the main window has
-    // shrunk (as a window manager shrinks it).
-    j.run(u"Window>2 Corporate Valorix 2"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
-    j.run(u"Valorix>Close"_s);
-    QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 2 closed"_s);
-    j.run(u"File>New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
-    j.verifyWindows(false, u"New after Close"_s);
-    j.window->showNormal();
-    j.window->resize(640, 480);
-    QTRY_COMPARE(j.window->size(), QSize(640, 480));
-    j.run(u"File>New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 6"_s);
-    QVERIFY(j.placeOf(j.area()->viewport()).contains(j.placeOf(j.activeWindow()))); // the others stay put
+    void newWindowsAndArrangements()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, tilesUsable);
+        WindowsJourney j;
+        j.start(settings);
+        j.verifyWindows(true, u"start"_s);
+        // Each new window a title bar down and right of the one before, or back at
+        // the area's top left.
+        for (const QString &step : {u"File>New"_s, u"New"_s, u"File>New"_s}) {
+            j.run(step);
+            j.verifyWindows(true, step);
+            const QList<QMdiSubWindow *> shown = j.windows();
+            const QMdiSubWindow *last = shown.last();
+            const QPoint offset = last->pos() - shown[shown.size() - 2]->pos();
+            QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
+        }
+        QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
+        for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
+                                           {u"Window>Horizontal"_s, tilesUsable}}) {
+            j.run(step);
+            j.verifyWindows(usable, step);
+        }
+        QCOMPARE(j.arrangeTicks(), QStringList{u"Horizontal"_s});
 
-    // Maximising a window (a double click on its title bar) takes the tick away.
-    const QRect frame = j.placeOf(j.activeWindow());
-    j.doubleClickAt(QPoint(frame.center().x(), frame.top() + j.activeWindow()->widget()->y() / 2));
-    QVERIFY(j.activeWindow()->isMaximized());
-    QCOMPARE(j.arrangeTicks(), QStringList());
-    j.run(u"Window>Tabular"_s);
-    j.verifyWindows(true, u"Tabular from a maximised window"_s);
-
-    // With every window closed the document commands are off and the numbers
-    // start again at 1.
-    while (!j.windows().isEmpty())
+        // The window list activates the window chosen; closing it and opening
+        // another gives the next number, inside, also once the main window has
+        // shrunk (as a window manager shrinks it).
+        j.run(u"Window>2 Corporate Valorix 2"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 2"_s);
         j.run(u"Valorix>Close"_s);
-    QVERIFY(!j.find(u"msave"_s)->isEnabled() && !j.find<QToolButton>(u"Save"_s)->isEnabled());
-    j.run(u"New"_s);
-    QCOMPARE(j.titles(), u"Corporate Valorix 1"_s);
-    QVERIFY(j.find(u"msave"_s)->isEnabled());
-}
+        QCOMPARE(j.status(u"system"_s), u"Corporate Valorix 2 closed"_s);
+        j.run(u"File>New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
+        j.verifyWindows(false, u"New after Close"_s);
+        j.window->showNormal();
+        j.window->resize(640, 480);
+        QTRY_COMPARE(j.window->size(), QSize(640, 480));
+        j.run(u"File>New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 6"_s);
+        QVERIFY(j.placeOf(j.area()->viewport()).contains(j.placeOf(j.activeWindow()))); // the others stay put
 
-void TestWindowsJourney::twentyWindowsAtMost()
-{
-    WindowsJourney j;
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    j.start();
-    while (j.windows().size() < 20)
+        // Maximising a window (a double click on its title bar) takes the tick away.
+        const QRect frame = j.placeOf(j.activeWindow());
+        j.doubleClickAt(QPoint(frame.center().x(), frame.top() + j.activeWindow()->widget()->y() / 2));
+        QVERIFY(j.activeWindow()->isMaximized());
+        QCOMPARE(j.arrangeTicks(), QStringList());
+        j.run(u"Window>Tabular"_s);
+        j.verifyWindows(true, u"Tabular from a maximised window"_s);
+
+        // With every window closed the document commands are off and the numbers
+        // start again at 1.
+        while (!j.windows().isEmpty())
+            j.run(u"Valorix>Close"_s);
+        QVERIFY(!j.find(u"msave"_s)->isEnabled() && !j.find<QToolButton>(u"Save"_s)->isEnabled());
         j.run(u"New"_s);
-    j.verifyWindows(false, u"twenty windows"_s);
-
-    // No 21st, by New or by Open; the file is not read over the values of the
-    // active window, whose payment is then solved from its own.
-    j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}});
-    j.run(u"New"_s);
-    j.dialogs.choices = {j.folder.filePath(u"example.vlx"_s)};
-    j.run(u"File>Open..."_s);
-    QCOMPARE(j.messages.shown,
-             QStringList(2, u"At most 20 project windows can be open at once. Close one to open another."_s));
-    QCOMPARE(j.windows().size(), 20);
-    j.click(j.control(u"Command(3)"_s));
-    QCOMPARE(j.field(u"Text(3)"_s), u"1,358.68"_s);
-
-    // Past number 20 the number of a closed window comes back.
-    j.run(u"Window>5 Corporate Valorix 5"_s);
-    j.run(u"Valorix>Close"_s);
-    j.run(u"New"_s);
-    QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
-}
-
-// Each row: a start (the example file on the command line, or none), the
-// user's steps (see run(), "|" between them), what the user was asked and told
-// in turn (save prompts; open and save dialogs by title and proposed path, each
-// answered after "=", where no file cancels; then the messages), and what the
-// user then sees: status panel 1 (empty: the last step left it as it was), the
-// window titles, and the file written with its flows (none: any). "%1" is the
-// folder.
-void TestWindowsJourney::fileCommands_data()
-{
-    QTest::addColumn<bool>("withExample");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("titles");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("flows");
-
-    const QString example = u"example.vlx"_s, blank = u"Corporate Valorix 1"_s, none;
-    const QString saveAs = u"File>Save as..."_s, open = u"File>Open..."_s, close = u"edit|Valorix>Close"_s;
-    const QString asExample = u"Save As %1/example.vlx="_s, openExample = u"Open %1/example.vlx="_s;
-    const QString prompt = u"Do you want to save changes to 'example.vlx'?="_s, closed = u"example.vlx closed"_s;
-    const QByteArray any;
-    QTest::newRow("command line") << true << none << none << u"%1/example.vlx opened"_s << example << none << any;
-    QTest::newRow("Save As") << true << saveAs << asExample + u"copy.vlx"_s << u"%1/copy.vlx saved"_s
-                             << u"copy.vlx"_s << u"copy.vlx"_s << ExampleFlows;
-    QTest::newRow("Save As cancelled") << true << saveAs << asExample << none << example << none << any;
-    QTest::newRow("Save As into a missing folder")
-        << true << saveAs << asExample + u"missing/copy.vlx|Error 76: Path not found on WriteVlxcorp"_s << none
-        << example << none << any;
-    QTest::newRow("Save after an edit (tool bar)")
-        << true << u"edit|Save"_s << none << u"%1/example.vlx saved"_s << example << example << EditedFlows;
-    QTest::newRow("first Save of a new window: Save As")
-        << false << u"File>Save"_s << u"Save As Corporate Valorix 1=plan.vlx"_s << u"%1/plan.vlx saved"_s
-        << u"plan.vlx"_s << u"plan.vlx"_s << any;
-    QTest::newRow("a name without the extension: Save As again")
-        << false << saveAs + u"|File>Save"_s << u"Save As Corporate Valorix 1=plain|Save As %1/plain="_s
-        << u"%1/plain saved"_s << u"plain"_s << u"plain"_s << any;
-    QTest::newRow("Open") << false << open << u"Open =example.vlx"_s << u"%1/example.vlx opened"_s
-                          << blank + u'|' + example << none << any;
-    QTest::newRow("Open (tool bar) cancelled") << false << u"Open"_s << u"Open ="_s << none << blank << none << any;
-    QTest::newRow("Open of a missing file")
-        << false << open << u"Open =missing.vlx|Error 53: File not found on ReadVlxcorp"_s << none << blank << none
-        << any;
-    QTest::newRow("Open of a name open from another folder")
-        << true << open << openExample + u"b/example.vlx"_s << none << example << none << any;
-    // Save goes to the folder of the file opened or saved last.
-    QTest::newRow("Save into the folder of the last file")
-        << true << open + u"|Window>1 example.vlx|edit|File>Save"_s << openExample + u"b/y.vlx"_s
-        << u"%1/b/example.vlx saved"_s << example + u"|y.vlx"_s << u"b/example.vlx"_s << EditedFlows;
-    // Valorix > Close, the save prompt answered.
-    QTest::newRow("unchanged: no question") << true << u"Valorix>Close"_s << none << closed << none << example
-                                            << ExampleFlows;
-    QTest::newRow("Yes") << true << close << prompt + u"Yes"_s << closed << none << example << EditedFlows;
-    QTest::newRow("No") << true << close << prompt + u"No"_s << closed << none << example << ExampleFlows;
-    // The close box too does nothing after a Cancel, until File > Exit.
-    QTest::newRow("Cancel") << true << close << prompt + u"Cancel"_s << none << example + u'*' << example
-                            << ExampleFlows;
-    QTest::newRow("Yes, Save As cancelled: closed all the same")
-        << false << close << u"Do you want to save changes to 'Corporate Valorix 1'?=Yes|Save As Corporate Valorix 1="_s
-        << u"Corporate Valorix 1 closed"_s << none << none << any;
-}
-
-void TestWindowsJourney::fileCommands()
-{
-    QFETCH(bool, withExample);
-    QFETCH(QString, steps);
-    QFETCH(QString, asked);
-    QFETCH(QString, status);
-    QFETCH(QString, written);
-    QFETCH(QByteArray, flows);
-
-    WindowsJourney j;
-    const QString folder = j.folder.path();
-    j.writeFile(u"example.vlx"_s, ExampleProject);
-    QVERIFY(QDir(folder).mkdir(u"b"_s));
-    j.writeFile(u"b/y.vlx"_s, ExampleProject);
-    j.start({}, withExample ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
-    QStringList expected;
-    for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
-        const QString answer = entry.section(u'=', 1);
-        if (entry.contains(u"?="_s))
-            j.messages.answers.append(answer == u"Yes" ? Answer::Yes : answer == u"No" ? Answer::No : Answer::Cancel);
-        else if (entry.contains(u'='))
-            j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
-        expected.append(entry.section(u'=', 0, 0).replace(u"%1"_s, folder));
-    }
-    QString before;
-    for (const QString &step : steps.split(u'|', Qt::SkipEmptyParts)) {
-        before = j.status(u"system"_s);
-        j.run(step);
+        QCOMPARE(j.titles(), u"Corporate Valorix 1"_s);
+        QVERIFY(j.find(u"msave"_s)->isEnabled());
     }
 
-    QStringList seen = j.messages.questions;
-    for (const FileDialogRequest &request : j.dialogs.opened + j.dialogs.saved)
-        seen.append(request.title + u' ' + request.initialPath);
-    QCOMPARE(seen + j.messages.shown, expected);
-    QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.replace(u"%1"_s, folder));
-    QTEST(j.titles(), "titles");
-    QStringList files{u"example.vlx"_s, u"Valorix.ini"_s};
-    if (!written.isEmpty()) {
-        const QByteArray file = flowsOf(j.readFile(written));
-        QVERIFY(file.startsWith("CFa00"));
-        if (!flows.isEmpty())
-            QCOMPARE(file, flows);
-        if (!files.contains(written) && !written.contains(u'/'))
-            files.append(written);
-    }
-    files.sort(Qt::CaseInsensitive);
-    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
-    QCOMPARE(j.window->close(), !j.titles().contains(u'*'));
-}
+    void twentyWindowsAtMost()
+    {
+        WindowsJourney j;
+        j.writeFile(u"example.vlx"_s, ExampleProject);
+        j.start();
+        while (j.windows().size() < 20)
+            j.run(u"New"_s);
+        j.verifyWindows(false, u"twenty windows"_s);
 
-// A file saved under a name with line breaks: it is saved and reported, but
-// the settings file written at exit keeps the path before it, whole and
-// readable.
-void TestWindowsJourney::lineBreakInFileName()
-{
-    WindowsJourney j;
-    j.startWithExample();
-    const QString odd = j.folder.filePath(u"a\nPrintOrient   abc\r\nb.vlx"_s);
-    j.dialogs.choices.append(odd);
-    j.run(u"File>Save as..."_s);
-    QCOMPARE(j.status(u"system"_s), odd + u" saved"_s);
-    j.run(u"File>Exit"_s);
-    Settings stored;
-    QCOMPARE(ReadSettings(stored, j.folder.path()), std::nullopt);
-    QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
-    QCOMPARE(stored.PrintOrient, 2);
-}
+        // No 21st, by New or by Open; the file is not read over the values of the
+        // active window, whose payment is then solved from its own.
+        j.enter({{u"Text(2)"_s, u"10000"_s}, {u"Text(1)"_s, u"6"_s}, {u"Text(0)"_s, u"10"_s}});
+        j.run(u"New"_s);
+        j.dialogs.choices = {j.folder.filePath(u"example.vlx"_s)};
+        j.run(u"File>Open..."_s);
+        QCOMPARE(j.messages.shown,
+                 QStringList(2, u"At most 20 project windows can be open at once. Close one to open another."_s));
+        QCOMPARE(j.windows().size(), 20);
+        j.click(j.control(u"Command(3)"_s));
+        QCOMPARE(j.field(u"Text(3)"_s), u"1,358.68"_s);
+
+        // Past number 20 the number of a closed window comes back.
+        j.run(u"Window>5 Corporate Valorix 5"_s);
+        j.run(u"Valorix>Close"_s);
+        j.run(u"New"_s);
+        QCOMPARE(j.activeTitle(), u"Corporate Valorix 5"_s);
+    }
+
+    // The rows and what each column holds: tests/data/journey-file-commands.tsv.
+    void fileCommands_data() { addRowsFromTsv("journey-file-commands.tsv"); }
+
+    void fileCommands()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        QFETCH(QString, asked);
+        QFETCH(QString, status);
+        QFETCH(QString, written);
+        QFETCH(QString, flows);
+
+        WindowsJourney j;
+        const QString folder = j.folder.path();
+        j.writeFile(u"example.vlx"_s, ExampleProject);
+        QVERIFY(QDir(folder).mkdir(u"b"_s));
+        j.writeFile(u"b/y.vlx"_s, ExampleProject);
+        j.start({}, !start.isEmpty() ? QStringList{j.folder.filePath(u"example.vlx"_s)} : QStringList());
+        QStringList expected;
+        for (const QString &entry : asked.split(u'|', Qt::SkipEmptyParts)) {
+            const QString answer = entry.section(u'=', 1);
+            if (entry.contains(u"?="_s))
+                j.messages.answers.append(answer == u"Yes"  ? Answer::Yes
+                                          : answer == u"No" ? Answer::No
+                                                            : Answer::Cancel);
+            else if (entry.contains(u'='))
+                j.dialogs.choices.append(answer.isEmpty() ? std::nullopt : std::optional(j.folder.filePath(answer)));
+            expected.append(entry.section(u'=', 0, 0).replace(u"%1"_s, folder));
+        }
+        QString before;
+        for (const QString &step : steps.split(u'|', Qt::SkipEmptyParts)) {
+            before = j.status(u"system"_s);
+            j.run(step);
+        }
+
+        QStringList seen = j.messages.questions;
+        for (const FileDialogRequest &request : j.dialogs.opened + j.dialogs.saved)
+            seen.append(request.title + u' ' + request.initialPath);
+        QCOMPARE(seen + j.messages.shown, expected);
+        QCOMPARE(j.status(u"system"_s), status.isEmpty() ? before : status.replace(u"%1"_s, folder));
+        QTEST(j.titles(), "titles");
+        QStringList files{u"example.vlx"_s, u"Valorix.ini"_s};
+        if (!written.isEmpty()) {
+            const QByteArray file = flowsOf(j.readFile(written));
+            QVERIFY(file.startsWith("CFa00"));
+            if (!flows.isEmpty())
+                QCOMPARE(file, flows == u"edited" ? EditedFlows : ExampleFlows);
+            if (!files.contains(written) && !written.contains(u'/'))
+                files.append(written);
+        }
+        files.sort(Qt::CaseInsensitive);
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files); // nothing else
+        QCOMPARE(j.window->close(), !j.titles().contains(u'*'));
+    }
+
+    // A file saved under a name with line breaks: it is saved and reported, but
+    // the settings file written at exit keeps the path before it, whole and
+    // readable.
+    void lineBreakInFileName()
+    {
+        WindowsJourney j;
+        j.startWithExample();
+        const QString odd = j.folder.filePath(u"a\nPrintOrient   abc\r\nb.vlx"_s);
+        j.dialogs.choices.append(odd);
+        j.run(u"File>Save as..."_s);
+        QCOMPARE(j.status(u"system"_s), odd + u" saved"_s);
+        j.run(u"File>Exit"_s);
+        Settings stored;
+        QCOMPARE(ReadSettings(stored, j.folder.path()), std::nullopt);
+        QCOMPARE(stored.FileVlx, j.folder.filePath(u"example.vlx"_s));
+        QCOMPARE(stored.PrintOrient, 2);
+    }
+
+    // The pictures: each comes from a file compiled into the program, and a
+    // file that is missing or does not load leaves a blank tool-bar button,
+    // menu item, command button, status panel or About box.
+    void everyPictureIsDrawn()
+    {
+        Journey journey;
+        journey.start();
+        QStringList looked, blank;
+        auto look = [&](const QString &where, const QPixmap &picture) {
+            looked.append(where);
+            // Premultiplied, a pixel that shows nothing is all zeros.
+            QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), none = image;
+            none.fill(Qt::transparent);
+            if (image.isNull() || image == none)
+                blank.append(where);
+        };
+
+        const auto *toolBar = journey.window->findChild<QToolBar *>();
+        for (const QToolButton *button : toolBar->findChildren<QToolButton *>()) {
+            if (button->isVisible())
+                look(button->toolTip(), button->icon().pixmap(toolBar->iconSize()));
+        }
+        const QMenuBar *bar = journey.window->menuBar();
+        journey.click(bar, bar->actionGeometry(bar->actions().first()).center()); // File
+        const QWidget *menu = QApplication::activePopupWidget();
+        const int side = menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu);
+        for (const QAction *item : menu->actions()) {
+            if (QStringList{u"New"_s, u"Open..."_s, u"Save"_s, u"Exit"_s}.contains(Journey::shown(item->text())))
+                look(item->text(), item->icon().pixmap(side));
+        }
+        Journey::closePopups();
+        for (const QPushButton *button : journey.activeWindow()->findChildren<QPushButton *>()) {
+            if (button->objectName().startsWith(u"Command("_s) && button->text().isEmpty())
+                look(button->objectName(), button->icon().pixmap(button->iconSize()));
+        }
+        for (const QLabel *label : journey.find<QWidget>(u"conectar"_s)->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                look(u"status"_s, label->pixmap());
+        }
+        inModalDialog([&] { journey.choose({u"Help"_s, u"About Valorix"_s}); }, [&](QWidget *about) {
+            for (const QString &image : {u"Image2"_s, u"Image3"_s})
+                look(image, about->findChild<QLabel *>(image)->pixmap());
+        });
+        // The tool bar's 9, 4 menu bitmaps, 7 command buttons, the status picture, the About box's 2.
+        QCOMPARE(looked.size(), 9 + 4 + 7 + 1 + 2);
+        QVERIFY2(blank.isEmpty(), qPrintable(u"blank pictures: "_s + blank.join(u", "_s)));
+    }
+};
 
 QTEST_MAIN(TestWindowsJourney)
 #include "tst_journey_windows.moc"
