@@ -67,7 +67,7 @@ QByteArray fieldsText(const InputPanel &panel)
 
 Outcome runPanel(const QStringList &arguments)
 {
-    const QString command = arguments.front();
+    const QString &command = arguments.front();
     const bool schedule = command == u"schedule";
 
     qsizetype next = 1;

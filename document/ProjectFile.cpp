@@ -198,7 +198,7 @@ FileOutcome ReadProject(const QString &path, ProjectValues &values, double &nLoa
 
 QByteArray projectFileBytes(const ProjectValues &v, const NumberTexts &texts)
 {
-    auto key = [](QString name) { return name.leftJustified(KeyWidth, u' '); };
+    auto key = [](const QString &name) { return name.leftJustified(KeyWidth, u' '); };
     QString out;
     const std::pair<const char *, double> numbers[] = {
         {"nfsize", v.nfsize}, {"nFix", v.nFix}, {"n", v.n},           {"i", v.i},        {"PV", v.PV},

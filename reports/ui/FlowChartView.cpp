@@ -17,10 +17,11 @@ namespace {
 const QColor DefaultBarColour(70, 110, 170);
 } // namespace
 
+// Built with its chart: a view built empty makes a default chart that
+// setChart() would hand back undeleted.
 FlowChartView::FlowChartView(QWidget *parent)
-    : QChartView(parent), m_chart(new QChart)
+    : QChartView(new QChart, parent), m_chart(chart())
 {
-    QChartView::setChart(m_chart);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     ChartStyle::setUpChart(m_chart);

@@ -38,10 +38,11 @@ constexpr int SliderGap = 10;
 
 } // namespace
 
+// Built with its chart: a view built empty makes a default chart that
+// setChart() would hand back undeleted.
 ProfileChartView::ProfileChartView(QWidget *parent)
-    : QChartView(parent), m_chart(new QChart), m_rateLabels(m_chart)
+    : QChartView(new QChart, parent), m_chart(chart()), m_rateLabels(m_chart)
 {
-    setChart(m_chart);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     ChartStyle::setUpChart(m_chart);
