@@ -1,6 +1,8 @@
 // pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
 // and usage errors that exit 2 without crashing. (The solver's searches: their
 // edge cases in tst_timevalue.)
+#include "TestData.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,6 +11,7 @@
 
 #include <sys/stat.h>
 
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -47,18 +50,8 @@ QByteArray line(const QByteArray &output, const QByteArray &name)
     return {};
 }
 
-const QByteArray LoanSchedule = "Principal:;1,000.00\r\n"
-                                "Payments:; 4 \r\n"
-                                "Payment:;315.47\r\n"
-                                "Interest rate:;10%\r\n"
-                                "Total Repaid:;1,261.88\r\n"
-                                "Total Interest:;261.88\r\n"
-                                "Interest %:;26.19%\r\n"
-                                "Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"
-                                " 1 ;215.47;100.00;215.47;100.00;315.47;784.53\r\n"
-                                " 2 ;237.02;78.45;452.49;178.45;630.94;547.51\r\n"
-                                " 3 ;260.72;54.75;713.21;233.20;946.41;286.79\r\n"
-                                " 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n";
+const QByteArray LoanSchedule = testData("amort-1000-4-10.csv");
+const QByteArray ExampleData = testData("example-data.csv");
 
 // The decimal-comma twin of an en_US text.
 QByteArray brazilian(QByteArray text)
@@ -73,23 +66,10 @@ QString writeExample(const QTemporaryDir &dir)
 {
     const QString path = dir.filePath(u"example.vlx"_s);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write("nfsize        8 \r\nnFix          2 \r\nn             2 \r\ni             10 \r\n"
-                   "PV            0 \r\nPMT           0 \r\nFV            0 \r\nescala        0 \r\n"
-                   "rows          8 \r\nCFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
-                   "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n");
-    }
+    if (file.open(QIODevice::WriteOnly))
+        file.write(testData("example.vlx"));
     return path;
 }
-
-const QByteArray ExampleData = "n;Project A;IRR Incremental;Project B\r\n"
-                               "0;(1,000.00);(500.00);(1,500.00)\r\n"
-                               "1;700.00;0.00;700.00\r\n"
-                               "2;500.00;700.00;1,200.00\r\n"
-                               "NPV;49.59;78.51;128.10\r\n"
-                               "IRR;13.90;18.32;15.77\r\n"
-                               "PI;1.05;1.16;1.09\r\n"
-                               "PMT;28.57;45.24;73.81\r\n";
 
 } // namespace
 
@@ -97,42 +77,24 @@ class TestCli : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void solve_data()
-    {
-        QTest::addColumn<QStringList>("arguments"); // en_US values
-        QTest::addColumn<QByteArray>("expected");   // en_US line
-
-        QTest::newRow("payment") << QStringList{u"solve"_s, u"pmt"_s, u"--pv"_s, u"10000"_s, u"--n"_s, u"10"_s,
-                                                u"--i"_s, u"6"_s}
-                                 << QByteArray("PMT=1,358.68");
-        QTest::newRow("rate by search") << QStringList{u"solve"_s, u"i"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s, u"300"_s,
-                                                       u"--n"_s, u"4"_s, u"--fix"_s, u"4"_s}
-                                        << QByteArray("i=7.7138");
-        QTest::newRow("grouped input") << QStringList{u"solve"_s, u"fv"_s, u"--pv"_s, u"1,000.5"_s, u"--n"_s, u"1"_s,
-                                                      u"--i"_s, u"100"_s}
-                                       << QByteArray("FV=2,001.00");
-    }
-
+    void solve_data() { addRowsFromTsv("cli-solves.tsv"); }
     void solve()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, expected);
-        const Run english = runCli(arguments);
+        QFETCH(QString, arguments);
+        QFETCH(QString, printed);
+        const QByteArray expected = printed.toLatin1();
+        const QByteArray name = expected.left(expected.indexOf('='));
+        const Run english = runCli(arguments.split(u' '));
         QCOMPARE(english.exitCode, 0);
-        QCOMPARE(line(english.out, expected.left(expected.indexOf('='))), expected);
-
-        QStringList twin = arguments;
-        for (QString &a : twin)
-            a = QString::fromLatin1(brazilian(a.toLatin1()));
-        const Run portuguese = runCli(twin, u"pt_BR.UTF-8"_s);
+        QCOMPARE(line(english.out, name), expected);
+        const Run portuguese = runCli(QString::fromLatin1(brazilian(arguments.toLatin1())).split(u' '), u"pt_BR.UTF-8"_s);
         QCOMPARE(portuguese.exitCode, 0);
-        QCOMPARE(line(portuguese.out, expected.left(expected.indexOf('='))), brazilian(expected));
+        QCOMPARE(line(portuguese.out, name), brazilian(expected));
     }
 
     void schedule()
     {
-        const QStringList arguments = {u"schedule"_s, u"--pv"_s, u"1000"_s, u"--n"_s, u"4"_s,
-                                       u"--i"_s, u"10"_s, u"--paym"_s, u"1"_s};
+        const QStringList arguments = u"schedule --pv 1000 --n 4 --i 10 --paym 1"_s.split(u' ');
         const Run english = runCli(arguments);
         QCOMPARE(english.exitCode, 0);
         QCOMPARE(english.out, LoanSchedule);
@@ -149,23 +111,11 @@ private Q_SLOTS:
                                      "Amort=0.00\nIPaym=0.00\nBD=0.00\nTI=0.00\n"));
     }
 
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{u"fly"_s};
-        QTest::newRow("solve without target") << QStringList{u"solve"_s};
-        QTest::newRow("unknown target") << QStringList{u"solve"_s, u"x"_s};
-        QTest::newRow("unknown option") << QStringList{u"solve"_s, u"n"_s, u"--rate"_s, u"5"_s};
-        QTest::newRow("missing value") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s};
-        QTest::newRow("repeated option") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1"_s, u"--pv"_s, u"2"_s};
-        QTest::newRow("separator for solve") << QStringList{u"solve"_s, u"n"_s, u"--sep"_s, u","_s};
-    }
-
+    void usage_data() { addRowsFromTsv("cli-usage-errors.tsv"); }
     void usage()
     {
-        QFETCH(QStringList, arguments);
-        const Run run = runCli(arguments);
+        QFETCH(QString, arguments);
+        const Run run = runCli(arguments.split(u' ', Qt::SkipEmptyParts));
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.contains("usage: pelmora-cli"));

@@ -2,6 +2,7 @@
 // a save and re-open that shows the same cell texts in both locales.
 #include "ProjectFile.h"
 #include "ProjectWindow.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -49,60 +51,21 @@ private Q_SLOTS:
         QCOMPARE(full.count("\r\n"), 9 + 200);
     }
 
-    // The reader's key search, and the messages of a file that fails part-way.
-    void read_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("message"); // empty: the file reads
-        QTest::addColumn<double>("n");
-        QTest::addColumn<double>("PV"); // on an error, what was read before it stays
-        QTest::addColumn<QString>("CFa1");
-        QTest::addColumn<QString>("CFb0");
-
-        QTest::newRow("in order")
-            << lines({"nFix          2 ", "n             1 ", "PV            5 ", "rows          7 ",
-                      "CFa00        (1.00)", "CFa01        2.00", "CFb00        x", "CFb01"})
-            << QString() << 1.0 << 5.0 << u"2.00"_s << u"x"_s;
-        QTest::newRow("shuffled, rows first")
-            << lines({"CFb00        y", "rows          7 ", "CFb00        x", "CFa01        3", "PV            6 ",
-                      "n             1 "})
-            << QString() << 1.0 << 6.0 << u"3"_s << u"x"_s;
-        QTest::newRow("cash flows before rows are lost") << lines({"CFa01        3", "rows          7 "})
-                                                         << QString() << 0.0 << 0.0 << QString() << QString();
-        QTest::newRow("a key inside another line") << lines({"rows          7 ", "memo PV    x 42 ", "junk line"})
-                                                   << QString() << 0.0 << 42.0 << QString() << QString();
-        QTest::newRow("LF line ends") << QByteArray("rows          7 \nCFa01        4\nn             1 \n")
-                                      << QString() << 1.0 << 0.0 << u"4"_s << QString();
-        QTest::newRow("Western code page") << QByteArray("rows          7 \r\nCFb00        \xf8\r\n")
-                                           << QString() << 0.0 << 0.0 << QString() << u"\u00f8"_s;
-
-        const auto failing = [](const char *name, const QByteArray &file, const QString &message, double PV) {
-            QTest::newRow(name) << file << message << 0.0 << PV << QString() << QString();
-        };
-        const QString mismatch = u"Error 13: Type mismatch on ReadVlxcorp"_s;
-        const QString overflow = u"Error 6: Overflow on ReadVlxcorp"_s;
-        failing("not a number", lines({"PV            8 ", "nFix          two "}), mismatch, 8);
-        failing("empty value", lines({"PV            8 ", "n            "}), mismatch, 8);
-        failing("beyond 16 bits", lines({"PV            8 ", "rows          40000 "}), overflow, 8);
-        failing("beyond a double", lines({"PV            1E999 "}), overflow, 0);
-        failing("period 100", lines({"rows          107 ", "CFa05        5", "PV            8 ", "CFb100       x"}),
-                u"Error 9: Subscript out of range on ReadVlxcorp"_s, 8);
-        // A missing file, a folder, a pipe, a device, a huge file: pelmora-cli's tests.
-    }
-
+    void read_data() { addRowsFromTsv("project-readings.tsv"); }
     void read()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, file);
         QFETCH(QString, message);
-        QFETCH(double, n);
+        QFETCH(QString, n);
+        QFETCH(QString, PV);
         ProjectValues v;
         double nLoaded = -1;
-        const FileOutcome outcome = readProjectBytes(file, v, nLoaded, NumberTexts(English));
+        const FileOutcome outcome = readProjectBytes(file.toLatin1(), v, nLoaded, NumberTexts(English));
         QCOMPARE(outcome.message, message);
         QCOMPARE(outcome.ok, message.isEmpty());
-        QCOMPARE(v.n, n);
-        QCOMPARE(nLoaded, outcome.ok ? n : -1.0);
-        QTEST(v.PV, "PV");
+        QCOMPARE(v.n, exactNumber(n));
+        QCOMPARE(nLoaded, outcome.ok ? v.n : -1.0);
+        QCOMPARE(v.PV, exactNumber(PV));
         QTEST(v.CFa[1], "CFa1");
         QTEST(v.CFb[0], "CFb0");
     }
