@@ -17,19 +17,6 @@ using namespace Qt::StringLiterals;
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
-struct Loan
-{
-    ProjectValues pv;
-    AmortList list;
-    InputPanel panel{pv, NumberTexts(English), &list};
-
-    Loan(const QString &PV, const QString &n, const QString &i)
-    {
-        panel.setText(Field_PV, PV);
-        panel.setText(Field_n, n);
-        panel.setText(Field_i, i);
-    }
-};
 } // namespace
 
 class TestSchedule : public QObject
@@ -45,10 +32,15 @@ private Q_SLOTS:
         QFETCH(QString, n);
         QFETCH(QString, i);
         QFETCH(QString, rows);
-        Loan loan(PV, n, i);
-        loan.panel.setText(Field_paym, QString());
-        loan.panel.clickCommand(Command::Amortization);
-        const std::vector<AmortRow> &list = loan.list.rows();
+        ProjectValues pv;
+        AmortList amortList;
+        InputPanel panel(pv, NumberTexts(English), &amortList);
+        panel.setText(Field_PV, PV);
+        panel.setText(Field_n, n);
+        panel.setText(Field_i, i);
+        panel.setText(Field_paym, QString());
+        panel.clickCommand(Command::Amortization);
+        const std::vector<AmortRow> &list = amortList.rows();
         const auto cells = [&](const AmortRow *row) {
             return row ? QStringList(row->cells.begin(), row->cells.end()).join(u'|') : QString();
         };
@@ -57,7 +49,7 @@ private Q_SLOTS:
         QTEST(cells(list.empty() ? nullptr : &list.back()), "last");
         if (!list.empty()) {
             QCOMPARE(list.back().key, rows + u'p');
-            QCOMPARE(loan.pv.paym, list.size());
+            QCOMPARE(pv.paym, list.size());
         }
     }
 
