@@ -108,12 +108,10 @@ private Q_SLOTS:
     void profileChart()
     {
         Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s);
-        // Its footnote: the projects journey; its 210 rows, scale and marker values:
-        // pelmora-cli appraise --profile in tst_cli.
+        // Its footnote: the projects journey; its 210 rows, scale, marker rows and
+        // values: pelmora-cli appraise --profile in tst_cli.
         const ProfileChart &chart = w.model.profileChart();
         QCOMPARE(chart.rows.back().label, u"20.9"_s);
-        QCOMPARE(chart.discountRateRow, std::optional<int>(101));
-        QCOMPARE(chart.fisherRow, std::optional<int>(184));
         QCOMPARE(*chart.rows[0].values[0], 200.0);     // A at 0 %: the plain sum of its flows
         QCOMPARE(*chart.rows[0].values[1], 400.0);
         QCOMPARE(chart.scaleSlider.minimum, 2);        // 10 / 4 = 2.5, half to even
@@ -124,22 +122,14 @@ private Q_SLOTS:
         QCOMPARE(w.session.values.i, 10.0); // the running rate of the profiles was read back
     }
 
-    void scale_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("applied");
-        QTest::newRow("3 stays") << 3 << 3;
-        QTest::newRow("30 replaced") << 30 << 10;
-        QTest::newRow("0 replaced") << 0 << 10;
-        QTest::newRow("1 too small") << 1 << 10; // 10 / 4 > 1 + 1
-    }
-
+    void scale_data() { addRowsFromTsv("appraisal-scales.tsv"); }
     void scale()
     {
-        QFETCH(int, stored);
-        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s, std::int16_t(stored));
-        QTEST(int(w.session.values.escala), "applied");
-        QTEST(w.model.profileChart().scaleSlider.value, "applied");
+        QFETCH(QString, stored);
+        QFETCH(QString, applied);
+        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s, std::int16_t(stored.toInt()));
+        QCOMPARE(QString::number(w.session.values.escala), applied);
+        QCOMPARE(QString::number(w.model.profileChart().scaleSlider.value), applied);
     }
 
     void smallCharts()
