@@ -1,7 +1,7 @@
 #pragma once
 
-// Files of tests/data, byte for byte: inputs, outputs a test expects, and
-// tables of known answers.
+// Files of tests/data, byte for byte: inputs, and outputs a test expects; and
+// tables of test rows kept there as tab-separated text.
 
 #include <QFile>
 #include <QTest>
@@ -18,43 +18,48 @@ inline QByteArray testData(const char *name)
     return file.readAll();
 }
 
-// A cell of a table: UTF-8, with \t, \r, \n, \\ and \xHH (the character U+00HH)
-// written as in C, so that control characters and single bytes stay visible.
-inline QString unescapedCell(const QByteArray &cell)
+// A field of a table: "\t", "\r", "\n" and "\\" stand for a tab, a carriage
+// return, a line feed and a backslash.
+inline QString unescapedField(QStringView field)
 {
-    const QString raw = QString::fromUtf8(cell);
     QString text;
-    for (qsizetype k = 0; k < raw.size(); ++k) {
-        if (raw[k] != u'\\' || k + 1 == raw.size()) {
-            text += raw[k];
-        } else if (const QChar c = raw[++k]; c == u'x') {
-            text += QChar(raw.mid(k + 1, 2).toUShort(nullptr, 16));
-            k += 2;
-        } else {
-            text += c == u't' ? u'\t' : c == u'r' ? u'\r' : c == u'n' ? u'\n' : c;
-        }
+    for (qsizetype k = 0; k < field.size(); ++k) {
+        const QChar c = field[k] == u'\\' && k + 1 < field.size() ? field[++k] : QChar();
+        text.append(c == u't' ? u'\t' : c == u'r' ? u'\r' : c == u'n' ? u'\n' : c.isNull() ? field[k] : c);
     }
     return text;
 }
 
-// One QTest row per line of tests/data/<name>, tab-separated: the first line
-// names the columns, the first column names the row, every cell is a QString.
-// Lines starting with '#' are notes.
+// The lines of a tab-separated file of tests/data, each split at its tabs and
+// its fields unescaped; empty lines and "#" comments left out.
+inline QList<QStringList> tsvRows(const char *name)
+{
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(testData(name)).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        QStringList fields;
+        for (QStringView field : QStringView(line).split(u'\t'))
+            fields.append(unescapedField(field));
+        rows.append(fields);
+    }
+    return rows;
+}
+
+// One QTest row per line of a tab-separated file: its first line names the
+// columns (text, all of them), the first column of every line names the row.
 inline void addRowsFromTsv(const char *name)
 {
-    QList<QByteArray> lines = testData(name).split('\n');
-    lines.removeIf([](const QByteArray &line) { return line.isEmpty() || line.startsWith('#'); });
-    const QList<QByteArray> columns = lines.takeFirst().split('\t');
-    static QList<QByteArray> names; // QTest keeps the column names' pointers
-    for (const QByteArray &column : columns.mid(1))
-        QTest::addColumn<QString>(names.emplace_back(column).constData());
-    for (const QByteArray &line : lines) {
-        const QList<QByteArray> cells = line.split('\t');
-        if (cells.size() != columns.size())
-            qFatal("%s: %d cells, not %d, in: %s", name, int(cells.size()), int(columns.size()), line.constData());
-        QTestData &row = QTest::newRow(cells.first().constData());
-        for (const QByteArray &cell : cells.mid(1))
-            row << unescapedCell(cell);
+    static QByteArrayList columnNames; // a table keeps its columns' names by pointer
+    const QList<QStringList> rows = tsvRows(name);
+    for (const QString &column : rows.first().mid(1))
+        QTest::addColumn<QString>(columnNames.emplaceBack(column.toUtf8()).constData());
+    for (const QStringList &fields : rows.mid(1)) {
+        if (fields.size() != rows.first().size())
+            qFatal("%s: %d fields in row %s", name, int(fields.size()), qPrintable(fields.first()));
+        QTestData &row = QTest::newRow(fields.first().toUtf8().constData());
+        for (const QString &field : fields.mid(1))
+            row << field;
     }
 }
 
