@@ -74,4 +74,12 @@ inline double exactNumber(const QString &text)
     return value;
 }
 
+// The pt_BR twin of a text written for en_US: "." and "," swapped.
+inline QString decimalCommaTwin(QString text)
+{
+    for (QChar &c : text)
+        c = c == u'.' ? u',' : c == u',' ? u'.' : c;
+    return text;
+}
+
 } // namespace pelmora::testing

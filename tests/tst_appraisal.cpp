@@ -108,12 +108,9 @@ private Q_SLOTS:
     void profileChart()
     {
         Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s);
-        // Its footnote: the projects journey; its 210 rows, scale, marker rows and
-        // values: pelmora-cli appraise --profile in tst_cli.
+        // Its footnote: the projects journey; its rows, labels, scale, marker rows
+        // and values: pelmora-cli appraise --profile in tst_cli.
         const ProfileChart &chart = w.model.profileChart();
-        QCOMPARE(chart.rows.back().label, u"20.9"_s);
-        QCOMPARE(*chart.rows[0].values[0], 200.0);     // A at 0 %: the plain sum of its flows
-        QCOMPARE(*chart.rows[0].values[1], 400.0);
         QCOMPARE(chart.scaleSlider.minimum, 2);        // 10 / 4 = 2.5, half to even
         QCOMPARE(chart.scaleSlider.maximum, 20);
         QCOMPARE(chart.scaleSlider.largeChange, 3);

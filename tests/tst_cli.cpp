@@ -41,14 +41,6 @@ Run runCli(const QStringList &arguments, const QString &lang = u"en_US.UTF-8"_s,
             process.readAllStandardError()};
 }
 
-// The decimal-comma twin of an en_US text.
-QByteArray brazilian(QByteArray text)
-{
-    for (char &c : text)
-        c = c == '.' ? ',' : c == ',' ? '.' : c;
-    return text;
-}
-
 // A folder that holds the second example of the appraisal as example.vlx and as --sep.vlx.
 struct ExampleFolder : QTemporaryDir
 {
@@ -77,8 +69,8 @@ private Q_SLOTS:
         QFETCH(QString, output);
         QByteArray expected = output.startsWith(u'@') ? testData(qPrintable(output.mid(1))) : output.toUtf8();
         if (lang == u"pt_BR") {
-            expected = brazilian(expected);
-            arguments = QString::fromUtf8(brazilian(arguments.toUtf8()));
+            expected = decimalCommaTwin(QString::fromUtf8(expected)).toUtf8();
+            arguments = decimalCommaTwin(arguments);
         }
         const QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
         if (const qsizetype sep = args.indexOf(u"--sep"_s); sep >= 0 && args.first() != u"solve")
@@ -91,14 +83,16 @@ private Q_SLOTS:
             QVERIFY(run.err.contains("usage: pelmora-cli"));
     }
 
-    // The profile's 210 rows: the discount rate's marker in row 101, the Fisher
-    // rate's in row 184.
+    // The profile's 210 rows from 0 % (the plain sums of the flows) to 20.9 %: the
+    // discount rate's marker in row 101, the Fisher rate's in row 184.
     void profile()
     {
         const ExampleFolder folder;
         const QList<QByteArray> rows = runCli({u"appraise"_s, folder.filePath(u"example.vlx"_s), u"--profile"_s}).out.split('\n');
         QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
         QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
+        QCOMPARE(rows[1], QByteArray("0;200;400;;"));
+        QVERIFY(rows[210].startsWith("20.9;"));
         QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));
         QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25"));
     }
