@@ -43,12 +43,11 @@ struct Window
         model.grid().CommitCell();
     }
     // The column's NPV, IRR, PI and PMT cells joined by "|".
-    QString results(int column) const
+    QString results(int column)
     {
-        const CashFlowGrid &g = const_cast<ProjectWindowModel &>(model).grid();
         QStringList texts;
-        for (int r = g.firstResultRow(); r <= g.lastRow(); ++r)
-            texts << g.text(r, column);
+        for (int r = model.grid().firstResultRow(); r <= model.grid().lastRow(); ++r)
+            texts << model.grid().text(r, column);
         return texts.join(u'|');
     }
     QString cell(int period, int column) { return model.grid().text(CashFlowGrid::periodRow(period), column); }

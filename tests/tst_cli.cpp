@@ -118,8 +118,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(QString::fromUtf8(run.err), message);
-        const Run resave = runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)});
-        QCOMPARE(resave.exitCode, 1);
+        QCOMPARE(runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)}).exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
     }
 

@@ -60,10 +60,10 @@ private Q_SLOTS:
     void solve()
     {
         QFETCH(QString, solve);
+        QFETCH(QString, values);
         QFETCH(QString, solved);
         static constexpr void (*solves[])(ProjectValues &, FieldDisplay &) = {Calc_n, Calc_i, Calc_PV, Calc_PMT, Calc_FV};
         const int field = int(Quantities.indexOf(solve));
-        QFETCH(QString, values);
         ProjectValues before = ::values(values);
         ProjectValues pv = before;
         ReadBackDisplay display(pv);
@@ -83,13 +83,12 @@ private Q_SLOTS:
     void searches()
     {
         QFETCH(QString, solve);
-        QFETCH(QString, decimals);
+        QFETCH(QString, pattern);
         QFETCH(QString, root);
         QFETCH(QString, values);
         ProjectValues pv = ::values(values);
         const GridSearchResult result = solve == u"n" ? Solver_n(pv) : Solver_i(pv);
         const NumberTexts texts(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QString pattern = u"0."_s + QString(decimals.toInt(), u'0');
         QTEST(texts.format(solve == u"n" ? pv.n : pv.i, pattern), "shown");
         QTEST(QString::number(result.passes), "passes");
         if (!root.isEmpty()) {
