@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <charconv>
+
 namespace pelmora::testing {
 
 inline QByteArray testData(const char *name)
@@ -59,6 +61,25 @@ inline void addRowsFromTsv(const char *name)
         for (const QString &field : fields.mid(1))
             row << field;
     }
+}
+
+// A number of a table, exactly as written (%.17g, "nan", "-0"), in no locale.
+inline double exactNumber(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    double value = 0;
+    const auto [end, error] = std::from_chars(bytes.begin(), bytes.end(), value);
+    if (error != std::errc() || end != bytes.end())
+        qFatal("not a number: %s", bytes.constData());
+    return value;
+}
+
+// The pt_BR twin of a text written for en_US: "." and "," swapped.
+inline QString decimalCommaTwin(QString text)
+{
+    for (QChar &c : text)
+        c = c == u'.' ? u',' : c == u',' ? u'.' : c;
+    return text;
 }
 
 } // namespace pelmora::testing

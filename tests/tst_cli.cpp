@@ -1,6 +1,8 @@
 // pelmora-cli as a user runs it: the locale from LANG, the exact output bytes,
 // and usage errors that exit 2 without crashing. (The solver's searches: their
 // edge cases in tst_timevalue.)
+#include "TestData.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,6 +11,7 @@
 
 #include <sys/stat.h>
 
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,58 +41,18 @@ Run runCli(const QStringList &arguments, const QString &lang = u"en_US.UTF-8"_s,
             process.readAllStandardError()};
 }
 
-QByteArray line(const QByteArray &output, const QByteArray &name)
+// A folder that holds the second example of the appraisal as example.vlx and as --sep.vlx.
+struct ExampleFolder : QTemporaryDir
 {
-    for (const QByteArray &l : output.split('\n')) {
-        if (l.startsWith(name + '='))
-            return l;
+    ExampleFolder()
+    {
+        for (const QString &name : {u"example.vlx"_s, u"--sep.vlx"_s}) {
+            QFile file(filePath(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(testData("example.vlx"));
+        }
     }
-    return {};
-}
-
-const QByteArray LoanSchedule = "Principal:;1,000.00\r\n"
-                                "Payments:; 4 \r\n"
-                                "Payment:;315.47\r\n"
-                                "Interest rate:;10%\r\n"
-                                "Total Repaid:;1,261.88\r\n"
-                                "Total Interest:;261.88\r\n"
-                                "Interest %:;26.19%\r\n"
-                                "Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"
-                                " 1 ;215.47;100.00;215.47;100.00;315.47;784.53\r\n"
-                                " 2 ;237.02;78.45;452.49;178.45;630.94;547.51\r\n"
-                                " 3 ;260.72;54.75;713.21;233.20;946.41;286.79\r\n"
-                                " 4 ;286.79;28.68;1,000.00;261.88;1,261.88;0.00\r\n";
-
-// The decimal-comma twin of an en_US text.
-QByteArray brazilian(QByteArray text)
-{
-    for (char &c : text)
-        c = c == '.' ? ',' : c == ',' ? '.' : c;
-    return text;
-}
-
-// The second example of the appraisal: A = -1,000, 700, 500; B = -1,500, 700, 1,200; i = 10.
-QString writeExample(const QTemporaryDir &dir)
-{
-    const QString path = dir.filePath(u"example.vlx"_s);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write("nfsize        8 \r\nnFix          2 \r\nn             2 \r\ni             10 \r\n"
-                   "PV            0 \r\nPMT           0 \r\nFV            0 \r\nescala        0 \r\n"
-                   "rows          8 \r\nCFa00        (1,000.00)\r\nCFa01        700.00\r\nCFa02        500.00\r\n"
-                   "CFb00        (1,500.00)\r\nCFb01        700.00\r\nCFb02        1,200.00\r\n");
-    }
-    return path;
-}
-
-const QByteArray ExampleData = "n;Project A;IRR Incremental;Project B\r\n"
-                               "0;(1,000.00);(500.00);(1,500.00)\r\n"
-                               "1;700.00;0.00;700.00\r\n"
-                               "2;500.00;700.00;1,200.00\r\n"
-                               "NPV;49.59;78.51;128.10\r\n"
-                               "IRR;13.90;18.32;15.77\r\n"
-                               "PI;1.05;1.16;1.09\r\n"
-                               "PMT;28.57;45.24;73.81\r\n";
+};
 
 } // namespace
 
@@ -97,117 +60,48 @@ class TestCli : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void solve_data()
+    void outputs_data() { addRowsFromTsv("cli-outputs.tsv"); }
+    void outputs()
     {
-        QTest::addColumn<QStringList>("arguments"); // en_US values
-        QTest::addColumn<QByteArray>("expected");   // en_US line
-
-        QTest::newRow("payment") << QStringList{u"solve"_s, u"pmt"_s, u"--pv"_s, u"10000"_s, u"--n"_s, u"10"_s,
-                                                u"--i"_s, u"6"_s}
-                                 << QByteArray("PMT=1,358.68");
-        QTest::newRow("rate by search") << QStringList{u"solve"_s, u"i"_s, u"--pv"_s, u"1000"_s, u"--pmt"_s, u"300"_s,
-                                                       u"--n"_s, u"4"_s, u"--fix"_s, u"4"_s}
-                                        << QByteArray("i=7.7138");
-        QTest::newRow("grouped input") << QStringList{u"solve"_s, u"fv"_s, u"--pv"_s, u"1,000.5"_s, u"--n"_s, u"1"_s,
-                                                      u"--i"_s, u"100"_s}
-                                       << QByteArray("FV=2,001.00");
+        QFETCH(QString, lang);
+        QFETCH(QString, arguments);
+        QFETCH(QString, exit);
+        QFETCH(QString, output);
+        QByteArray expected = output.startsWith(u'@') ? testData(qPrintable(output.mid(1))) : output.toUtf8();
+        if (lang == u"pt_BR") {
+            expected = decimalCommaTwin(QString::fromUtf8(expected)).toUtf8();
+            arguments = decimalCommaTwin(arguments);
+        }
+        const QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
+        if (const qsizetype sep = args.indexOf(u"--sep"_s); sep >= 0 && args.first() != u"solve")
+            expected.replace(';', args.at(sep + 1).toUtf8());
+        const ExampleFolder folder;
+        const Run run = runCli(args, lang + u".UTF-8"_s, folder.path());
+        QCOMPARE(QString::number(run.exitCode), exit);
+        QCOMPARE(run.out, expected);
+        if (exit == u"2")
+            QVERIFY(run.err.contains("usage: pelmora-cli"));
     }
 
-    void solve()
+    // The profile's 210 rows from 0 % (the plain sums of the flows) to 20.9 %: the
+    // discount rate's marker in row 101, the Fisher rate's in row 184.
+    void profile()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, expected);
-        const Run english = runCli(arguments);
-        QCOMPARE(english.exitCode, 0);
-        QCOMPARE(line(english.out, expected.left(expected.indexOf('='))), expected);
-
-        QStringList twin = arguments;
-        for (QString &a : twin)
-            a = QString::fromLatin1(brazilian(a.toLatin1()));
-        const Run portuguese = runCli(twin, u"pt_BR.UTF-8"_s);
-        QCOMPARE(portuguese.exitCode, 0);
-        QCOMPARE(line(portuguese.out, expected.left(expected.indexOf('='))), brazilian(expected));
-    }
-
-    void schedule()
-    {
-        const QStringList arguments = {u"schedule"_s, u"--pv"_s, u"1000"_s, u"--n"_s, u"4"_s,
-                                       u"--i"_s, u"10"_s, u"--paym"_s, u"1"_s};
-        const Run english = runCli(arguments);
-        QCOMPARE(english.exitCode, 0);
-        QCOMPARE(english.out, LoanSchedule);
-        // ";" is the separator in both locales: swap only the figures' separators.
-        QCOMPARE(runCli(arguments, u"pt_BR.UTF-8"_s).out, brazilian(LoanSchedule));
-        QCOMPARE(runCli(arguments + QStringList{u"--sep"_s, u"\t"_s}).out, QByteArray(LoanSchedule).replace(';', '\t'));
-    }
-
-    void fieldsInOrder()
-    {
-        const Run run = runCli({u"solve"_s, u"pv"_s});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QByteArray("n=0.00\ni=0.00\nPV=0.00\nPMT=0.00\nFV=0.00\npaym=0\n"
-                                     "Amort=0.00\nIPaym=0.00\nBD=0.00\nTI=0.00\n"));
-    }
-
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{u"fly"_s};
-        QTest::newRow("solve without target") << QStringList{u"solve"_s};
-        QTest::newRow("unknown target") << QStringList{u"solve"_s, u"x"_s};
-        QTest::newRow("unknown option") << QStringList{u"solve"_s, u"n"_s, u"--rate"_s, u"5"_s};
-        QTest::newRow("missing value") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s};
-        QTest::newRow("repeated option") << QStringList{u"solve"_s, u"n"_s, u"--pv"_s, u"1"_s, u"--pv"_s, u"2"_s};
-        QTest::newRow("separator for solve") << QStringList{u"solve"_s, u"n"_s, u"--sep"_s, u","_s};
-    }
-
-    void usage()
-    {
-        QFETCH(QStringList, arguments);
-        const Run run = runCli(arguments);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.out.isEmpty());
-        QVERIFY(run.err.contains("usage: pelmora-cli"));
-    }
-
-    void appraise()
-    {
-        QTemporaryDir dir;
-        const QString path = writeExample(dir);
-        const Run data = runCli({u"appraise"_s, path});
-        QCOMPARE(data.exitCode, 0);
-        QCOMPARE(data.out, ExampleData);
-        QCOMPARE(runCli({u"appraise"_s, path, u"--sep"_s, u"\t"_s}).out, QByteArray(ExampleData).replace(';', '\t'));
-        QCOMPARE(runCli({u"appraise"_s, path, u"--footnote"_s}).out,
-                 " NPVA: $49.59 IRR: 13.9% NPVB: $128.1 IRR: 15.77% DR: 10% Fisher: 18.32% [NPV: $-51.25]\n");
-
-        const QList<QByteArray> rows = runCli({u"appraise"_s, path, u"--profile"_s}).out.split('\n');
+        const ExampleFolder folder;
+        const QList<QByteArray> rows = runCli({u"appraise"_s, folder.filePath(u"example.vlx"_s), u"--profile"_s}).out.split('\n');
         QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
         QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
-        QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));   // row 101: the discount rate
-        QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25")); // row 184: the Fisher rate
-
-        const Run fields = runCli({u"appraise"_s, path, u"--fields"_s});
-        QCOMPARE(line(fields.out, "PMT"), QByteArray("PMT=28.57"));
-        QCOMPARE(line(fields.out, "n"), QByteArray("n=2.00"));
+        QCOMPARE(rows[1], QByteArray("0;200;400;;"));
+        QVERIFY(rows[210].startsWith("20.9;"));
+        QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));
+        QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25"));
     }
 
-    void unreadableFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QByteArray>("message");
-        QTest::newRow("missing") << u"missing"_s << QByteArray("Error 53: File not found on ReadVlxcorp\n");
-        QTest::newRow("folder") << u"folder"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-        // Neither may hang or exhaust memory: a pipe nobody writes, an endless device.
-        QTest::newRow("named pipe") << u"fifo"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-        QTest::newRow("device") << u"/dev/zero"_s << QByteArray("Error 75: Path/File access error on ReadVlxcorp\n");
-        QTest::newRow("far too large") << u"large"_s << QByteArray("Error 7: Out of memory on ReadVlxcorp\n");
-    }
-
+    void unreadableFile_data() { addRowsFromTsv("cli-unreadable-files.tsv"); }
     void unreadableFile()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         QString path = dir.filePath(kind + u".vlx"_s);
         if (kind == u"folder") {
@@ -223,28 +117,20 @@ private Q_SLOTS:
         const Run run = runCli({u"appraise"_s, path});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QTEST(run.err, "message");
-        const Run resave = runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)});
-        QCOMPARE(resave.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(run.err), message);
+        QCOMPARE(runCli({u"resave"_s, path, dir.filePath(u"out.vlx"_s)}).exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath(u"out.vlx"_s)));
     }
 
-    // resave writes the file as the program saves it; after "--", names that look
-    // like options are files.
+    // resave writes the file as the program saves it, appraised; after "--", names
+    // that look like options are files.
     void resave()
     {
-        QTemporaryDir dir;
-        QVERIFY(QFile::copy(writeExample(dir), dir.filePath(u"--sep.vlx"_s)));
-        const QString english = u"en_US.UTF-8"_s;
-        QCOMPARE(runCli({u"appraise"_s, u"--"_s, u"--sep.vlx"_s}, english, dir.path()).out, ExampleData);
-        QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, english, dir.path()).exitCode, 0);
-        const QString copy = dir.filePath(u"--out.vlx"_s);
-        QFile file(copy);
+        const ExampleFolder folder;
+        QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, u"en_US.UTF-8"_s, folder.path()).exitCode, 0);
+        QFile file(folder.filePath(u"--out.vlx"_s));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("nfsize        8 \r\nnFix          2 \r\n"));
-        QVERIFY(bytes.contains("\r\nCFb02        1,200.00\r\n"));
-        QCOMPARE(runCli({u"appraise"_s, copy}).out, ExampleData);
+        QCOMPARE(file.readAll(), testData("example-resaved.vlx"));
     }
 };
 

@@ -1,7 +1,9 @@
 // The project file: its exact lines, the reader's key search, its messages, and
-// a save and re-open that shows the same cell texts in both locales.
+// a save and re-open that shows the same cell texts in both locales. (A save
+// into a missing folder: the windows journey.)
 #include "ProjectFile.h"
 #include "ProjectWindow.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,19 +11,13 @@
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
 
-QByteArray lines(const QList<QByteArray> &list)
-{
-    QByteArray out;
-    for (const QByteArray &l : list)
-        out += l + "\r\n";
-    return out;
-}
 } // namespace
 
 class TestProjectFile : public QObject
@@ -37,10 +33,7 @@ private Q_SLOTS:
         v.i = -2.5;
         v.PV = 1000;
         v.CFa[0] = u"(1,000.00)"_s;
-        QCOMPARE(projectFileBytes(v, NumberTexts(English)),
-                 lines({"nfsize        8 ", "nFix          2 ", "n             0 ", "i            -2.5 ",
-                        "PV            1000 ", "PMT           0 ", "FV            0 ", "escala        0 ",
-                        "rows          6 ", "CFa00        (1,000.00)", "CFb00        "}));
+        QCOMPARE(projectFileBytes(v, NumberTexts(English)), testData("negative-rate.vlx"));
         v.rows = 105;
         v.CFb[99] = u"7"_s;
         const QByteArray full = projectFileBytes(v, NumberTexts(Brazilian));
@@ -49,134 +42,67 @@ private Q_SLOTS:
         QCOMPARE(full.count("\r\n"), 9 + 200);
     }
 
-    // The reader's key search, and the messages of a file that fails part-way.
-    void read_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("message"); // empty: the file reads
-        QTest::addColumn<double>("n");
-        QTest::addColumn<double>("PV"); // on an error, what was read before it stays
-        QTest::addColumn<QString>("CFa1");
-        QTest::addColumn<QString>("CFb0");
-
-        QTest::newRow("in order")
-            << lines({"nFix          2 ", "n             1 ", "PV            5 ", "rows          7 ",
-                      "CFa00        (1.00)", "CFa01        2.00", "CFb00        x", "CFb01"})
-            << QString() << 1.0 << 5.0 << u"2.00"_s << u"x"_s;
-        QTest::newRow("shuffled, rows first")
-            << lines({"CFb00        y", "rows          7 ", "CFb00        x", "CFa01        3", "PV            6 ",
-                      "n             1 "})
-            << QString() << 1.0 << 6.0 << u"3"_s << u"x"_s;
-        QTest::newRow("cash flows before rows are lost") << lines({"CFa01        3", "rows          7 "})
-                                                         << QString() << 0.0 << 0.0 << QString() << QString();
-        QTest::newRow("a key inside another line") << lines({"rows          7 ", "memo PV    x 42 ", "junk line"})
-                                                   << QString() << 0.0 << 42.0 << QString() << QString();
-        QTest::newRow("LF line ends") << QByteArray("rows          7 \nCFa01        4\nn             1 \n")
-                                      << QString() << 1.0 << 0.0 << u"4"_s << QString();
-        QTest::newRow("Western code page") << QByteArray("rows          7 \r\nCFb00        \xf8\r\n")
-                                           << QString() << 0.0 << 0.0 << QString() << u"\u00f8"_s;
-
-        const auto failing = [](const char *name, const QByteArray &file, const QString &message, double PV) {
-            QTest::newRow(name) << file << message << 0.0 << PV << QString() << QString();
-        };
-        const QString mismatch = u"Error 13: Type mismatch on ReadVlxcorp"_s;
-        const QString overflow = u"Error 6: Overflow on ReadVlxcorp"_s;
-        failing("not a number", lines({"PV            8 ", "nFix          two "}), mismatch, 8);
-        failing("empty value", lines({"PV            8 ", "n            "}), mismatch, 8);
-        failing("beyond 16 bits", lines({"PV            8 ", "rows          40000 "}), overflow, 8);
-        failing("beyond a double", lines({"PV            1E999 "}), overflow, 0);
-        failing("period 100", lines({"rows          107 ", "CFa05        5", "PV            8 ", "CFb100       x"}),
-                u"Error 9: Subscript out of range on ReadVlxcorp"_s, 8);
-        // A missing file, a folder, a pipe, a device, a huge file: pelmora-cli's tests.
-    }
-
+    void read_data() { addRowsFromTsv("project-readings.tsv"); }
     void read()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, file);
         QFETCH(QString, message);
-        QFETCH(double, n);
+        QFETCH(QString, n);
+        QFETCH(QString, PV);
         ProjectValues v;
         double nLoaded = -1;
-        const FileOutcome outcome = readProjectBytes(file, v, nLoaded, NumberTexts(English));
+        const FileOutcome outcome = readProjectBytes(file.toLatin1(), v, nLoaded, NumberTexts(English));
         QCOMPARE(outcome.message, message);
         QCOMPARE(outcome.ok, message.isEmpty());
-        QCOMPARE(v.n, n);
-        QCOMPARE(nLoaded, outcome.ok ? n : -1.0);
-        QTEST(v.PV, "PV");
+        QCOMPARE(v.n, exactNumber(n));
+        QCOMPARE(nLoaded, outcome.ok ? v.n : -1.0);
+        QCOMPARE(v.PV, exactNumber(PV));
         QTEST(v.CFa[1], "CFa1");
         QTEST(v.CFb[0], "CFb0");
     }
 
-    void saveAndReopen_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("en_US") << English;
-        QTest::newRow("pt_BR") << Brazilian;
-    }
-
+    // Cells typed in, saved and opened again: the same texts, decimal places and
+    // font size, in both locales.
     void saveAndReopen()
     {
-        QFETCH(QLocale, locale);
-        const NumberTexts texts(locale);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"project.vlx"_s);
-        const QStringList flowsA = {u"-1000"_s, u"700"_s, u""_s, u"note"_s};
-        const QStringList flowsB = {u"-1500,5"_s, u"1e3"_s, u"1200"_s, u""_s};
-        QStringList shown;
-        {
-            DocumentSession session;
-            ProjectWindowModel window(session, texts);
-            window.load();
-            window.activate();
-            window.panel().setDecimalsText(u"3"_s);
-            window.FormatFontSize(10);
-            window.panel().setText(Field_n, u"3"_s);
-            window.clickCommand(Command::SetPeriods);
-            for (int p = 0; p < 4; ++p) {
-                for (auto [column, text] : {std::pair{1, flowsA[p]}, std::pair{3, flowsB[p]}}) {
-                    window.grid().setCurrentCell(p + 1, column);
-                    window.grid().setEditorText(text);
-                    window.grid().CommitCell();
-                }
+        const QStringList typed = {u"-1000"_s, u"-1500,5"_s, u"700"_s, u"1e3"_s, u""_s, u"1200"_s, u"note"_s, u""_s};
+        const auto cells = [](ProjectWindowModel &window) {
+            QStringList texts;
+            for (int k = 0; k < 8; ++k)
+                texts << window.grid().text(k / 2 + 1, k % 2 ? 3 : 1);
+            return texts;
+        };
+        for (const QLocale &locale : {English, Brazilian}) {
+            const NumberTexts texts(locale);
+            QTemporaryDir dir;
+            const QString path = dir.filePath(u"project.vlx"_s);
+            DocumentSession saved;
+            ProjectWindowModel typedIn(saved, texts);
+            typedIn.load();
+            typedIn.activate();
+            typedIn.panel().setDecimalsText(u"3"_s);
+            typedIn.FormatFontSize(10);
+            typedIn.panel().setText(Field_n, u"3"_s);
+            typedIn.clickCommand(Command::SetPeriods);
+            for (int k = 0; k < 8; ++k) {
+                typedIn.grid().setCurrentCell(k / 2 + 1, k % 2 ? 3 : 1);
+                typedIn.grid().setEditorText(typed[k]);
+                typedIn.grid().CommitCell();
             }
-            for (int p = 0; p < 4; ++p)
-                shown << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
-            window.fillProjectArrays();
-            QVERIFY(WriteProject(path, session.values, texts).ok);
+            typedIn.fillProjectArrays();
+            QVERIFY(WriteProject(path, saved.values, texts).ok);
+
+            DocumentSession session;
+            QVERIFY(ReadProject(path, session.values, session.nLoaded, texts).ok);
+            session.NewDoc = false;
+            ProjectWindowModel reopened(session, texts);
+            reopened.load();
+            reopened.activate();
+            QCOMPARE(cells(reopened), cells(typedIn));
+            QCOMPARE(reopened.panel().decimalsText(), u"3"_s);
+            QCOMPARE(reopened.fontSize(), 10);
+            QVERIFY(session.NewDoc);
         }
-        DocumentSession session;
-        QVERIFY(ReadProject(path, session.values, session.nLoaded, texts).ok);
-        session.NewDoc = false;
-        ProjectWindowModel window(session, texts);
-        window.load();
-        window.activate();
-        QStringList reopened;
-        for (int p = 0; p < 4; ++p)
-            reopened << window.grid().text(p + 1, 1) << window.grid().text(p + 1, 3);
-        QCOMPARE(reopened, shown);
-        QCOMPARE(window.panel().decimalsText(), u"3"_s);
-        QCOMPARE(window.fontSize(), 10);
-        QVERIFY(session.NewDoc);
-    }
-
-    void failedSave()
-    {
-        QTemporaryDir dir;
-        const NumberTexts texts(English);
-        ProjectValues v;
-        const FileOutcome missingFolder = WriteProject(dir.filePath(u"no/such/folder/p.vlx"_s), v, texts);
-        QVERIFY(!missingFolder.ok);
-        QCOMPARE(missingFolder.message, u"Error 76: Path not found on WriteVlxcorp"_s);
-
-        // A shorter project replaces a longer one whole.
-        const QString path = dir.filePath(u"p.vlx"_s);
-        v.rows = 50;
-        QVERIFY(WriteProject(path, v, texts).ok);
-        v.rows = 6;
-        QVERIFY(WriteProject(path, v, texts).ok);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), projectFileBytes(v, texts));
     }
 
     // Inputs that once broke the reader: each must read or fail with a message.

@@ -1,34 +1,22 @@
-// The payment figures and the schedule: the rows' count, keys and numbers, the
-// edge cases of the "Excel" text, and the list's column widths. (A loan listed
+// The schedule: the rows' count, keys and numbers, the payment number it leaves,
+// the edge cases of the "Excel" text, and the list's column widths. (A loan listed
 // and exported: the loan journey.)
 #include "AmortList.h"
 #include "InputPanel.h"
 #include "NumberPattern.h"
+#include "TestData.h"
 
 #include <QTest>
 
 #include <numeric>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
-struct Loan
-{
-    ProjectValues pv;
-    AmortList list;
-    InputPanel panel{pv, NumberTexts(English), &list};
-
-    Loan(const QString &PV, const QString &n, const QString &i)
-    {
-        panel.setText(Field_PV, PV);
-        panel.setText(Field_n, n);
-        panel.setText(Field_i, i);
-    }
-    QString cell(int row, int column) const { return list.rows().at(size_t(row - 1)).cells[size_t(column)]; }
-};
 } // namespace
 
 class TestSchedule : public QObject
@@ -37,105 +25,65 @@ class TestSchedule : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void rowCount_data()
+    void rows_data() { addRowsFromTsv("schedules.tsv"); }
+    void rows()
     {
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("firstNumber");
-
-        QTest::newRow("2.5 rounds to 2") << u"2.5"_s << 2 << u"01"_s;
-        QTest::newRow("3.5 rounds to 4") << u"3.5"_s << 4 << u"01"_s;
-        QTest::newRow("99: two digits") << u"99"_s << 99 << u"01"_s;
-        QTest::newRow("120: three digits") << u"120"_s << 120 << u"001"_s;
-        QTest::newRow("largest") << u"32767"_s << 32767 << u"001"_s;
-        QTest::newRow("beyond 16 bits: none") << u"32768"_s << 0 << QString();
-        QTest::newRow("below one: none") << u"0.4"_s << 0 << QString();
-    }
-
-    void rowCount()
-    {
+        QFETCH(QString, PV);
         QFETCH(QString, n);
-        QFETCH(int, rows);
-        Loan loan(u"1000"_s, n, u"1"_s);
-        loan.panel.setDecimalsText(u"7"_s); // keep n as typed
-        loan.panel.clickCommand(Command::Amortization);
-        QCOMPARE(int(loan.list.rows().size()), rows);
-        if (rows > 0) {
-            QTEST(loan.cell(1, 0), "firstNumber");
-            QCOMPARE(loan.list.rows().back().key, QString::number(rows) + u'p');
+        QFETCH(QString, i);
+        QFETCH(QString, rows);
+        ProjectValues pv;
+        AmortList amortList;
+        InputPanel panel(pv, NumberTexts(English), &amortList);
+        panel.setText(Field_PV, PV);
+        panel.setText(Field_n, n);
+        panel.setText(Field_i, i);
+        panel.setText(Field_paym, QString());
+        panel.clickCommand(Command::Amortization);
+        const std::vector<AmortRow> &list = amortList.rows();
+        const auto cells = [&](const AmortRow *row) {
+            return row ? QStringList(row->cells.begin(), row->cells.end()).join(u'|') : QString();
+        };
+        QCOMPARE(QString::number(list.size()), rows);
+        QTEST(cells(list.empty() ? nullptr : &list.front()), "first");
+        QTEST(cells(list.empty() ? nullptr : &list.back()), "last");
+        if (!list.empty()) {
+            QCOMPARE(list.back().key, rows + u'p');
+            QCOMPARE(pv.paym, list.size());
         }
     }
 
-    void zeroRate()
-    {
-        Loan loan(u"1200"_s, u"12"_s, u"0"_s);
-        loan.panel.clickCommand(Command::Amortization);
-        QCOMPARE(loan.list.rows().size(), size_t(12));
-        for (int j = 1; j <= 12; ++j) {
-            QCOMPARE(loan.cell(j, 1), u"100.00"_s);
-            QCOMPARE(loan.cell(j, 2), u"0.00"_s);
-            QCOMPARE(loan.cell(j, 6), NumberTexts(English).format(1200 - 100 * j, ZLen(2)));
-        }
-    }
-
-    void paymentNumberAfterSchedule()
-    {
-        Loan loan(u"1000"_s, u"4"_s, u"10"_s);
-        loan.panel.setText(Field_paym, QString()); // no payment number
-        loan.panel.clickCommand(Command::Amortization);
-        QCOMPARE(loan.pv.paym, 4.0); // left at the last row's number
-        QCOMPARE(loan.panel.text(Field_BD), u"0.00"_s);
-    }
-
+    // An empty list: the header block without "Interest %:" (PV = 0) and the
+    // header line. A total beyond the largest double fails the export whole.
     void exportText()
     {
         const NumberTexts texts(English);
-        {   // An empty list: the header block and the header line only.
-            ProjectValues pv;
-            AmortList list;
-            const QByteArray text = *ExcelAmortText(list, pv, texts, QString());
-            QCOMPARE(text.count("\r\n"), 7); // no "Interest %:" with PV = 0
-            QVERIFY(!text.contains("Interest %:"));
-            QVERIFY(text.endsWith("Paym;Amortization;Interest;Cum Amort;Cum Interest;Cum Payment;Balance Due\r\n"));
-        }
-        {   // A total beyond the largest double fails the export as a whole.
-            ProjectValues pv;
-            pv.PV = 1e308;
-            pv.TI = 1e308;
-            QVERIFY(!ExcelAmortText(AmortList(), pv, texts, QString()));
-        }
+        ProjectValues pv;
+        QCOMPARE(*ExcelAmortText(AmortList(), pv, texts, QString()), testData("amort-empty.csv"));
+        pv.PV = pv.TI = 1e308;
+        QVERIFY(!ExcelAmortText(AmortList(), pv, texts, QString()));
     }
 
-    void columnWidths_data()
-    {
-        QTest::addColumn<int>("room");
-        QTest::addColumn<QList<int>>("texts");   // what each amount column needs
-        QTest::addColumn<QList<int>>("amounts"); // the widths they get
-        const QList<int> sixty(6, 60);
-        // At 96 dpi the twip widths are 47, 107 (six times), 47 and 20 pixels: 756.
-        QTest::newRow("wide enough: twips") << 800 << sixty << QList<int>(6, 107);
-        QTest::newRow("amounts and headers whole") << 600 << sixty << QList<int>(6, 81);
-        QTest::newRow("headers share what they lack") << 560 << sixty << QList<int>{75, 75, 74, 74, 74, 74};
-        QTest::newRow("too narrow: the narrowest whole")
-            << 400 << QList<int>{40, 40, 70, 70, 70, 70} << QList<int>{40, 40, 52, 52, 51, 51};
-    }
-
+    void columnWidths_data() { addRowsFromTsv("amort-column-widths.tsv"); }
     // Headers need 80 pixels each; "Paym", "Excel" and "X" keep their widths and,
     // where the twips do not fit, the nine fill the room exactly.
     void columnWidths()
     {
-        QFETCH(int, room);
-        QFETCH(QList<int>, texts);
+        QFETCH(QString, room);
+        QFETCH(QString, texts);
         AmortList::AmountNeeds needs;
         for (int k = 0; k < 6; ++k) {
-            needs.texts[size_t(k)] = texts[k];
+            needs.texts[size_t(k)] = texts.split(u' ').value(k).toInt();
             needs.headers[size_t(k)] = 80;
         }
-        const auto widths = AmortList::fitColumnWidths(room, 96, needs);
-        QTEST(QList<int>(widths.begin() + 1, widths.begin() + 7), "amounts");
+        const auto widths = AmortList::fitColumnWidths(room.toInt(), 96, needs);
+        QStringList amounts;
+        for (int c = 1; c <= 6; ++c)
+            amounts << QString::number(widths[size_t(c)]);
+        QTEST(amounts.join(u' '), "amounts");
         QCOMPARE((QList<int>{widths[0], widths[7], widths[8]}), (QList<int>{47, 47, 20}));
-        if (room < 756)
-            QCOMPARE(std::accumulate(widths.begin(), widths.end(), 0), room);
+        if (room.toInt() < 756)
+            QCOMPARE(std::accumulate(widths.begin(), widths.end(), 0), room.toInt());
     }
 };
 
