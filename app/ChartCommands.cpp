@@ -41,8 +41,7 @@ void fvalorix::printChart(int chart)
     const QString folder = m_settings.FileVlx.isEmpty() ? QDir::homePath() : QFileInfo(m_settings.FileVlx).path();
     const QString pdf = QDir(folder).filePath(QFileInfo(window->caption()).completeBaseName() + u".pdf"_s);
 
-    fprinter dialog({m_settings.PrintOrient, m_printer, twips, pdf},
-                    *m_platform.printers, m_platform.messages, this);
+    fprinter dialog({m_settings.PrintOrient, m_printer, twips, pdf}, *m_platform.printers, m_platform.messages, this);
     dialog.load();
     dialog.exec();
 }

@@ -6,10 +6,10 @@
 // Every item, menu and button carries its name ("mnew", "mfile", key "Save")
 // as its object name, and the items and menus are members of that name.
 
+#include <QAnyStringView>
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
-#include <QAnyStringView>
 
 class QAction;
 class QMainWindow;

@@ -41,8 +41,7 @@ fvalorix::fvalorix(Settings &settings, DocumentSession &session, Platform platfo
       m_mdiArea(new QMdiArea(this)),
       m_menus(*this),
       m_status(new StatusPanels(*statusBar(), platform.clock)),
-      m_slots(DocumentShared{session, settings.FileVlx}, m_texts, platform.fileDialogs,
-              platform.messages, *this)
+      m_slots(DocumentShared{session, settings.FileVlx}, m_texts, platform.fileDialogs, platform.messages, *this)
 {
     setObjectName(u"fvalorix"_s);
     setWindowTitle(u"Pelmora"_s);
@@ -248,9 +247,9 @@ void fvalorix::placeNewWindow(QMdiSubWindow *window)
     }
     const QSize wanted(twipsToPixels(WantedWidthTwips, dpiX()), twipsToPixels(WantedHeightTwips, dpiY()));
     const QRect area = m_mdiArea->viewport()->rect();
-    window->setGeometry(area.isEmpty() ? QRect(QPoint(), wanted)
-                                       : newWindowRect(previous, wanted, usableWindowSize(window), area,
-                                                       titleBarHeight(window)));
+    window->setGeometry(area.isEmpty()
+                            ? QRect(QPoint(), wanted)
+                            : newWindowRect(previous, wanted, usableWindowSize(window), area, titleBarHeight(window)));
 }
 
 int fvalorix::titleBarHeight(const QMdiSubWindow *window)

@@ -129,9 +129,9 @@ private:
     StatusPanels *m_status;
     DocumentSlots m_slots;
     QPointer<QMdiSubWindow> m_activated; // the project window last activated
-    CurrentPrinter m_printer; // the printer chosen last, for the rest of the run
+    CurrentPrinter m_printer;            // the printer chosen last, for the rest of the run
     Translations m_translations;
-    QRect m_wantedOuter;   // the placement asked for at start-up
+    QRect m_wantedOuter; // the placement asked for at start-up
     bool m_placementSettled = false;
     bool m_unloaded = false;
 };

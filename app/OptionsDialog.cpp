@@ -12,8 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
-fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidget *parent)
-    : QDialog(parent)
+fopcoes::fopcoes(const QString &listSep, std::optional<Language> language, QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"fopcoes"_s);
 

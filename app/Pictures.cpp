@@ -8,8 +8,7 @@ namespace {
 
 // The files of the pictures, in the order of Picture.
 constexpr std::array<const char *, 12> PictureFiles = {
-    "new", "open", "save", "graph-properties", "print", "copy", "options", "help", "exit",
-    "ready", "busy", "program",
+    "new", "open", "save", "graph-properties", "print", "copy", "options", "help", "exit", "ready", "busy", "program",
 };
 static_assert(PictureFiles.size() == size_t(Picture::Program) + 1);
 

@@ -9,9 +9,18 @@
 namespace pelmora {
 
 enum class Picture {
-    New, Open, Save, GraphProperties, Print, Copy, Options, Help, Exit, // tool bar 1..9, menus 0..8
-    Ready, Busy,                                                         // status 1 and 2
-    Program,                                                             // the windows' icon
+    New,
+    Open,
+    Save,
+    GraphProperties,
+    Print,
+    Copy,
+    Options,
+    Help,
+    Exit, // tool bar 1..9, menus 0..8
+    Ready,
+    Busy,    // status 1 and 2
+    Program, // the windows' icon
 };
 
 QIcon pictureIcon(Picture picture);

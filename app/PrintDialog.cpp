@@ -171,7 +171,7 @@ void fprinter::setup()
 {
     const auto orientation = m_printers.PrinterSetup(m_state.deviceName(), m_state.dialogOrientation());
     if (!orientation)
-        return; // cancelled: nothing changes
+        return;                        // cancelled: nothing changes
     QCoreApplication::processEvents(); // the set-up dialog's window goes away first
     m_state.setupChosen(*orientation);
     m_printerList->setEditText(m_state.PrinterCaption());

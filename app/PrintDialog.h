@@ -22,9 +22,9 @@ class MessageBoxes;
 
 struct PrintRequest
 {
-    std::int16_t &PrintOrient;     // the setting, kept by the dialog's choices
-    CurrentPrinter &printer;       // the program's current printer
-    QSize windowTwips;             // the active project window's outer size
+    std::int16_t &PrintOrient; // the setting, kept by the dialog's choices
+    CurrentPrinter &printer;   // the program's current printer
+    QSize windowTwips;         // the active project window's outer size
     QString proposedPdfPath;
 };
 
@@ -50,8 +50,7 @@ class fprinter : public QDialog
 {
     Q_OBJECT
 public:
-    fprinter(const PrintRequest &request, PrinterServices &printers, MessageBoxes &messages,
-             QWidget *parent = nullptr);
+    fprinter(const PrintRequest &request, PrinterServices &printers, MessageBoxes &messages, QWidget *parent = nullptr);
 
     // The load: the printer takes PrintOrient, then the preview is laid out, the
     // printer list filled and the preview drawn. When that fails (no printer),
@@ -78,11 +77,11 @@ private:
     PrintDialogState m_state;
     PrinterServices &m_printers;
     MessageBoxes &m_messages;
-    QComboBox *m_printerList;   // Combo1
-    PagePreview *m_preview;     // Picture1
-    QPushButton *m_setup;       // csetup
-    QPushButton *m_ok;          // cok
-    QPushButton *m_cancel;      // ccancelar
+    QComboBox *m_printerList; // Combo1
+    PagePreview *m_preview;   // Picture1
+    QPushButton *m_setup;     // csetup
+    QPushButton *m_ok;        // cok
+    QPushButton *m_cancel;    // ccancelar
 };
 
 } // namespace pelmora

@@ -30,8 +30,7 @@ QPageLayout::Orientation pageOrientation(std::int16_t orientation)
 // The paper of the user's region, as the print system would choose it.
 QPageSize regionalPageSize()
 {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
 void setUpPrinter(QPrinter &printer, const QString &name, std::int16_t orientation)
@@ -54,14 +53,13 @@ QString programTitle()
 
 QRectF chartRect(const ChartPlacement &placement, QSize deviceSize, double dpiX, double dpiY)
 {
-    const ChartPlacement fitted = fitOnPage(placement, deviceSize.width() * TwipsPerInch / dpiX,
-                                            deviceSize.height() * TwipsPerInch / dpiY);
+    const ChartPlacement fitted =
+        fitOnPage(placement, deviceSize.width() * TwipsPerInch / dpiX, deviceSize.height() * TwipsPerInch / dpiY);
     return QRectF(fitted.x * dpiX / TwipsPerInch, fitted.y * dpiY / TwipsPerInch, fitted.width * dpiX / TwipsPerInch,
                   fitted.height * dpiY / TwipsPerInch);
 }
 
-void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX,
-                double dpiY)
+void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX, double dpiY)
 {
     const QRect source = picture.boundingRect();
     if (picture.isNull() || source.isEmpty() || !painter.device())
@@ -116,8 +114,7 @@ bool QtPrinterServices::confirm(const QString &text)
 
 std::optional<QString> QtPrinterServices::pdfFileName(const QString &proposed)
 {
-    const QString path = QFileDialog::getSaveFileName(m_parent, tr("Print to PDF File"),
-                                                      proposed, u"PDF (*.pdf)"_s);
+    const QString path = QFileDialog::getSaveFileName(m_parent, tr("Print to PDF File"), proposed, u"PDF (*.pdf)"_s);
     if (path.isEmpty())
         return std::nullopt;
     return path;

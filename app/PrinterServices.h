@@ -23,11 +23,11 @@ namespace pelmora {
 // left of the page's printable area.
 struct ChartPage
 {
-    QString printer;          // device name
+    QString printer; // device name
     std::int16_t orientation = PrintOrientation::Landscape;
     QPicture picture;
     ChartPlacement placement;
-    QString proposedPdfPath;  // where the PDF file printer proposes to write
+    QString proposedPdfPath; // where the PDF file printer proposes to write
 };
 
 class PrinterServices
@@ -55,8 +55,7 @@ QRectF chartRect(const ChartPlacement &placement, QSize deviceSize, double dpiX,
 
 // Plays `picture` into that rectangle of the painter's device, its bounding
 // rectangle scaled onto it: lines and texts drawn at the device's resolution.
-void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX,
-                double dpiY);
+void paintChart(QPainter &painter, const QPicture &picture, const ChartPlacement &placement, double dpiX, double dpiY);
 
 class QtPrinterServices : public PrinterServices
 {

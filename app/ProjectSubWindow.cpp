@@ -7,8 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
-ProjectSubWindow::ProjectSubWindow(ProjectWindowWidget *project, QMdiArea &area)
-    : m_area(area), m_project(project)
+ProjectSubWindow::ProjectSubWindow(ProjectWindowWidget *project, QMdiArea &area) : m_area(area), m_project(project)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(project);

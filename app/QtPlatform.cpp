@@ -25,9 +25,9 @@ void QtMessageBoxes::information(const QString &text)
 
 Answer QtMessageBoxes::question(const QString &text)
 {
-    const auto button = QMessageBox::question(m_parent, programTitle(), text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+    const auto button =
+        QMessageBox::question(m_parent, programTitle(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                              QMessageBox::Yes);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     if (button == QMessageBox::No)

@@ -134,8 +134,8 @@ std::optional<QString> readLine(Settings &settings, const QString &line, const N
     for (const StoredKey &key : storedKeys) {
         if (!line.contains(key.searchText, Qt::CaseSensitive))
             continue;
-        const auto error = std::visit(
-            [&](auto member) { return convert(value, settings.*member, numbers); }, key.field);
+        const auto error =
+            std::visit([&](auto member) { return convert(value, settings.*member, numbers); }, key.field);
         if (error)
             return error;
     }

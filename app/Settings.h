@@ -91,8 +91,7 @@ void keepStorableFileVlx(Settings &settings);
 // Replaces the file's content with the twelve lines, all or nothing. Returns
 // false when the file could not be written; the caller at the end of the run
 // ignores that.
-bool WriteSettings(const Settings &settings, const QString &folder,
-                   const NumberTexts &numbers = NumberTexts());
+bool WriteSettings(const Settings &settings, const QString &folder, const NumberTexts &numbers = NumberTexts());
 
 // The file's content as WriteSettings writes it.
 QByteArray settingsFileText(const Settings &settings, const NumberTexts &numbers = NumberTexts());

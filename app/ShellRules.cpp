@@ -153,8 +153,8 @@ QList<QRect> cascadedRects(int count, const QRect &area, int step, const QSize &
     return rects;
 }
 
-QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum,
-                    const QRect &area, int step)
+QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum, const QRect &area,
+                    int step)
 {
     if (previous) {
         const QPoint at = previous->topLeft() + QPoint(step, step);

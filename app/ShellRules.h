@@ -89,8 +89,8 @@ QList<QRect> cascadedRects(int count, const QRect &area, int step, const QSize &
 // opened before it), at the `wanted` size bounded by the room left there; when
 // that room is less than `minimum`, or there is no previous window, at the top
 // left of `area` at the wanted size bounded by the area.
-QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum,
-                    const QRect &area, int step);
+QRect newWindowRect(const std::optional<QRect> &previous, const QSize &wanted, const QSize &minimum, const QRect &area,
+                    int step);
 
 // ---- Graph Properties ----
 

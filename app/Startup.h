@@ -17,8 +17,8 @@ namespace pelmora {
 
 struct StartupOptions
 {
-    QString programFolder;  // holds Valorix.ini
-    QStringList arguments;  // as QCoreApplication::arguments() gives them
+    QString programFolder; // holds Valorix.ini
+    QStringList arguments; // as QCoreApplication::arguments() gives them
     std::chrono::milliseconds splashWait{1000};
     // Told of the main window before its load step, which may already show
     // message boxes (a project file on the command line that cannot be read).

@@ -67,10 +67,14 @@ StatusPanels::StatusPanels(QStatusBar &bar, const Clock &clock) : QObject(&bar),
 QLabel *StatusPanels::panel(StatusPanel panel) const
 {
     switch (panel) {
-    case StatusPanel::Message: return m_system;
-    case StatusPanel::DataPoint: return m_dataPoint;
-    case StatusPanel::State: return m_state;
-    case StatusPanel::Clock: return m_time;
+    case StatusPanel::Message:
+        return m_system;
+    case StatusPanel::DataPoint:
+        return m_dataPoint;
+    case StatusPanel::State:
+        return m_state;
+    case StatusPanel::Clock:
+        return m_time;
     }
     return nullptr;
 }

@@ -40,11 +40,11 @@ QByteArray displayName()
     const QMutexLocker lock(&heldLock);
     const QByteArray display = displayName();
     const bool noDisplay = display.isEmpty() || std::any_of(held.cbegin(), held.cend(), [](const HeldMessage &m) {
-        return m.text.contains(QLatin1StringView("connect to display"));
-    });
+                               return m.text.contains(QLatin1StringView("connect to display"));
+                           });
     if (noDisplay) {
-        const QByteArray where = display.isEmpty() ? QByteArray("no display is set")
-                                                   : "the display " + display + " cannot be reached";
+        const QByteArray where =
+            display.isEmpty() ? QByteArray("no display is set") : "the display " + display + " cannot be reached";
         std::fprintf(stderr, "pelmora: cannot open a window: %s; for work without a display, use pelmora-cli.\n",
                      where.constData());
     } else {

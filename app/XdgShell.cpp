@@ -12,8 +12,13 @@ namespace pelmora {
 
 namespace {
 
-constexpr QStringView tools[] = {u"hardinfo", u"hardinfo2", u"kinfocenter", u"gnome-system-monitor",
-                                 u"mate-system-monitor", u"plasma-systemmonitor", u"xfce4-taskmanager"};
+constexpr QStringView tools[] = {u"hardinfo",
+                                 u"hardinfo2",
+                                 u"kinfocenter",
+                                 u"gnome-system-monitor",
+                                 u"mate-system-monitor",
+                                 u"plasma-systemmonitor",
+                                 u"xfce4-taskmanager"};
 
 // A look-up that hangs must not freeze the program.
 constexpr int XdgMimeTimeoutMs = 5000;

@@ -84,10 +84,10 @@ Outcome runPanel(const QStringList &arguments)
     QMap<QString, QString> given;
     for (; next < arguments.size(); next += 2) {
         const QString &option = arguments[next];
-        const bool known = option == u"--sep" ? schedule
-                                              : std::any_of(TypingOrder.begin(), TypingOrder.end(), [&](const Typed &t) {
-                                                    return option == QLatin1StringView(t.option);
-                                                });
+        const bool known =
+            option == u"--sep" ? schedule : std::any_of(TypingOrder.begin(), TypingOrder.end(), [&](const Typed &t) {
+                return option == QLatin1StringView(t.option);
+            });
         if (!known)
             return usageError(u"unknown option '"_s + option + u'\'');
         if (next + 1 >= arguments.size())

@@ -40,8 +40,8 @@ std::unique_ptr<OpenedProject> openProject(const QString &path, const QString &s
 
 QByteArray profileText(const ProfileChart &chart, const NumberTexts &texts)
 {
-    QString out = u"rows="_s + QString::number(chart.rows.size()) + u" escala="_s + QString::number(chart.escala)
-        + u'\n';
+    QString out =
+        u"rows="_s + QString::number(chart.rows.size()) + u" escala="_s + QString::number(chart.escala) + u'\n';
     for (const ChartRow &row : chart.rows) {
         out += row.label;
         for (const auto &value : row.values) {

@@ -279,8 +279,8 @@ void CashFlowGrid::CommitCell()
     EditRecord record(*this);
     setEditing(false);
     const QString written = m_texts.isNumeric(m_editorText)
-        ? m_texts.format(*m_texts.toNumber(m_editorText), ZNeg(m_values.nFix))
-        : m_editorText;
+                                ? m_texts.format(*m_texts.toNumber(m_editorText), ZNeg(m_values.nFix))
+                                : m_editorText;
     writeSelection(written);
     Q_EMIT flowsChanged();
     Q_EMIT statusText(written);

@@ -79,7 +79,7 @@ public:
     void editCell();                      // F2 or a double click: the editor's text, to change
     void cancelEdit();                    // Escape: the cell's text back
     void endEdit();
-    void commitAndMoveUp();               // arrow up in an edit; down commits as Enter does
+    void commitAndMoveUp(); // arrow up in an edit; down commits as Enter does
 
     // Ctrl+Z and Ctrl+Y: the last edit of cells (CommitCell, PasteCell,
     // ClearCell) taken back or done again. Either marks the document modified.
@@ -87,15 +87,15 @@ public:
     bool undo();
     bool redo();
 
-    void InitFlexGrid();      // a blank grid: period 0 and the result rows
-    void SetPeriods();        // n periods (n from the project values), at most 99
-    void SizeFlexGrid();      // rows follows the grid, current cell (1, 1)
-    void CommitCell();        // the editor's text, formatted, into the selected cells
-    void FormatFlexGrid();    // every value cell in the signed format of nFix
-    QString CopyCell();       // the selection as tab / CR LF text
+    void InitFlexGrid();   // a blank grid: period 0 and the result rows
+    void SetPeriods();     // n periods (n from the project values), at most 99
+    void SizeFlexGrid();   // rows follows the grid, current cell (1, 1)
+    void CommitCell();     // the editor's text, formatted, into the selected cells
+    void FormatFlexGrid(); // every value cell in the signed format of nFix
+    QString CopyCell();    // the selection as tab / CR LF text
     void PasteCell(const QString &clipboard);
     void ClearCell();
-    void moveDown();          // Enter on the grid: one row below the selection
+    void moveDown(); // Enter on the grid: one row below the selection
 
     // Column widths in twips for a grid of the given height: narrower value
     // columns when the period rows need the vertical scroll bar.
@@ -108,14 +108,14 @@ public:
     static std::optional<QString> labelToolTip(const QString &label);
 
 Q_SIGNALS:
-    void cellsChanged();              // texts or styles changed: redraw
-    void rowsChanged();               // rows inserted or removed
-    void currentCellChanged();        // the editor is laid over the new current cell
+    void cellsChanged();       // texts or styles changed: redraw
+    void rowsChanged();        // rows inserted or removed
+    void currentCellChanged(); // the editor is laid over the new current cell
     void editorTextChanged(const QString &text);
     void editingChanged(bool editing);
-    void flowsChanged();              // the small cash-flow charts refresh
+    void flowsChanged(); // the small cash-flow charts refresh
     void statusText(const QString &text);
-    void modified();                  // the document is marked modified
+    void modified(); // the document is marked modified
 
 private:
     class EditRecord; // records what one user edit changes

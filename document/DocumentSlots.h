@@ -60,7 +60,7 @@ public:
     virtual QString caption() const = 0;
     virtual void setCaption(const QString &caption) = 0;
     virtual void setModifiedMark(bool modified) = 0;
-    virtual void showDocument() = 0;     // show it and make it the active window
+    virtual void showDocument() = 0; // show it and make it the active window
     virtual void activateDocument() = 0;
     virtual void fillProjectArrays() = 0; // its cell texts into CFa and CFb
 };
@@ -79,7 +79,7 @@ public:
 struct DocumentShared
 {
     DocumentSession &session;
-    QString &FileVlx;   // project file last opened or saved, kept between runs
+    QString &FileVlx; // project file last opened or saved, kept between runs
 };
 
 // Its texts are in the language of the installed translation.
@@ -89,8 +89,8 @@ class DocumentSlots
 public:
     static constexpr int SlotCount = 20;
 
-    DocumentSlots(DocumentShared shared, const NumberTexts &texts, FileDialogs &dialogs,
-                  MessageBoxes &messages, WindowFactory &windows);
+    DocumentSlots(DocumentShared shared, const NumberTexts &texts, FileDialogs &dialogs, MessageBoxes &messages,
+                  WindowFactory &windows);
 
     // A shown window in the next slot, named "Corporate Valorix <slot>". The
     // caller sets NewDoc first. When all 20 slots hold open windows a message

@@ -15,16 +15,26 @@ InputPanel::InputPanel(ProjectValues &values, const NumberTexts &texts, AmortLis
 double &InputPanel::valueOf(int field)
 {
     switch (field) {
-    case Field_n: return m_values.n;
-    case Field_i: return m_values.i;
-    case Field_PV: return m_values.PV;
-    case Field_PMT: return m_values.PMT;
-    case Field_FV: return m_values.FV;
-    case Field_paym: return m_values.paym;
-    case Field_Amort: return m_values.Amort;
-    case Field_IPaym: return m_values.IPaym;
-    case Field_BD: return m_values.BD;
-    default: return m_values.TI;
+    case Field_n:
+        return m_values.n;
+    case Field_i:
+        return m_values.i;
+    case Field_PV:
+        return m_values.PV;
+    case Field_PMT:
+        return m_values.PMT;
+    case Field_FV:
+        return m_values.FV;
+    case Field_paym:
+        return m_values.paym;
+    case Field_Amort:
+        return m_values.Amort;
+    case Field_IPaym:
+        return m_values.IPaym;
+    case Field_BD:
+        return m_values.BD;
+    default:
+        return m_values.TI;
     }
 }
 
@@ -82,13 +92,26 @@ void InputPanel::show(int field, double value)
 void InputPanel::clickCommand(Command command)
 {
     switch (command) {
-    case Command::SolveN: Calc_n(m_values, *this); break;
-    case Command::SolveI: Calc_i(m_values, *this); break;
-    case Command::SolvePV: Calc_PV(m_values, *this); break;
-    case Command::SolvePMT: Calc_PMT(m_values, *this); break;
-    case Command::SolveFV: Calc_FV(m_values, *this); break;
-    case Command::Amortization: FillAmort(); return;
-    default: return;
+    case Command::SolveN:
+        Calc_n(m_values, *this);
+        break;
+    case Command::SolveI:
+        Calc_i(m_values, *this);
+        break;
+    case Command::SolvePV:
+        Calc_PV(m_values, *this);
+        break;
+    case Command::SolvePMT:
+        Calc_PMT(m_values, *this);
+        break;
+    case Command::SolveFV:
+        Calc_FV(m_values, *this);
+        break;
+    case Command::Amortization:
+        FillAmort();
+        return;
+    default:
+        return;
     }
     FormatNumber();
 }
@@ -109,7 +132,7 @@ void InputPanel::FormatNumber()
     const NumberPattern pattern = NumberPattern::parse(ZLen(m_values.nFix));
     // Each write fires the field's handler, which reads n..FV back: the values end
     // up equal to the shown, rounded numbers. The payment number is never touched.
-    static constexpr int fields[] = {Field_n, Field_i, Field_PV, Field_PMT, Field_FV,
+    static constexpr int fields[] = {Field_n,     Field_i,     Field_PV, Field_PMT, Field_FV,
                                      Field_Amort, Field_IPaym, Field_BD, Field_TI};
     for (int k : fields)
         setText(k, m_texts.format(valueOf(k), pattern));

@@ -27,8 +27,7 @@ public:
 
     // `values` is the record shared by all project windows; `list` receives the
     // schedule of the amortization button (none: the button lists nothing).
-    InputPanel(ProjectValues &values, const NumberTexts &texts, AmortList *list = nullptr,
-               QObject *parent = nullptr);
+    InputPanel(ProjectValues &values, const NumberTexts &texts, AmortList *list = nullptr, QObject *parent = nullptr);
 
     const QString &text(int field) const { return m_text[field]; }
     const QString &decimalsText() const { return m_decimals; }

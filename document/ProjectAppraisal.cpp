@@ -22,11 +22,11 @@ constexpr int Investment = Grid::periodRow(0); // period 0's row
 
 struct ProjectWindowModel::Series
 {
-    int column = 0;            // Grid::ColumnA, ColumnIncremental or ColumnB
+    int column = 0; // Grid::ColumnA, ColumnIncremental or ColumnB
     CashFlowSeries flows;
     double NPV = 0;
     double PMT = 0;
-    double IRR = 0;            // 0 when none was found
+    double IRR = 0; // 0 when none was found
 };
 
 void ProjectWindowModel::AppraiseProjects()

@@ -36,8 +36,8 @@ constexpr RuntimeError PathNotFound{76, "Path not found"};
 
 FileOutcome failure(RuntimeError error, const char *routine)
 {
-    return {false, u"Error "_s + QString::number(error.number) + u": "_s + QLatin1StringView(error.description)
-                       + u" on "_s + QLatin1StringView(routine)};
+    return {false, u"Error "_s + QString::number(error.number) + u": "_s + QLatin1StringView(error.description) +
+                       u" on "_s + QLatin1StringView(routine)};
 }
 
 // Text in this system's code page (UTF-8); bytes that are not valid UTF-8 come
@@ -54,9 +54,12 @@ QString decode(const QByteArray &bytes)
 std::optional<RuntimeError> readNumber(const QString &text, const NumberTexts &texts, double &value)
 {
     switch (texts.convert(text, value)) {
-    case NumberTexts::Conversion::Ok: return std::nullopt;
-    case NumberTexts::Conversion::Overflow: return Overflow;
-    case NumberTexts::Conversion::NotANumber: break;
+    case NumberTexts::Conversion::Ok:
+        return std::nullopt;
+    case NumberTexts::Conversion::Overflow:
+        return Overflow;
+    case NumberTexts::Conversion::NotANumber:
+        break;
     }
     return TypeMismatch;
 }
@@ -83,15 +86,16 @@ std::optional<RuntimeError> readKeys(const QString &line, ProjectValues &v, cons
         double *number;
     };
     const Key keys[] = {
-        {"nfsize"_L1, &v.nfsize, nullptr}, {"nFix  "_L1, &v.nFix, nullptr}, {"n     "_L1, nullptr, &v.n},
-        {"i     "_L1, nullptr, &v.i},       {"PV    "_L1, nullptr, &v.PV},    {"PMT   "_L1, nullptr, &v.PMT},
-        {"FV    "_L1, nullptr, &v.FV},      {"escala"_L1, &v.escala, nullptr}, {"rows  "_L1, &v.rows, nullptr},
+        {"nfsize"_L1, &v.nfsize, nullptr}, {"nFix  "_L1, &v.nFix, nullptr},   {"n     "_L1, nullptr, &v.n},
+        {"i     "_L1, nullptr, &v.i},      {"PV    "_L1, nullptr, &v.PV},     {"PMT   "_L1, nullptr, &v.PMT},
+        {"FV    "_L1, nullptr, &v.FV},     {"escala"_L1, &v.escala, nullptr}, {"rows  "_L1, &v.rows, nullptr},
     };
     for (const Key &key : keys) {
         if (!line.contains(key.key))
             continue;
         const QString value = line.mid(KeyWidth);
-        const auto error = key.integer ? readInteger(value, texts, *key.integer) : readNumber(value, texts, *key.number);
+        const auto error =
+            key.integer ? readInteger(value, texts, *key.integer) : readNumber(value, texts, *key.number);
         if (error)
             return error;
     }
@@ -151,8 +155,7 @@ std::optional<RuntimeError> readCashFlows(const QString &line, ProjectValues &v)
 
 } // namespace
 
-FileOutcome readProjectBytes(const QByteArray &bytes, ProjectValues &values, double &nLoaded,
-                             const NumberTexts &texts)
+FileOutcome readProjectBytes(const QByteArray &bytes, ProjectValues &values, double &nLoaded, const NumberTexts &texts)
 {
     const QString text = decode(bytes);
     qsizetype start = 0;
@@ -201,7 +204,7 @@ QByteArray projectFileBytes(const ProjectValues &v, const NumberTexts &texts)
     auto key = [](const QString &name) { return name.leftJustified(KeyWidth, u' '); };
     QString out;
     const std::pair<const char *, double> numbers[] = {
-        {"nfsize", v.nfsize}, {"nFix", v.nFix}, {"n", v.n},           {"i", v.i},        {"PV", v.PV},
+        {"nfsize", v.nfsize}, {"nFix", v.nFix}, {"n", v.n},           {"i", v.i},       {"PV", v.PV},
         {"PMT", v.PMT},       {"FV", v.FV},     {"escala", v.escala}, {"rows", v.rows},
     };
     for (const auto &[name, value] : numbers)
@@ -209,8 +212,8 @@ QByteArray projectFileBytes(const ProjectValues &v, const NumberTexts &texts)
     const int last = std::min(v.rows - CashFlowGrid::FixedRows, ProjectValues::MaxPeriods - 1);
     for (const auto &[prefix, cells] : {std::pair{"CFa", &v.CFa}, std::pair{"CFb", &v.CFb}}) {
         for (int p = 0; p <= last; ++p) {
-            out += key(QString::fromLatin1(prefix) + QString::number(p).rightJustified(2, u'0'))
-                + (*cells)[size_t(p)] + u"\r\n"_s;
+            out += key(QString::fromLatin1(prefix) + QString::number(p).rightJustified(2, u'0')) + (*cells)[size_t(p)] +
+                   u"\r\n"_s;
         }
     }
     return out.toUtf8();

@@ -33,8 +33,7 @@ constexpr qint64 MaxProjectFileBytes = 16 * 1024 * 1024;
 FileOutcome ReadProject(const QString &path, ProjectValues &values, double &nLoaded, const NumberTexts &texts);
 
 // The same, from the file's bytes (errors name no file).
-FileOutcome readProjectBytes(const QByteArray &bytes, ProjectValues &values, double &nLoaded,
-                             const NumberTexts &texts);
+FileOutcome readProjectBytes(const QByteArray &bytes, ProjectValues &values, double &nLoaded, const NumberTexts &texts);
 
 // The file's bytes for `values` (CFa and CFb already taken from the grid).
 QByteArray projectFileBytes(const ProjectValues &values, const NumberTexts &texts);

@@ -22,7 +22,8 @@ ProjectWindowModel::ProjectWindowModel(DocumentSession &session, const NumberTex
         m_list.FormatListView(m_texts, values().nFix);
     });
     connect(&m_grid, &CashFlowGrid::flowsChanged, this, &ProjectWindowModel::RefreshFlowCharts);
-    connect(&m_grid, &CashFlowGrid::statusText, this, [this](const QString &text) { Q_EMIT statusText(StatusPanel::Message, text); });
+    connect(&m_grid, &CashFlowGrid::statusText, this,
+            [this](const QString &text) { Q_EMIT statusText(StatusPanel::Message, text); });
     connect(&m_grid, &CashFlowGrid::modified, this, &ProjectWindowModel::modified);
 }
 
@@ -82,13 +83,19 @@ void ProjectWindowModel::clickCommand(Command command)
     case Command::SolveFV:
         m_panel.clickCommand(command);
         break;
-    case Command::SetPeriods: m_grid.SetPeriods(); break;
-    case Command::CommitCell: m_grid.CommitCell(); break;
+    case Command::SetPeriods:
+        m_grid.SetPeriods();
+        break;
+    case Command::CommitCell:
+        m_grid.CommitCell();
+        break;
     case Command::CashAnalysis:
         AppraiseProjects();
         m_panel.FormatNumber();
         break;
-    case Command::ExportCashFlows: Q_EMIT exportCashFlowsRequested(); break;
+    case Command::ExportCashFlows:
+        Q_EMIT exportCashFlowsRequested();
+        break;
     case Command::Amortization:
         m_panel.FillAmort();
         Q_EMIT amortListChanged();
@@ -151,8 +158,9 @@ void ProjectWindowModel::fillProjectArrays()
 
 QByteArray ProjectWindowModel::ExportCashFlowsText() const
 {
-    return pelmora::ExportCashFlowsText(m_grid.rowCount(), [this](int r, int c) { return m_grid.text(r, c); },
-                                        m_session.ListSep.isEmpty() ? u";"_s : m_session.ListSep);
+    return pelmora::ExportCashFlowsText(
+        m_grid.rowCount(), [this](int r, int c) { return m_grid.text(r, c); },
+        m_session.ListSep.isEmpty() ? u";"_s : m_session.ListSep);
 }
 
 ExportOutcome ProjectWindowModel::ExcelAmort(const QString &folder) const

@@ -21,8 +21,8 @@ namespace pelmora {
 struct DocumentSession
 {
     ProjectValues values;
-    double nLoaded = 0;   // n of the file read last, for an appraisal without periods
-    bool NewDoc = true;   // the next window opens blank (else from the values just read)
+    double nLoaded = 0; // n of the file read last, for an appraisal without periods
+    bool NewDoc = true; // the next window opens blank (else from the values just read)
     QString ListSep = QStringLiteral(";");
 };
 
@@ -35,8 +35,8 @@ public:
     InputPanel &panel() { return m_panel; }
     CashFlowGrid &grid() { return m_grid; }
     AmortList &amortList() { return m_list; }
-    const FlowChart &flowChartA() const { return m_chartA; } // MSChart2
-    const FlowChart &flowChartB() const { return m_chartB; } // MSChart3
+    const FlowChart &flowChartA() const { return m_chartA; }       // MSChart2
+    const FlowChart &flowChartB() const { return m_chartB; }       // MSChart3
     const ProfileChart &profileChart() const { return m_profile; } // MSChart1
     ProjectValues &values() { return m_session.values; }
     const NumberTexts &numberTexts() const { return m_texts; }
@@ -66,13 +66,13 @@ public:
 
 Q_SIGNALS:
     void statusText(pelmora::StatusPanel panel, const QString &text);
-    void busyChanged(bool busy);                      // hourglass and editor hidden while busy
+    void busyChanged(bool busy); // hourglass and editor hidden while busy
     void modified();
-    void flowChartsChanged();          // MSChart2 and MSChart3 refreshed
-    void profileChanged();             // MSChart1 rebuilt or reset
+    void flowChartsChanged(); // MSChart2 and MSChart3 refreshed
+    void profileChanged();    // MSChart1 rebuilt or reset
     void profileScaleChanged(int escala);
     void footnoteShown(bool shown);
-    void amortListChanged();           // filled, shown or hidden
+    void amortListChanged(); // filled, shown or hidden
     void fontSizeChanged(int size);
     void exportCashFlowsRequested(); // Command::ExportCashFlows: write and open "Data.csv"
 

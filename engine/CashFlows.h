@@ -35,7 +35,7 @@ private:
     static constexpr std::size_t RowsPerBlock = 64; // blocks below the mmap threshold are reused
     int m_width;
     std::unordered_map<std::uint64_t, const double *> m_index; // rate bits -> its powers
-    std::vector<std::unique_ptr<double[]>> m_blocks;          // filled, never moved
+    std::vector<std::unique_ptr<double[]>> m_blocks;           // filled, never moved
     std::size_t m_usedInBlock = RowsPerBlock;
 };
 
@@ -45,9 +45,9 @@ double NPV(const CashFlowSeries &series, double ratePercent, RatePowers *powers 
 
 struct IrrSearch
 {
-    bool found = false;  // a sign change lies before the limit
-    double x = 0;        // the point the search reported
-    double limit = 0;    // the first end of the walk
+    bool found = false; // a sign change lies before the limit
+    double x = 0;       // the point the search reported
+    double limit = 0;   // the first end of the walk
     GridSearchResult search;
 };
 

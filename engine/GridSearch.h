@@ -33,8 +33,7 @@ inline constexpr double GridSearchSmallestStep = 1e-13;
 // `evaluate(x, d)` computes the difference at x into d; a point whose arithmetic
 // fails leaves d as it was. `d` is the difference before the first point: it is
 // set once per search, not once per pass.
-template <class Evaluate>
-GridSearchResult gridRefine(double start, double limit, double d, Evaluate &&evaluate)
+template <class Evaluate> GridSearchResult gridRefine(double start, double limit, double d, Evaluate &&evaluate)
 {
     // No walk needs more than about 11,300 points; the cap only guards against a
     // step too small to move x, which would otherwise never end.

@@ -29,11 +29,26 @@ bool toDecimal15Exact(double magnitude, Decimal15 &d)
 {
     if (!(magnitude >= 1e-5 && magnitude < 1e15))
         return false;
-    static constexpr unsigned long long powers[] = {
-        1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
-        1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
-        100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL,
-        1000000000000000000ULL, 10000000000000000000ULL};
+    static constexpr unsigned long long powers[] = {1ULL,
+                                                    10ULL,
+                                                    100ULL,
+                                                    1000ULL,
+                                                    10000ULL,
+                                                    100000ULL,
+                                                    1000000ULL,
+                                                    10000000ULL,
+                                                    100000000ULL,
+                                                    1000000000ULL,
+                                                    10000000000ULL,
+                                                    100000000000ULL,
+                                                    1000000000000ULL,
+                                                    10000000000000ULL,
+                                                    100000000000000ULL,
+                                                    1000000000000000ULL,
+                                                    10000000000000000ULL,
+                                                    100000000000000000ULL,
+                                                    1000000000000000000ULL,
+                                                    10000000000000000000ULL};
     std::uint64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits); // a normal double in this range
     const int biased = int(bits >> 52) & 0x7ff;
@@ -92,8 +107,7 @@ Decimal15 toDecimal15(double magnitude)
 
     // "d.dddddddddddddde+XXX": correctly rounded, independent of any locale.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     d.digits[0] = buffer[0];
     for (int k = 1; k < 15; ++k)
         d.digits[k] = buffer[k + 1];
@@ -289,9 +303,8 @@ NumberTexts::Conversion NumberTexts::convert(QStringView text, double &out) cons
     if (result.ec == std::errc::result_out_of_range) {
         // Below the smallest double it reads as zero; beyond the largest it overflows.
         const auto first = integerDigits.find_first_not_of('0');
-        const long long magnitude = first != std::string::npos
-            ? (long long)(integerDigits.size() - first)
-            : -(long long)fractionDigits.find_first_not_of('0');
+        const long long magnitude = first != std::string::npos ? (long long)(integerDigits.size() - first)
+                                                               : -(long long)fractionDigits.find_first_not_of('0');
         if (magnitude + decimalExponent < 0)
             value = 0;
         else
@@ -310,7 +323,8 @@ QString NumberTexts::plainText(double value) const
     if (value == 0)
         return QStringLiteral("0");
     if (!std::isfinite(value))
-        return std::isnan(value) ? QStringLiteral("NaN") : (value < 0 ? m_minus : QString()) + QStringLiteral("Infinity");
+        return std::isnan(value) ? QStringLiteral("NaN")
+                                 : (value < 0 ? m_minus : QString()) + QStringLiteral("Infinity");
 
     const Decimal15 d = toDecimal15(std::fabs(value));
     int count = 15;

@@ -13,8 +13,8 @@ namespace pelmora {
 
 struct ProjectValues
 {
-    double n = 0;     // number of periods (may be fractional)
-    double i = 0;     // interest rate per period, in percent; r = i / 100
+    double n = 0; // number of periods (may be fractional)
+    double i = 0; // interest rate per period, in percent; r = i / 100
     double PV = 0;
     double PMT = 0;
     double FV = 0;

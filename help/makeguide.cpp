@@ -117,8 +117,7 @@ Screenshots takeScreenshots(const QString &examplePath)
     projectWindow->CopyChart(1);
     CurrentPrinter printer;
     const QSize windowTwips(16500, 9800); // a new project window's size
-    fprinter print({settings.PrintOrient, printer, windowTwips, {}}, printers, messages,
-                   window.get());
+    fprinter print({settings.PrintOrient, printer, windowTwips, {}}, printers, messages, window.get());
     print.load();
     print.show();
     settle();

@@ -132,7 +132,7 @@ AmortList::PaymentRow AmortList::paymentRow(double paym) const
 }
 
 std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
-                          const QString &separator)
+                                         const QString &separator)
 {
     const QString sep = separator.isEmpty() ? QStringLiteral(";") : separator;
     const NumberPattern amount = NumberPattern::parse(ZLen(pv.nFix));

@@ -79,6 +79,6 @@ private:
 // nothing quoted. A total that overflows fails the export (nullopt), like any
 // error while the file is written.
 std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectValues &pv, const NumberTexts &texts,
-                          const QString &separator);
+                                         const QString &separator);
 
 } // namespace pelmora

@@ -56,7 +56,8 @@ void FlowChart::setRowCount(int count)
 void FlowChart::FillFlowChart(const std::vector<QString> &cells, const NumberTexts &texts, bool &resetLargeChart)
 {
     resetLargeChart = false;
-    const bool anyNumber = std::any_of(cells.begin(), cells.end(), [&](const QString &t) { return texts.isNumeric(t); });
+    const bool anyNumber =
+        std::any_of(cells.begin(), cells.end(), [&](const QString &t) { return texts.isNumeric(t); });
     if (!anyNumber) {
         ResetChart();
         resetLargeChart = true;

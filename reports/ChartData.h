@@ -26,9 +26,9 @@ struct ChartRow
 
 struct PenStyle
 {
-    int width = 22;     // the chart's pen units
+    int width = 22; // the chart's pen units
     bool dotted = false;
-    unsigned rgb = 0;   // 0xRRGGBB
+    unsigned rgb = 0;       // 0xRRGGBB
     bool guideLine = false; // a dotted line from the point down to the rate axis
 };
 
@@ -65,10 +65,10 @@ struct ProfileInput
 {
     double IRR_A = 0, IRR_B = 0, Fisher = 0; // 0 where none was found
     double NPV_A = 0, NPV_B = 0, NPV_F = 0;
-    int better = 0;                           // 0: project A, 1: project B
+    int better = 0; // 0: project A, 1: project B
     CashFlowSeries A, B;
-    double i = 0;                             // the discount rate, percent
-    bool aPresent = false, bPresent = false;  // period-0 cells are numbers
+    double i = 0;                                                   // the discount rate, percent
+    bool aPresent = false, bPresent = false;                        // period-0 cells are numbers
     bool irrAShown = false, irrBShown = false, fisherShown = false; // "IRR" cells are numbers
     std::int16_t nFix = 2;
 };
@@ -81,9 +81,9 @@ struct ProfileChart
     std::vector<ChartRow> rows;
     std::array<QString, 4> columnLabels;
     std::array<PenStyle, 4> pens;
-    double hi = 0;             // top of the rate range
-    int scale = 0;             // s: rows per label for about twenty labels
-    std::int16_t escala = 0;   // rows per label and per tick, as applied
+    double hi = 0;                 // top of the rate range
+    int scale = 0;                 // s: rows per label for about twenty labels
+    std::int16_t escala = 0;       // rows per label and per tick, as applied
     SliderSettings scaleSlider;    // Slider1
     SliderSettings footnoteSlider; // Slider6
     QString footnote;

@@ -49,8 +49,8 @@ ChartPlacement fitOnPage(const ChartPlacement &placement, double pageWidth, doub
 {
     if (placement.width <= 0 || placement.height <= 0)
         return placement;
-    const double room = std::min((pageWidth - placement.x) / placement.width,
-                                 (pageHeight - placement.y) / placement.height);
+    const double room =
+        std::min((pageWidth - placement.x) / placement.width, (pageHeight - placement.y) / placement.height);
     if (room >= 1.0 || room <= 0.0)
         return placement;
     return {placement.x, placement.y, std::int32_t(std::floor(placement.width * room)),

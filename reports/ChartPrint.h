@@ -75,8 +75,7 @@ class PrintDialogState
 public:
     // `printers`: the installed printers' device names in the system's order;
     // `defaultPrinter`: the one that is current when none has been chosen yet.
-    PrintDialogState(std::int16_t &PrintOrient, CurrentPrinter &printer, QStringList printers,
-                     QString defaultPrinter);
+    PrintDialogState(std::int16_t &PrintOrient, CurrentPrinter &printer, QStringList printers, QString defaultPrinter);
 
     // The load: PrintOrient 0 becomes landscape, the printer takes PrintOrient
     // and the set-up dialog the printer's orientation. Fails, and stops there,
@@ -108,7 +107,7 @@ private:
     QStringList m_printers;
     QString m_defaultPrinter;
     std::int16_t m_dialogOrientation = PrintOrientation::Portrait; // the set-up dialog's own default
-    bool m_hasPrinter = false; // a printer is current
+    bool m_hasPrinter = false;                                     // a printer is current
 };
 
 } // namespace pelmora

@@ -210,8 +210,7 @@ public:
     }
     QString activeTitle() const { return activeWindow() ? title(activeWindow()) : QString(); }
     // A control of the active project window by its name ("Text(1)", "MSFlexGrid1").
-    template<typename T = QWidget>
-    T *control(const QString &name) const
+    template <typename T = QWidget> T *control(const QString &name) const
     {
         QMdiSubWindow *sub = activeWindow();
         return sub ? sub->findChild<T *>(name) : nullptr;
@@ -257,8 +256,10 @@ public:
         const QRect visible = widget->visibleRegion().boundingRect();
         QWidget *top = widget->window();
         const QPoint at = widget->mapTo(top, visible.topLeft());
-        const QImage screen = top->screen()->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
-                                  .toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage screen = top->screen()
+                                  ->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
         const QImage fresh = widget->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
         if (screen.size() != fresh.size())
             return visible.width() * visible.height();

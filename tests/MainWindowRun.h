@@ -43,8 +43,8 @@ public:
 class ScriptedDialogs : public FileDialogs
 {
 public:
-    QList<FileDialogRequest> opened; // requests of the open dialog
-    QList<FileDialogRequest> saved;  // requests of the save dialog
+    QList<FileDialogRequest> opened;       // requests of the open dialog
+    QList<FileDialogRequest> saved;        // requests of the save dialog
     QList<std::optional<QString>> choices; // next choices; nullopt cancels
 
     std::optional<QString> ShowOpenDialog(const FileDialogRequest &request) override { return next(opened, request); }
@@ -100,9 +100,9 @@ public:
     QStringList names{pdfPrinterName()};
     QString defaultName = pdfPrinterName();
     QList<std::optional<std::int16_t>> setups; // empty: cancelled
-    QList<bool> answers;                        // empty: No
+    QList<bool> answers;                       // empty: No
     QStringList questions;
-    QString pdfPath;                            // empty: the save dialog cancelled
+    QString pdfPath; // empty: the save dialog cancelled
 
     QStringList printerNames() const override { return names; }
     QString defaultPrinterName() const override { return defaultName; }
@@ -168,8 +168,7 @@ struct Run
         writeFile(QStringLiteral("example.vlx"), ExampleProject);
         start(settingsFile, {folder.filePath(QStringLiteral("example.vlx"))});
     }
-    template<typename T = QAction>
-    T *find(const QString &name) const { return window->findChild<T *>(name); }
+    template <typename T = QAction> T *find(const QString &name) const { return window->findChild<T *>(name); }
     void trigger(const QString &item) { find(item)->trigger(); }
 };
 

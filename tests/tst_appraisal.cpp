@@ -110,7 +110,7 @@ private Q_SLOTS:
         // Its footnote: the projects journey; its rows, labels, scale, marker rows
         // and values: pelmora-cli appraise --profile in tst_cli.
         const ProfileChart &chart = w.model.profileChart();
-        QCOMPARE(chart.scaleSlider.minimum, 2);        // 10 / 4 = 2.5, half to even
+        QCOMPARE(chart.scaleSlider.minimum, 2); // 10 / 4 = 2.5, half to even
         QCOMPARE(chart.scaleSlider.maximum, 20);
         QCOMPARE(chart.scaleSlider.largeChange, 3);
         QCOMPARE(chart.scaleSlider.toolTip, u"Scale 10"_s);
@@ -123,7 +123,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, stored);
         QFETCH(QString, applied);
-        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s, std::int16_t(stored.toInt()));
+        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s,
+                 std::int16_t(stored.toInt()));
         QCOMPARE(QString::number(w.session.values.escala), applied);
         QCOMPARE(QString::number(w.model.profileChart().scaleSlider.value), applied);
     }

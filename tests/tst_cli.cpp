@@ -88,7 +88,8 @@ private Q_SLOTS:
     void profile()
     {
         const ExampleFolder folder;
-        const QList<QByteArray> rows = runCli({u"appraise"_s, folder.filePath(u"example.vlx"_s), u"--profile"_s}).out.split('\n');
+        const QList<QByteArray> rows =
+            runCli({u"appraise"_s, folder.filePath(u"example.vlx"_s), u"--profile"_s}).out.split('\n');
         QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
         QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
         QCOMPARE(rows[1], QByteArray("0;200;400;;"));
@@ -127,7 +128,9 @@ private Q_SLOTS:
     void resave()
     {
         const ExampleFolder folder;
-        QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, u"en_US.UTF-8"_s, folder.path()).exitCode, 0);
+        QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, u"en_US.UTF-8"_s, folder.path())
+                     .exitCode,
+                 0);
         QFile file(folder.filePath(u"--out.vlx"_s));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), testData("example-resaved.vlx"));

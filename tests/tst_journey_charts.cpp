@@ -242,8 +242,8 @@ private Q_SLOTS:
         const QPointF marker = view->series(3)->points().constFirst();
         j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
         const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
-        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s
-                                               + locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
+        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
+                                               locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
 
         // The scale slider: a click on its groove pages towards the click, then the
         // keys take it to its smallest and largest scale and back a page.
@@ -287,14 +287,17 @@ private Q_SLOTS:
         j.printers.answers = {false, true};
         j.printers.pdfPath = j.folder.filePath(u"chart.pdf"_s);
         QSize preview;
-        inModalDialog([&] { j.choose({u"Valorix"_s, u"Print Chart"_s}); },
-                   [&](QWidget *dialog) {
-                       j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
-                       preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();
-                       j.click(dialog->findChild<QPushButton *>(u"cok"_s));
-                       QVERIFY(dialog->isVisible() && !QFile::exists(j.printers.pdfPath));
-                       j.click(dialog->findChild<QPushButton *>(u"cok"_s));
-                   });
+        inModalDialog(
+            [&] {
+                j.choose({u"Valorix"_s, u"Print Chart"_s});
+            },
+            [&](QWidget *dialog) {
+                j.click(dialog->findChild<QPushButton *>(u"csetup"_s));
+                preview = dialog->findChild<QWidget *>(u"Picture1"_s)->size();
+                j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+                QVERIFY(dialog->isVisible() && !QFile::exists(j.printers.pdfPath));
+                j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+            });
         QVERIFY(preview.height() > preview.width());
         QCOMPARE(j.printers.questions, QStringList(2, u"The graphic will be send to PDF File - Portrait"_s));
         QCOMPARE(j.settings.PrintOrient, PrintOrientation::Portrait);

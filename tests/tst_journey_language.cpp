@@ -56,21 +56,21 @@ QString chooseLanguage(Journey &j, const QStringList &options, const QString &bu
 {
     QString captions;
     inModalDialog([&] { j.choose(options); },
-                      [&](QWidget *dialog) {
-                          auto *radio = dialog->findChild<QRadioButton *>(button);
-                          QAccessibleInterface *face = QAccessible::queryAccessibleInterface(radio);
-                          QVERIFY(face && face->actionInterface());
-                          if (action.isEmpty())
-                              j.click(radio);
-                          else
-                              face->actionInterface()->doAction(action);
-                          QTRY_VERIFY(radio->isChecked()); // a press is animated
-                          captions = dialog->windowTitle() + u' ' + Journey::shown(j.find(u"mfile"_s)->text());
-                          if (separator.isEmpty())
-                              return;
-                          j.retype(dialog->findChild<QLineEdit *>(u"Text1"_s), separator);
-                          j.click(dialog->findChild<QPushButton *>(u"cok"_s));
-                      });
+                  [&](QWidget *dialog) {
+                      auto *radio = dialog->findChild<QRadioButton *>(button);
+                      QAccessibleInterface *face = QAccessible::queryAccessibleInterface(radio);
+                      QVERIFY(face && face->actionInterface());
+                      if (action.isEmpty())
+                          j.click(radio);
+                      else
+                          face->actionInterface()->doAction(action);
+                      QTRY_VERIFY(radio->isChecked()); // a press is animated
+                      captions = dialog->windowTitle() + u' ' + Journey::shown(j.find(u"mfile"_s)->text());
+                      if (separator.isEmpty())
+                          return;
+                      j.retype(dialog->findChild<QLineEdit *>(u"Text1"_s), separator);
+                      j.click(dialog->findChild<QPushButton *>(u"cok"_s));
+                  });
     return captions;
 }
 
@@ -111,7 +111,8 @@ QStringList textsOf(const QWidget *top)
         texts << w->toolTip() << w->accessibleName() << w->windowTitle();
         if (const auto *label = qobject_cast<const QLabel *>(w))
             texts << label->text();
-        if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !qobject_cast<const QToolButton *>(w))
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w);
+            button && !qobject_cast<const QToolButton *>(w))
             texts << button->text();
         if (const auto *group = qobject_cast<const QGroupBox *>(w))
             texts << group->title();
@@ -165,8 +166,7 @@ private Q_SLOTS:
         }
 
         const QString report = j.status(u"system"_s);
-        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action),
-                 u"Opções Arquivo"_s);
+        QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, separator, action), u"Opções Arquivo"_s);
         QCOMPARE(j.status(u"system"_s), report); // the greeting is not rewritten
         if (!withWindow)
             j.choose({u"Arquivo"_s, u"Novo"_s}); // a window opened now takes the language too
@@ -201,16 +201,19 @@ private Q_SLOTS:
         j.type(u"5"_s);
         j.press(Qt::Key_Return);
         QStringList texts;
-        inModalDialog([&] { j.choose({u"Valorix"_s, u"Fechar"_s}); },
-                          [&](QWidget *dialog) {
-                              auto *box = qobject_cast<QMessageBox *>(dialog);
-                              QVERIFY(box);
-                              for (QAbstractButton *button : box->buttons())
-                                  texts.append(Journey::shown(button->text()));
-                              texts.sort();
-                              texts.append(box->text());
-                              j.click(box->button(QMessageBox::No));
-                          });
+        inModalDialog(
+            [&] {
+                j.choose({u"Valorix"_s, u"Fechar"_s});
+            },
+            [&](QWidget *dialog) {
+                auto *box = qobject_cast<QMessageBox *>(dialog);
+                QVERIFY(box);
+                for (QAbstractButton *button : box->buttons())
+                    texts.append(Journey::shown(button->text()));
+                texts.sort();
+                texts.append(box->text());
+                j.click(box->button(QMessageBox::No));
+            });
         QCOMPARE(texts, (QStringList{u"Cancelar"_s, u"Não"_s, u"Sim"_s,
                                      u"Deseja salvar as alterações feitas em 'Corporate Valorix 1'?"_s}));
         QVERIFY(j.area()->subWindowList().isEmpty());
@@ -303,8 +306,11 @@ private Q_SLOTS:
         }
 
         QStringList dialogTexts;
-        inModalDialog([&] { j.choose({u"[Valorix]"_s, u"[Options]"_s}); },
-                          [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
+        inModalDialog(
+            [&] {
+                j.choose({u"[Valorix]"_s, u"[Options]"_s});
+            },
+            [&](QWidget *dialog) { dialogTexts = textsOf(dialog); });
         QVERIFY2(leaked(dialogTexts).isEmpty(), qPrintable(leaked(dialogTexts).join(u" | ")));
         for (const QString &text :
              {u"[Options]"_s, u"[Language]"_s, u"[Language used in Valorix]"_s, u"[List Separator]"_s})

@@ -69,8 +69,8 @@ public:
         QHeaderView *header = list()->horizontalHeader();
         for (int c = 0; c < header->count(); ++c) {
             if (header->model()->headerData(c, Qt::Horizontal).toString() == text) {
-                click(header->viewport(), QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2,
-                                                 header->height() / 2));
+                click(header->viewport(),
+                      QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2));
                 return;
             }
         }
@@ -246,8 +246,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), j.grid());
 
         QString dialog;
-        inModalDialog([&] { j.press(Qt::Key_P, Qt::ControlModifier); },
-                          [&](QWidget *d) { dialog = d->objectName(); });
+        inModalDialog([&] { j.press(Qt::Key_P, Qt::ControlModifier); }, [&](QWidget *d) { dialog = d->objectName(); });
         QCOMPARE(dialog, u"fprinter"_s); // Print Chart
 
         j.type(u"5"_s);

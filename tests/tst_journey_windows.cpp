@@ -21,7 +21,10 @@ const QByteArray SmallMainWindow = "fMax         False\r\nvalorixTop    300 \r\n
 
 // The cash-flow lines of a file, which the appraisal leaves as they were; the
 // same after the grid edit of `run("edit")`.
-QByteArray flowsOf(const QByteArray &file) { return file.mid(file.indexOf("CFa00")); }
+QByteArray flowsOf(const QByteArray &file)
+{
+    return file.mid(file.indexOf("CFa00"));
+}
 const QByteArray ExampleFlows = flowsOf(ExampleProject);
 const QByteArray EditedFlows = QByteArray(ExampleFlows).replace("(1,000.00)", "900.00");
 
@@ -81,7 +84,8 @@ public:
                      qPrintable(where + u": the input panel is cut"_s));
             const auto *grid = w->findChild<QAbstractItemView *>(u"MSFlexGrid1"_s);
             const QPoint corner = grid->visualRect(grid->model()->index(1, 2)).bottomRight();
-            QVERIFY2(client.contains(grid->viewport()->mapToGlobal(corner)) && grid->viewport()->rect().contains(corner),
+            QVERIFY2(client.contains(grid->viewport()->mapToGlobal(corner)) &&
+                         grid->viewport()->rect().contains(corner),
                      qPrintable(where + u": the grid's first rows are cut"_s));
             // The title bar's middle shows this window, wide enough for its text
             // and the three buttons.
@@ -129,7 +133,8 @@ private Q_SLOTS:
             QVERIFY(offset == QPoint(1, 1) * last->widget()->y() || last->pos() == QPoint(0, 0));
         }
         QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
-        for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true), {u"Window>Vertical"_s, tilesUsable},
+        for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true),
+                                           {u"Window>Vertical"_s, tilesUsable},
                                            {u"Window>Horizontal"_s, tilesUsable}}) {
             j.run(step);
             j.verifyWindows(usable, step);
@@ -311,10 +316,14 @@ private Q_SLOTS:
             if (label->text().isEmpty())
                 look(u"status"_s, label->pixmap());
         }
-        inModalDialog([&] { journey.choose({u"Help"_s, u"About Valorix"_s}); }, [&](QWidget *about) {
-            for (const QString &image : {u"Image2"_s, u"Image3"_s})
-                look(image, about->findChild<QLabel *>(image)->pixmap());
-        });
+        inModalDialog(
+            [&] {
+                journey.choose({u"Help"_s, u"About Valorix"_s});
+            },
+            [&](QWidget *about) {
+                for (const QString &image : {u"Image2"_s, u"Image3"_s})
+                    look(image, about->findChild<QLabel *>(image)->pixmap());
+            });
         // The tool bar's 9, 4 menu bitmaps, 7 command buttons, the status picture, the About box's 2.
         QCOMPARE(looked.size(), 9 + 4 + 7 + 1 + 2);
         QVERIFY2(blank.isEmpty(), qPrintable(u"blank pictures: "_s + blank.join(u", "_s)));

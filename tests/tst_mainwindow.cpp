@@ -83,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(run.find<QLabel>(u"time"_s)->text(), u"9:30 AM"_s);
         QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
         QVERIFY(QFile::exists(settingsFilePath(run.folder.path()))); // made at start when missing,
-        QCOMPARE(settingsFile(run), file);                             // written at exit only
+        QCOMPARE(settingsFile(run), file);                           // written at exit only
 
         run.trigger(u"msair"_s);
         QVERIFY(!run.window->isVisible() && run.messages.questions.isEmpty());
@@ -169,7 +169,7 @@ private Q_SLOTS:
         splash.show();
         QCOMPARE(splash.height(), twipsToPixels(3700, splash.logicalDpiY()));
         const auto *ok = splash.findChild<QPushButton *>(u"Command1"_s);
-        QVERIFY(ok->mapTo(&splash, QPoint()).y() >= splash.height()); // cut off below the frame
+        QVERIFY(ok->mapTo(&splash, QPoint()).y() >= splash.height());                       // cut off below the frame
         QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
     }
 
@@ -197,7 +197,8 @@ private Q_SLOTS:
         run.start(language == u"English" ? English : Portuguese);
         run.trigger(item);
         QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
-        const QStringList command{u"/usr/bin/handler"_s, u"--new-window"_s, started.replace(u"%1"_s, run.folder.path())};
+        const QStringList command{u"/usr/bin/handler"_s, u"--new-window"_s,
+                                  started.replace(u"%1"_s, run.folder.path())};
         QCOMPARE(desktop.started, started.isEmpty() ? QList<QStringList>() : QList<QStringList>{command});
         // The look-up's page is gone again; the user's own stays as it was.
         QCOMPARE(run.readFile(u"index.html"_s), there.contains(u"page") ? QByteArray("mine") : QByteArray());

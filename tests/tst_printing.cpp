@@ -23,7 +23,10 @@ using namespace Qt::StringLiterals;
 
 const QStringList Printers = {u"Office Laser"_s, u"PDF File"_s};
 
-QString text(const ChartPlacement &p) { return u"%1 %2 %3 %4"_s.arg(p.x).arg(p.y).arg(p.width).arg(p.height); }
+QString text(const ChartPlacement &p)
+{
+    return u"%1 %2 %3 %4"_s.arg(p.x).arg(p.y).arg(p.width).arg(p.height);
+}
 
 class TestPrinting : public QObject
 {
@@ -67,8 +70,7 @@ private Q_SLOTS:
         printers.names.clear();
         printers.defaultName.clear();
         ScriptedMessages messages;
-        fprinter dialog(PrintRequest{PrintOrient, printer, QSize(16500, 9800), {}}, printers,
-                        messages);
+        fprinter dialog(PrintRequest{PrintOrient, printer, QSize(16500, 9800), {}}, printers, messages);
         dialog.load();
         dialog.show();
         QCOMPARE(messages.shown, (QStringList{u"Error: 484 Printer driver unavailable"_s,

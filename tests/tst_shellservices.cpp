@@ -86,7 +86,8 @@ private Q_SLOTS:
         QStringList expected = command.split(u'|', Qt::SkipEmptyParts);
         if (!expected.isEmpty())
             expected[0] = QStandardPaths::findExecutable(expected[0]);
-        QCOMPARE(program.program.isEmpty() ? QStringList() : QStringList{program.program} + program.argumentsFor(u"T"_s),
+        QCOMPARE(program.program.isEmpty() ? QStringList()
+                                           : QStringList{program.program} + program.argumentsFor(u"T"_s),
                  expected);
     }
 

@@ -62,7 +62,8 @@ private Q_SLOTS:
         QFETCH(QString, solve);
         QFETCH(QString, values);
         QFETCH(QString, solved);
-        static constexpr void (*solves[])(ProjectValues &, FieldDisplay &) = {Calc_n, Calc_i, Calc_PV, Calc_PMT, Calc_FV};
+        static constexpr void (*solves[])(ProjectValues &, FieldDisplay &) = {Calc_n, Calc_i, Calc_PV, Calc_PMT,
+                                                                              Calc_FV};
         const int field = int(Quantities.indexOf(solve));
         ProjectValues before = ::values(values);
         ProjectValues pv = before;

@@ -30,10 +30,18 @@ protected:
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Down: m_grid.CommitCell(); break;
-        case Qt::Key_Up: m_grid.commitAndMoveUp(); break;
-        case Qt::Key_Escape: m_grid.cancelEdit(); break;
-        default: QLineEdit::keyPressEvent(event); break;
+        case Qt::Key_Down:
+            m_grid.CommitCell();
+            break;
+        case Qt::Key_Up:
+            m_grid.commitAndMoveUp();
+            break;
+        case Qt::Key_Escape:
+            m_grid.cancelEdit();
+            break;
+        default:
+            QLineEdit::keyPressEvent(event);
+            break;
         }
         event->accept();
     }
@@ -52,7 +60,10 @@ private:
 } // namespace
 
 CashFlowGridView::CashFlowGridView(CashFlowGrid &grid, QWidget *parent)
-    : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_editor(new CellEditor(grid, viewport()))
+    : QTableView(parent),
+      m_grid(grid),
+      m_model(new GridTableModel(grid, this)),
+      m_editor(new CellEditor(grid, viewport()))
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setModel(m_model);
@@ -221,8 +232,8 @@ void CashFlowGridView::keyPressEvent(QKeyEvent *event)
         m_grid.redo();
     } else if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
         m_grid.editCell();
-    } else if (!event->text().isEmpty() && event->text().front().isPrint()
-               && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    } else if (!event->text().isEmpty() && event->text().front().isPrint() &&
+               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         // Any other character starts an edit of the current cell with itself.
         m_grid.startEdit(event->text());
     } else {

@@ -22,8 +22,8 @@ public:
 
     QLineEdit *cellEditor() const { return m_editor; } // TCell
     void setFontPointSize(int size);
-    void applySizes();   // column widths and row height of the grid
-    void placeEditor();  // TCell over the current cell
+    void applySizes();  // column widths and row height of the grid
+    void placeEditor(); // TCell over the current cell
 
 Q_SIGNALS:
     void copyRequested();

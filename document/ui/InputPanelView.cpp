@@ -23,8 +23,8 @@ struct Place
 
 // Text(0)..Text(10), then Text2 (twips).
 constexpr Place FieldPlaces[11] = {
-    {730, 480, 1935, 340},  {730, 840, 1935, 340},  {730, 1200, 1935, 340}, {730, 1560, 1935, 340},
-    {730, 1920, 1935, 340}, {4200, 480, 615, 340},  {4200, 840, 1935, 340}, {4200, 1200, 1935, 340},
+    {730, 480, 1935, 340},   {730, 840, 1935, 340},   {730, 1200, 1935, 340}, {730, 1560, 1935, 340},
+    {730, 1920, 1935, 340},  {4200, 480, 615, 340},   {4200, 840, 1935, 340}, {4200, 1200, 1935, 340},
     {4200, 1560, 1935, 340}, {4200, 1920, 1935, 340}, {730, 2640, 1935, 340},
 };
 constexpr Place DecimalsPlace = {5625, 2640, 495, 340};
@@ -39,11 +39,13 @@ constexpr Place CommandPlaces[10] = {
 const char *const LabelCaptions[11] = {"n", "i", "PV", "PMT", "FV", "Fix", "paym", "Amort", "I", "BD", "TI"};
 constexpr int LabelField[11] = {0, 1, 2, 3, 4, -1, 5, 6, 7, 8, 9}; // -1: Text2
 
-const char *const CommandTips[10] = {" Solve for n ", " Solve for i ", " Solve for PV ", " Solve for PMT ",
-                                     " Solve for FV ", nullptr, nullptr, " Cash Analysis", nullptr,
-                                     "Amortization Schedule"};
-const char *const CommandCaptions[10] = {nullptr, nullptr, nullptr, nullptr, nullptr, "CFn", "CFj", nullptr,
-                                         "Excel", nullptr};
+const char *const CommandTips[10] = {" Solve for n ",  " Solve for i ",
+                                     " Solve for PV ", " Solve for PMT ",
+                                     " Solve for FV ", nullptr,
+                                     nullptr,          " Cash Analysis",
+                                     nullptr,          "Amortization Schedule"};
+const char *const CommandCaptions[10] = {nullptr, nullptr, nullptr, nullptr, nullptr,
+                                         "CFn",   "CFj",   nullptr, "Excel", nullptr};
 
 } // namespace
 
@@ -127,8 +129,8 @@ void InputPanelView::layoutControls()
         const Place &p = FieldPlaces[k];
         m_fields[size_t(k)]->setGeometry(twipsRect(p.left, p.top, p.width, p.height, this));
     }
-    m_decimals->setGeometry(twipsRect(DecimalsPlace.left, DecimalsPlace.top, DecimalsPlace.width,
-                                      DecimalsPlace.height, this));
+    m_decimals->setGeometry(
+        twipsRect(DecimalsPlace.left, DecimalsPlace.top, DecimalsPlace.width, DecimalsPlace.height, this));
     for (int k = 0; k < CommandCount; ++k) {
         const Place &p = CommandPlaces[k];
         m_commands[size_t(k)]->setGeometry(twipsRect(p.left, p.top, p.width, p.height, this));

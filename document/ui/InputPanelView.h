@@ -25,11 +25,11 @@ public:
     explicit InputPanelView(ProjectWindowModel &model, QWidget *parent = nullptr);
 
     QLineEdit *field(int k) const { return m_fields[size_t(k)]; } // Text(0)..Text(10)
-    QLineEdit *decimalsField() const { return m_decimals; }     // Text2
+    QLineEdit *decimalsField() const { return m_decimals; }       // Text2
     QPushButton *command(Command command) const { return m_commands[size_t(command)]; }
-    QLabel *label(int k) const { return m_labels[size_t(k)]; }  // Label1..Label11 as 0..10
+    QLabel *label(int k) const { return m_labels[size_t(k)]; } // Label1..Label11 as 0..10
 
-    void layoutControls();          // the controls at their twip positions
+    void layoutControls(); // the controls at their twip positions
     void setFontPointSize(int size);
     void setLabelTips(const std::array<QString, 11> &tips);
     void setCellEntryName(const QString &name); // the cell entry field has no label
@@ -45,8 +45,8 @@ private:
     QLineEdit *m_decimals = nullptr;
     std::array<QPushButton *, CommandCount> m_commands{};
     std::array<QLabel *, 11> m_labels{};
-    QLabel *m_title = nullptr;    // Label13
-    QLabel *m_program = nullptr;  // Label12
+    QLabel *m_title = nullptr;   // Label13
+    QLabel *m_program = nullptr; // Label12
 };
 
 } // namespace pelmora

@@ -5,9 +5,9 @@
 #include "ChartDataText.h"
 #include "ChartPicture.h"
 #include "FlowChartView.h"
+#include "InputPanelView.h"
 #include "ProfileChartView.h"
 #include "RightReleaseMenu.h"
-#include "InputPanelView.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -36,8 +36,8 @@ public:
     std::unique_ptr<AmortListView> list;      // ListView1
 };
 
-ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts,
-                                         WindowServices services, QWidget *parent)
+ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts, WindowServices services,
+                                         QWidget *parent)
     : QWidget(parent), m_session(session), m_services(std::move(services)), m_model(session, texts)
 {
     connect(&m_model, &ProjectWindowModel::statusText, this, &ProjectWindowWidget::statusText);
@@ -220,8 +220,8 @@ void ProjectWindowWidget::showChartArea()
 {
     const bool list = m_model.amortList().isVisible();
     m_view->list->setVisible(list);
-    for (QWidget *chart : std::initializer_list<QWidget *>{m_view->chart1.get(), m_view->chart2.get(),
-                                                           m_view->chart3.get()})
+    for (QWidget *chart :
+         std::initializer_list<QWidget *>{m_view->chart1.get(), m_view->chart2.get(), m_view->chart3.get()})
         chart->setVisible(!list);
 }
 

@@ -43,16 +43,16 @@ public:
     void activate();
 
     // The operations the main window calls by name on its active child.
-    void CopyCell();   // the grid's selection to the clipboard as text
-    void PasteCell();  // the clipboard's text into the grid
+    void CopyCell();  // the grid's selection to the clipboard as text
+    void PasteCell(); // the clipboard's text into the grid
     void ClearCell();
     void FormatFontSize(int size); // 8, 9 or 10 points
     void AppraiseProjects();
     void RefreshFlowCharts();
     void OpenAmort();
     void CloseAmort();
-    void ExcelAmort();        // writes "Amort.csv" in the program folder and opens it
-    void ExportCashFlows();   // writes "Data.csv" in the program folder and opens it
+    void ExcelAmort();                    // writes "Amort.csv" in the program folder and opens it
+    void ExportCashFlows();               // writes "Data.csv" in the program folder and opens it
     void setSlidersVisible(bool visible); // Graph Properties / tool-bar button 5
     bool slidersVisible() const { return m_slidersVisible; }
     // Chart 1, 2 or 3 (MSChart1..MSChart3) to the clipboard: its picture, as a
@@ -63,8 +63,8 @@ public:
 Q_SIGNALS:
     void statusText(pelmora::StatusPanel panel, const QString &text);
     void busyChanged(bool busy);
-    void modified();                 // a grid edit: the slot is marked modified
-    void fontSizeChanged(int size);  // the main window's check marks follow
+    void modified();                // a grid edit: the slot is marked modified
+    void fontSizeChanged(int size); // the main window's check marks follow
     // A right click where the main window's pop-up menus apply: "edit" over the
     // grid, "mvalorix" / "mmschart2" / "mmschart3" over the charts, "mamort"
     // over the list.

@@ -141,8 +141,7 @@ void AmortListView::setSelectionShown(bool shown)
     QPalette p = QApplication::palette(this);
     if (shown) {
         p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   p.color(QPalette::Active, QPalette::HighlightedText));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
     } else {
         p.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
         p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Inactive, QPalette::Text));

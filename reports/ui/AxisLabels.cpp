@@ -10,11 +10,13 @@
 namespace pelmora {
 
 namespace {
-constexpr qreal Gap = 8;      // the least room between two labels
-constexpr qreal TopGap = 3;   // between the plot and the labels
+constexpr qreal Gap = 8;    // the least room between two labels
+constexpr qreal TopGap = 3; // between the plot and the labels
 } // namespace
 
-AxisLabels::AxisLabels(QChart *chart) : m_chart(chart) {}
+AxisLabels::AxisLabels(QChart *chart) : m_chart(chart)
+{
+}
 
 void AxisLabels::setLook(const QFont &font, const QColor &colour)
 {

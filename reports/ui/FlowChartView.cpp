@@ -19,8 +19,7 @@ const QColor DefaultBarColour(70, 110, 170);
 
 // Built with its chart: a view built empty makes a default chart that
 // setChart() would hand back undeleted.
-FlowChartView::FlowChartView(QWidget *parent)
-    : QChartView(new QChart, parent), m_chart(chart())
+FlowChartView::FlowChartView(QWidget *parent) : QChartView(new QChart, parent), m_chart(chart())
 {
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
@@ -51,7 +50,8 @@ FlowChartView::FlowChartView(QWidget *parent)
     ChartStyle::setUpAxis(m_valueAxis);
     m_chart->addAxis(m_periodAxis, Qt::AlignBottom);
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
-    for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(m_series), static_cast<QAbstractSeries *>(m_zeroLine)}) {
+    for (QAbstractSeries *series :
+         {static_cast<QAbstractSeries *>(m_series), static_cast<QAbstractSeries *>(m_zeroLine)}) {
         series->attachAxis(m_periodAxis);
         series->attachAxis(m_valueAxis);
     }

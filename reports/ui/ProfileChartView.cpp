@@ -24,11 +24,11 @@ namespace pelmora {
 namespace {
 
 constexpr qreal MarkerSize = 11;
-constexpr qreal HitRadius = 8;      // pixels around a point that still select it
+constexpr qreal HitRadius = 8; // pixels around a point that still select it
 constexpr int BaseTopMargin = 4;
 constexpr int BaseBottomMargin = 4;
 constexpr int BaseRightMargin = 10;
-constexpr int FootnoteGap = 4;      // between the rate labels and the footnote
+constexpr int FootnoteGap = 4; // between the rate labels and the footnote
 constexpr int FootnoteIndent = 4;
 constexpr int MaxFootnoteLines = 3;
 constexpr int SliderHeight = 22;
@@ -278,9 +278,9 @@ void ProfileChartView::layOutMargins()
 bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
 {
     // A slider shown, hidden or moved by the window: the room above the legend follows.
-    if ((watched == m_scaleSlider || watched == m_footnoteSlider)
-        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent
-            || event->type() == QEvent::Move || event->type() == QEvent::Resize))
+    if ((watched == m_scaleSlider || watched == m_footnoteSlider) &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
+         event->type() == QEvent::Move || event->type() == QEvent::Resize))
         layOutMargins();
     return QChartView::eventFilter(watched, event);
 }
