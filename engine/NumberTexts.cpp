@@ -21,6 +21,16 @@ struct Decimal15
     int exponent = 0;
 };
 
+// 10^0 .. 10^19, every power of ten that 64 bits hold.
+constexpr std::array<unsigned long long, 20> PowersOfTen = [] {
+    std::array<unsigned long long, 20> powers{};
+    powers[0] = 1;
+    for (size_t k = 1; k < powers.size(); ++k)
+        powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
+static_assert(PowersOfTen[19] == 10000000000000000000ULL);
+
 // Exact for 1E-05 <= magnitude < 1E+15, where nearly every amount lies: with
 // magnitude = m * 2^k (m a 53-bit integer, k < 0) and s = 14 - e, the 15-digit
 // integer is m * 10^s / 2^-k rounded half to even, computed without any rounding
@@ -29,26 +39,6 @@ bool toDecimal15Exact(double magnitude, Decimal15 &d)
 {
     if (!(magnitude >= 1e-5 && magnitude < 1e15))
         return false;
-    static constexpr unsigned long long powers[] = {1ULL,
-                                                    10ULL,
-                                                    100ULL,
-                                                    1000ULL,
-                                                    10000ULL,
-                                                    100000ULL,
-                                                    1000000ULL,
-                                                    10000000ULL,
-                                                    100000000ULL,
-                                                    1000000000ULL,
-                                                    10000000000ULL,
-                                                    100000000000ULL,
-                                                    1000000000000ULL,
-                                                    10000000000000ULL,
-                                                    100000000000000ULL,
-                                                    1000000000000000ULL,
-                                                    10000000000000000ULL,
-                                                    100000000000000000ULL,
-                                                    1000000000000000000ULL,
-                                                    10000000000000000000ULL};
     std::uint64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits); // a normal double in this range
     const int biased = int(bits >> 52) & 0x7ff;
@@ -64,13 +54,13 @@ bool toDecimal15Exact(double magnitude, Decimal15 &d)
         const int scale = 14 - e;
         if (scale < 0 || scale > 19)
             return false;
-        const unsigned __int128 scaled = (unsigned __int128)mantissa * powers[scale];
+        const unsigned __int128 scaled = (unsigned __int128)mantissa * PowersOfTen[size_t(scale)];
         unsigned long long q = (unsigned long long)(scaled >> shift); // truncated
-        if (q >= powers[15]) {
+        if (q >= PowersOfTen[15]) {
             ++e;
             continue;
         }
-        if (q < powers[14]) {
+        if (q < PowersOfTen[14]) {
             --e;
             continue;
         }
@@ -78,8 +68,8 @@ bool toDecimal15Exact(double magnitude, Decimal15 &d)
         const unsigned __int128 half = (unsigned __int128)1 << (shift - 1);
         if (remainder > half || (remainder == half && (q & 1)))
             ++q;
-        if (q == powers[15]) { // 9.99..95 rounds to 1.0 x 10^(e+1)
-            q = powers[14];
+        if (q == PowersOfTen[15]) { // 9.99..95 rounds to 1.0 x 10^(e+1)
+            q = PowersOfTen[14];
             ++e;
         }
         static constexpr char pairs[] =
