@@ -147,7 +147,7 @@ void MainMenus::buildToolBar()
             m_toolBar->addSeparator();
             continue;
         }
-        auto *command = m_window.findChild<QAction *>(button.command);
+        QAction *command = items.*button.command;
         m_toolBar->addAction(command);
         if (QWidget *widget = m_toolBar->widgetForAction(command))
             widget->setObjectName(button.key);
@@ -214,8 +214,7 @@ void MainMenus::applyToolBarImages()
     for (const ToolBarButton &button : toolBarButtons()) {
         if (button.key.isEmpty())
             continue;
-        if (auto *command = m_window.findChild<QAction *>(button.command))
-            command->setIcon(toolBarImage(button.picture));
+        (items.*button.command)->setIcon(toolBarImage(button.picture));
     }
 }
 

@@ -6,6 +6,8 @@
 // Every item, menu and button carries its name ("mnew", "mfile", key "Save")
 // as its object name, and the items and menus are members of that name.
 
+#include "MenuItems.h"
+
 #include <QAnyStringView>
 #include <QCoreApplication>
 #include <QList>
@@ -17,21 +19,6 @@ class QMenu;
 class QToolBar;
 
 namespace pelmora {
-
-// The items, by menu; separators have no member.
-struct MenuItems
-{
-    QAction *mnew = nullptr, *mopen = nullptr, *msave = nullptr, *msaveas = nullptr, *msair = nullptr;
-    QAction *mgraphpr = nullptr, *mprint = nullptr, *mcopy = nullptr, *mopcoes = nullptr, *mclose = nullptr;
-    QAction *mtoolbar = nullptr, *mstatusbar = nullptr;
-    QAction *mvertical = nullptr, *mhorizontal = nullptr, *mtabular = nullptr;
-    QAction *mauxiliogeral = nullptr, *msobreqor = nullptr, *mqorhp = nullptr, *msupport = nullptr;
-    // The hidden menus': the grid's (with its font sizes), the list's, the charts'.
-    QAction *mfontsmall = nullptr, *mfontmedium = nullptr, *mfontlarge = nullptr;
-    QAction *mcopycell = nullptr, *mpastecell = nullptr, *mclearcell = nullptr;
-    QAction *mexcelamort = nullptr, *mcloseamort = nullptr;
-    QAction *mprintmschart2 = nullptr, *mcopymschart2 = nullptr, *mprintmschart3 = nullptr, *mcopymschart3 = nullptr;
-};
 
 // The menus: the menu bar's five, the Help menu's submenu, the four hidden
 // ones and the grid menu's submenu.

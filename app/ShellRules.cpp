@@ -12,18 +12,18 @@ namespace pelmora {
 namespace {
 
 constexpr ToolBarButton buttons[] = {
-    {1, "New"_L1, 1, "mnew"_L1},
-    {2, "Open"_L1, 2, "mopen"_L1},
-    {3, "Save"_L1, 3, "msave"_L1},
-    {4, {}, 0, {}},
-    {5, "GraphPr"_L1, 4, "mgraphpr"_L1},
-    {6, "Print"_L1, 5, "mprint"_L1},
-    {7, "Copy"_L1, 6, "mcopy"_L1},
-    {8, {}, 0, {}},
-    {9, "Opcoes"_L1, 7, "mopcoes"_L1},
-    {10, {}, 0, {}},
-    {11, "Auxilio"_L1, 8, "mauxiliogeral"_L1},
-    {12, "Sair"_L1, 9, "msair"_L1},
+    {1, "New"_L1, 1, &MenuItems::mnew},
+    {2, "Open"_L1, 2, &MenuItems::mopen},
+    {3, "Save"_L1, 3, &MenuItems::msave},
+    {4, {}, 0, nullptr},
+    {5, "GraphPr"_L1, 4, &MenuItems::mgraphpr},
+    {6, "Print"_L1, 5, &MenuItems::mprint},
+    {7, "Copy"_L1, 6, &MenuItems::mcopy},
+    {8, {}, 0, nullptr},
+    {9, "Opcoes"_L1, 7, &MenuItems::mopcoes},
+    {10, {}, 0, nullptr},
+    {11, "Auxilio"_L1, 8, &MenuItems::mauxiliogeral},
+    {12, "Sair"_L1, 9, &MenuItems::msair},
 };
 
 // Menu positions: 0 mfile, 1 mvalorix, 2 mver, 3 mjanela, 4 mauxilio, then the

@@ -7,6 +7,7 @@
 // of status panel 1 made of parts.
 
 #include "Language.h"
+#include "MenuItems.h"
 #include "Settings.h"
 
 #include <QLatin1StringView>
@@ -22,14 +23,14 @@ namespace pelmora {
 
 // Button `number` (from 1) with its key and picture (1..9 of the tool-bar image
 // list); it runs the command of the menu item `command`. Separators have an
-// empty key. The button is the item's own action, so a click runs exactly that
-// command, and the key is the button's object name.
+// empty key and no command. The button is the item's own action, so a click
+// runs exactly that command, and the key is the button's object name.
 struct ToolBarButton
 {
     int number;
     QLatin1StringView key;
     int picture;
-    QLatin1StringView command;
+    QAction *MenuItems::*command;
 };
 std::span<const ToolBarButton> toolBarButtons();
 
