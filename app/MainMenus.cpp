@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 

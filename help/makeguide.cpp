@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QMdiSubWindow>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryDir>

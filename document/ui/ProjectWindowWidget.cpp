@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QPushButton>
 #include <QResizeEvent>
 
 using namespace Qt::StringLiterals;

@@ -3,7 +3,6 @@
 #include "ChartStyle.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
