@@ -37,7 +37,7 @@ public:
 
 ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberTexts &texts, WindowServices services,
                                          QWidget *parent)
-    : QWidget(parent), m_session(session), m_services(std::move(services)), m_model(session, texts)
+    : QWidget(parent), m_services(std::move(services)), m_model(session, texts)
 {
     connect(&m_model, &ProjectWindowModel::statusText, this, &ProjectWindowWidget::statusText);
     connect(&m_model, &ProjectWindowModel::modified, this, &ProjectWindowWidget::modified);

@@ -87,7 +87,6 @@ private:
     void showExport(const ExportOutcome &outcome);
     void popupOnRightRelease(QAbstractScrollArea *control, const QString &menu, RightReleaseMenu::Press press);
 
-    DocumentSession &m_session;
     WindowServices m_services;
     ProjectWindowModel m_model;
     // After the model: the controls are destroyed first.
