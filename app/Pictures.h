@@ -9,6 +9,7 @@
 namespace pelmora {
 
 enum class Picture {
+    // The tool bar's 1..9 and the menus' 0..8:
     New,
     Open,
     Save,
@@ -17,9 +18,10 @@ enum class Picture {
     Copy,
     Options,
     Help,
-    Exit, // tool bar 1..9, menus 0..8
+    Exit,
+    // The status pictures 1 and 2:
     Ready,
-    Busy,    // status 1 and 2
+    Busy,
     Program, // the windows' icon
 };
 
