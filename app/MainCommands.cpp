@@ -211,15 +211,11 @@ void fvalorix::GraphProperties()
     SyncGraphButton();
 }
 
-void fvalorix::popupMenu(const QString &name, const QPoint &globalPos)
+void fvalorix::popupMenu(PopupMenu which, const QPoint &globalPos)
 {
-    // The project window names the grid's menu by what it does.
-    QMenu *menu = name == u"edit" ? m_menus.menus.mmsflexgrid : m_menus.menu(name);
-    if (!menu)
-        return;
-    if (menu == m_menus.menus.mmsflexgrid)
+    if (which == PopupMenu::Grid)
         SyncPasteItem();
-    menu->popup(globalPos);
+    m_menus.menu(which)->popup(globalPos);
 }
 
 void fvalorix::updateWindowMenu()

@@ -21,11 +21,19 @@ MainMenus::MainMenus(QMainWindow &window) : m_window(window)
     retranslateUi();
 }
 
-QMenu *MainMenus::menu(QAnyStringView name) const
+QMenu *MainMenus::menu(PopupMenu which) const
 {
-    for (QMenu *menu : {menus.mvalorix, menus.mmsflexgrid, menus.mamort, menus.mmschart2, menus.mmschart3}) {
-        if (menu->objectName() == name.toString())
-            return menu;
+    switch (which) {
+    case PopupMenu::Grid:
+        return menus.mmsflexgrid;
+    case PopupMenu::Valorix:
+        return menus.mvalorix;
+    case PopupMenu::ChartA:
+        return menus.mmschart2;
+    case PopupMenu::ChartB:
+        return menus.mmschart3;
+    case PopupMenu::AmortList:
+        return menus.mamort;
     }
     return nullptr;
 }

@@ -7,8 +7,8 @@
 // as its object name, and the items and menus are members of that name.
 
 #include "MenuItems.h"
+#include "PopupMenu.h"
 
-#include <QAnyStringView>
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -41,8 +41,8 @@ public:
     MenuItems items;
     Menus menus;
 
-    // A hidden menu by the name the project window asks for; nullptr for none.
-    QMenu *menu(QAnyStringView name) const;
+    // The menu a project window asks to pop up.
+    QMenu *menu(PopupMenu which) const;
     QToolBar *toolBar() const { return m_toolBar; }
 
     // The captions that follow the language, with their keyboard letters, and

@@ -99,7 +99,7 @@ private:
     void subWindowActivated(QMdiSubWindow *window);
     void updateWindowMenu();
     void setDocCommandsEnabled(bool enabled);
-    void popupMenu(const QString &name, const QPoint &globalPos);
+    void popupMenu(PopupMenu which, const QPoint &globalPos);
     // After Open, Save, Save As or a start with a file: the report ("... saved",
     // "... opened") in status panel 1, when there is one.
     void fileCommandEnded(const QString &report);

@@ -126,7 +126,7 @@ private Q_SLOTS:
                 QGuiApplication::clipboard()->setText(u"1,250.00"_s);
             else
                 QGuiApplication::clipboard()->clear();
-            Q_EMIT run.window->activeProject()->popupMenuRequested(u"edit"_s, run.window->geometry().center());
+            Q_EMIT run.window->activeProject()->popupMenuRequested(PopupMenu::Grid, run.window->geometry().center());
             QVERIFY(menu->isVisible());
             QCOMPARE(run.find(u"mpastecell"_s)->isEnabled(), withText);
             menu->close();

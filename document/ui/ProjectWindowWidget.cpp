@@ -89,7 +89,7 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
         CopyCell();
         ClearCell();
     });
-    popupOnRightRelease(grid, u"edit"_s, RightReleaseMenu::PassPress);
+    popupOnRightRelease(grid, PopupMenu::Grid, RightReleaseMenu::PassPress);
     SetLabelTips();
     m_view->chart2->setChart(m_model.flowChartA());
     m_view->chart3->setChart(m_model.flowChartB());
@@ -167,9 +167,9 @@ void ProjectWindowWidget::connectCharts()
         if (readout.toolTip)
             m_view->chart1->setToolTip(*readout.toolTip);
     });
-    popupOnRightRelease(chart1, u"mvalorix"_s, RightReleaseMenu::SwallowPress);
-    popupOnRightRelease(m_view->chart2.get(), u"mmschart2"_s, RightReleaseMenu::SwallowPress);
-    popupOnRightRelease(m_view->chart3.get(), u"mmschart3"_s, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(chart1, PopupMenu::Valorix, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(m_view->chart2.get(), PopupMenu::ChartA, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(m_view->chart3.get(), PopupMenu::ChartB, RightReleaseMenu::SwallowPress);
 }
 
 void ProjectWindowWidget::connectList()
@@ -183,7 +183,7 @@ void ProjectWindowWidget::connectList()
     connect(list, &AmortListView::excelClicked, this, &ProjectWindowWidget::ExcelAmort);
     connect(list, &AmortListView::closeClicked, this, &ProjectWindowWidget::CloseAmort);
     // The right button only brings up the menu; the payment's row stays selected.
-    popupOnRightRelease(list, u"mamort"_s, RightReleaseMenu::SwallowPress);
+    popupOnRightRelease(list, PopupMenu::AmortList, RightReleaseMenu::SwallowPress);
     // Moving over the list selects the row of the current payment number.
     connect(list, &AmortListView::mouseMovedOverList, this, [this] {
         const AmortList::PaymentRow payment = m_model.amortList().paymentRow(m_model.values().paym);
@@ -196,7 +196,7 @@ void ProjectWindowWidget::connectList()
     });
 }
 
-void ProjectWindowWidget::popupOnRightRelease(QAbstractScrollArea *control, const QString &menu,
+void ProjectWindowWidget::popupOnRightRelease(QAbstractScrollArea *control, PopupMenu menu,
                                               RightReleaseMenu::Press press)
 {
     connect(new RightReleaseMenu(control, press), &RightReleaseMenu::requested, this,

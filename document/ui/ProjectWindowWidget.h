@@ -6,6 +6,7 @@
 // events to the model and redraws from it. The main window hosts it in an MDI
 // sub-window and calls its public operations by name on the active child.
 
+#include "PopupMenu.h"
 #include "ProjectWindow.h"
 #include "RightReleaseMenu.h"
 
@@ -68,7 +69,7 @@ Q_SIGNALS:
     // A right click where the main window's pop-up menus apply: "edit" over the
     // grid, "mvalorix" / "mmschart2" / "mmschart3" over the charts, "mamort"
     // over the list.
-    void popupMenuRequested(const QString &menu, const QPoint &globalPos);
+    void popupMenuRequested(pelmora::PopupMenu menu, const QPoint &globalPos);
     // A text that could not be written: the main window shows the message box.
     void messageRequested(const QString &text);
 
@@ -85,7 +86,7 @@ private:
     void connectList();
     void showChartArea(); // the charts, or the amortization list in their place
     void showExport(const ExportOutcome &outcome);
-    void popupOnRightRelease(QAbstractScrollArea *control, const QString &menu, RightReleaseMenu::Press press);
+    void popupOnRightRelease(QAbstractScrollArea *control, PopupMenu menu, RightReleaseMenu::Press press);
 
     WindowServices m_services;
     ProjectWindowModel m_model;
