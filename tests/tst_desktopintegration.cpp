@@ -35,7 +35,7 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
     }
 
-    void typeOfFile_data() { addRowsFromTsv("t2-file-types.tsv"); }
+    void typeOfFile_data() { addRowsFromTsv("file-types.tsv"); }
     // A project is known by its name or its first key line, and is text all the same.
     void typeOfFile()
     {

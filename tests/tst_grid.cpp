@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(g.grid.row(), g.grid.lastRow());
     }
 
-    void paste_data() { addRowsFromTsv("t2-grid-paste.tsv"); }
+    void paste_data() { addRowsFromTsv("grid-paste.tsv"); }
     void paste()
     {
         QFETCH(QString, row);

@@ -26,7 +26,7 @@ class TestInputPanel : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
 
-    void typing_data() { addRowsFromTsv("t2-panel-typing.tsv"); }
+    void typing_data() { addRowsFromTsv("panel-typing.tsv"); }
     void typing()
     {
         QFETCH(QString, field);
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(cellEntry.count(), k == Field_CellEntry ? 1 : 0);
     }
 
-    void decimalPlaces_data() { addRowsFromTsv("t2-panel-decimals.tsv"); }
+    void decimalPlaces_data() { addRowsFromTsv("panel-decimals.tsv"); }
     void decimalPlaces()
     {
         QFETCH(QString, decimals);

@@ -65,7 +65,7 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void start_data() { addRowsFromTsv("t2-starts.tsv"); }
+    void start_data() { addRowsFromTsv("starts.tsv"); }
     void start()
     {
         QFETCH(QString, text);
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QVERIFY(splash.findChild<QLabel *>(u"Label3"_s)->text().startsWith(u"Warning:"_s)); // designed text
     }
 
-    void handedToAnotherProgram_data() { addRowsFromTsv("t2-help-commands.tsv"); }
+    void handedToAnotherProgram_data() { addRowsFromTsv("help-commands.tsv"); }
     void handedToAnotherProgram()
     {
         QFETCH(QString, language);

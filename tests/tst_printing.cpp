@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(PrintOrient, Landscape);
     }
 
-    void orientation_data() { addRowsFromTsv("t2-print-orientation.tsv"); }
+    void orientation_data() { addRowsFromTsv("print-orientation.tsv"); }
     void orientation()
     {
         QFETCH(QString, PrintOrient);
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QTEST(PrinterCaption(u"Office Laser"_s, PrintOrient.toShort()), "caption");
     }
 
-    void placement_data() { addRowsFromTsv("t2-chart-placement.tsv"); }
+    void placement_data() { addRowsFromTsv("chart-placement.tsv"); }
     void placement()
     {
         QFETCH(QString, target);

@@ -62,10 +62,10 @@ private Q_SLOTS:
         settleUnstoredValues(settings);
         applySettingRules(settings);
         QCOMPARE(settings.ListSep, u";"_s);
-        QCOMPARE(settingsFileText(settings), testData("t2-settings-first-start.ini"));
+        QCOMPARE(settingsFileText(settings), testData("settings-first-start.ini"));
     }
 
-    void oddLines_data() { addRowsFromTsv("t2-settings-odd-lines.tsv"); }
+    void oddLines_data() { addRowsFromTsv("settings-odd-lines.tsv"); }
     void oddLines()
     {
         QFETCH(QString, file);
@@ -87,7 +87,7 @@ private Q_SLOTS:
     void roundTrip()
     {
         // As the end of a run writes it: a blank before and after each number.
-        const QByteArray written = testData("t2-settings-written.ini");
+        const QByteArray written = testData("settings-written.ini");
         Settings read;
         QCOMPARE(readFile(written, read), QString());
         QCOMPARE(settingsFileText(read), written);
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
     }
 
-    void greeting_data() { addRowsFromTsv("t2-greetings.tsv"); }
+    void greeting_data() { addRowsFromTsv("greetings.tsv"); }
     void greeting()
     {
         QFETCH(QString, time);

@@ -40,7 +40,7 @@ class TestShellRules : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void placement_data() { addRowsFromTsv("t2-placement.tsv"); }
+    void placement_data() { addRowsFromTsv("placement.tsv"); }
     void placement()
     {
         QFETCH(QString, dpi);
@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(placedWindow(QRect(100, 50, 800, 600), settings, dpi.toInt(), dpi.toInt()), rects(outer).value(0));
     }
 
-    void placementStored_data() { addRowsFromTsv("t2-placement-stored.tsv"); }
+    void placementStored_data() { addRowsFromTsv("placement-stored.tsv"); }
     void placementStored()
     {
         QFETCH(QString, outer);
@@ -67,7 +67,7 @@ private Q_SLOTS:
                  numbers(stored));
     }
 
-    void tiling_data() { addRowsFromTsv("t2-tiling.tsv"); }
+    void tiling_data() { addRowsFromTsv("tiling.tsv"); }
     void tiling()
     {
         QFETCH(QString, arrangement);
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(tiledRects(how, count.toInt(), QRect(0, 0, 100, 60), size(minimum)), ::rects(rects));
     }
 
-    void cascade_data() { addRowsFromTsv("t2-cascade.tsv"); }
+    void cascade_data() { addRowsFromTsv("cascade.tsv"); }
     void cascade()
     {
         QFETCH(QString, count);
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(cascadedRects(count.toInt(), QRect(0, 0, 100, 60), 10, size(minimum)), ::rects(rects));
     }
 
-    void newWindow_data() { addRowsFromTsv("t2-new-window.tsv"); }
+    void newWindow_data() { addRowsFromTsv("new-window.tsv"); }
     void newWindow()
     {
         QFETCH(QString, previous);

@@ -55,7 +55,7 @@ class TestShellServices : public QObject
 private Q_SLOTS:
     // (Opening a file and a web address, the browser look-up with its
     // temporary "index.html": the Help menu's commands in tst_mainwindow.)
-    void startSysInfo_data() { addRowsFromTsv("t2-sysinfo.tsv"); }
+    void startSysInfo_data() { addRowsFromTsv("sysinfo.tsv"); }
     void startSysInfo()
     {
         QFETCH(QString, given);
@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(shell.started, started.isEmpty() ? QList<QStringList>() : QList<QStringList>{tool});
     }
 
-    void desktopEntryCommand_data() { addRowsFromTsv("t2-desktop-entries.tsv"); }
+    void desktopEntryCommand_data() { addRowsFromTsv("desktop-entries.tsv"); }
     void desktopEntryCommand()
     {
         QFETCH(QString, entry);
