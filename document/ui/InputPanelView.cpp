@@ -39,13 +39,25 @@ constexpr Place CommandPlaces[10] = {
 const char *const LabelCaptions[11] = {"n", "i", "PV", "PMT", "FV", "Fix", "paym", "Amort", "I", "BD", "TI"};
 constexpr int LabelField[11] = {0, 1, 2, 3, 4, -1, 5, 6, 7, 8, 9}; // -1: Text2
 
-const char *const CommandTips[10] = {" Solve for n ",  " Solve for i ",
-                                     " Solve for PV ", " Solve for PMT ",
-                                     " Solve for FV ", nullptr,
-                                     nullptr,          " Cash Analysis",
-                                     nullptr,          "Amortization Schedule"};
-const char *const CommandCaptions[10] = {nullptr, nullptr, nullptr, nullptr, nullptr,
-                                         "CFn",   "CFj",   nullptr, "Excel", nullptr};
+// Each command button shows a caption or a picture; the tool tip (English in
+// both languages) also names a picture-only button for a screen reader.
+struct CommandText
+{
+    const char *caption;
+    const char *tip;
+};
+constexpr CommandText CommandTexts[CommandCount] = {
+    {nullptr, " Solve for n "},         // Command(0)
+    {nullptr, " Solve for i "},         // Command(1)
+    {nullptr, " Solve for PV "},        // Command(2)
+    {nullptr, " Solve for PMT "},       // Command(3)
+    {nullptr, " Solve for FV "},        // Command(4)
+    {"CFn", nullptr},                   // Command(5)
+    {"CFj", nullptr},                   // Command(6)
+    {nullptr, " Cash Analysis"},        // Command(7)
+    {"Excel", nullptr},                 // Command(8)
+    {nullptr, "Amortization Schedule"}, // Command(9)
+};
 
 } // namespace
 
@@ -93,13 +105,13 @@ void InputPanelView::build()
     for (int k = 0; k < CommandCount; ++k) {
         auto *button = new QPushButton(this);
         button->setObjectName(u"Command("_s + QString::number(k) + u')');
-        if (CommandCaptions[k])
-            button->setText(QString::fromLatin1(CommandCaptions[k]));
+        const CommandText &text = CommandTexts[k];
+        if (text.caption)
+            button->setText(QString::fromLatin1(text.caption));
         else
             button->setIcon(commandIcon(k));
-        if (CommandTips[k]) {
-            button->setToolTip(QString::fromLatin1(CommandTips[k]));
-            // A button with a picture only is read out by its tool tip.
+        if (text.tip) {
+            button->setToolTip(QString::fromLatin1(text.tip));
             button->setAccessibleName(button->toolTip().trimmed());
         }
         button->setFocusPolicy(Qt::TabFocus);
