@@ -47,12 +47,6 @@ int DocumentSlots::SlotOfName(QStringView name) const
     return 0;
 }
 
-int DocumentSlots::ActiveSlot() const
-{
-    const DocumentWindow *active = m_windows.activeWindow();
-    return active ? SlotOfName(active->caption()) : 0;
-}
-
 QString DocumentSlots::name(int slot) const
 {
     return slot >= 1 && slot <= SlotCount ? m_slots[slot].name : QString();
@@ -123,13 +117,6 @@ QString DocumentSlots::FileTitleOf(QStringView path)
 QString DocumentSlots::FolderOf(QStringView path)
 {
     return path.left(lastSeparator(path) + 1).toString();
-}
-
-int DocumentSlots::LastPos(QStringView text, QStringView part)
-{
-    if (part.isEmpty())
-        return 0;
-    return int(text.lastIndexOf(part)) + 1;
 }
 
 // ---- commands ----

@@ -126,19 +126,15 @@ public:
 
     // The table.
     int SlotOfName(QStringView name) const; // first slot with that name, 0 if none
-    int ActiveSlot() const;                 // slot named as the active window's caption
     QString name(int slot) const;
     bool modified(int slot) const;
     DocumentWindow *window(int slot) const;
-    int lastSlot() const { return m_lastSlot; }
     int openCount() const { return m_openCount; }
 
     // Path parts: after the last separator ("/" or "\"), and up to and
     // including it; with no separator, the whole path and the empty text.
     static QString FileTitleOf(QStringView path);
     static QString FolderOf(QStringView path);
-    // 1-based position of the last occurrence of `part` in `text`, 0 if none.
-    static int LastPos(QStringView text, QStringView part);
 
 private:
     struct Slot

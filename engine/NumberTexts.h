@@ -27,10 +27,6 @@ public:
     // another one with QLocale::setDefault).
     explicit NumberTexts(const QLocale &locale = QLocale());
 
-    const QString &decimalPoint() const { return m_decimal; }
-    const QString &groupSeparator() const { return m_group; }
-    const QString &minusSign() const { return m_minus; }
-
     // The locale-aware numeric test: surrounding blanks, one leading or trailing
     // sign, the locale's decimal point and thousands separators, a negative in
     // parentheses, an exponent. Empty text, a lone sign and letters are not numbers.

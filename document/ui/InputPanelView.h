@@ -25,7 +25,6 @@ public:
     explicit InputPanelView(ProjectWindowModel &model, QWidget *parent = nullptr);
 
     QLineEdit *field(int k) const { return m_fields[size_t(k)]; } // Text(0)..Text(10)
-    QLineEdit *decimalsField() const { return m_decimals; }       // Text2
     QPushButton *command(Command command) const { return m_commands[size_t(command)]; }
     QLabel *label(int k) const { return m_labels[size_t(k)]; } // Label1..Label11 as 0..10
 

@@ -20,8 +20,6 @@ class AmortListView : public QTableView
 public:
     explicit AmortListView(const AmortList &list, QWidget *parent = nullptr);
 
-    AmortListModel *listModel() const { return m_model; }
-
     // The list's rows were replaced, or their texts re-formatted in place. (Not
     // named reset(): QAbstractItemView::reset() is what a model reset calls back.)
     void reload();
@@ -36,7 +34,6 @@ public:
     // over it). Not shown: highlighted only while the list has the focus. The
     // list starts with the selection shown.
     void setSelectionShown(bool shown);
-    bool isSelectionShown() const { return m_selectionShown; }
 
 Q_SIGNALS:
     void excelClicked();

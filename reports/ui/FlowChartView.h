@@ -35,7 +35,6 @@ public:
     // stands at x = k, and the label of its period with it.
     QBarSet *bars() const { return m_bars; }
     QCategoryAxis *periodAxis() const { return m_periodAxis; }
-    QValueAxis *valueAxis() const { return m_valueAxis; }
 
 private:
     using QChartView::setChart; // the view keeps its one chart

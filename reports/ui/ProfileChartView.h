@@ -58,8 +58,6 @@ public:
     // (one marker each); guideLine(3 or 4) runs from a marker down to 0.
     QXYSeries *series(int column) const;
     QLineSeries *guideLine(int column) const;
-    QLineSeries *zeroLine() const { return m_zeroLine; }
-    QValueAxis *valueAxis() const { return m_valueAxis; }
 
 Q_SIGNALS:
     // A click on or near a drawn point: the column (1..4) and the row (1-based).
