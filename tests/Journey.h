@@ -30,8 +30,6 @@
 
 namespace pelmora::testing {
 
-inline const QByteArray PortugueseSettings = "OptEN        False\r\nOptPT        True\r\n";
-
 class Journey : public Run
 {
 public:

@@ -123,6 +123,10 @@ protected:
     }
 };
 
+// Settings files that choose the language.
+inline const QByteArray EnglishSettings = "OptEN        True\r\nOptPT        False\r\n";
+inline const QByteArray PortugueseSettings = "OptEN        False\r\nOptPT        True\r\n";
+
 // The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
 inline const QByteArray ExampleProject = testData("example.vlx");
 

@@ -4,11 +4,16 @@
 // tables of test rows kept there as tab-separated text.
 
 #include <QFile>
+#include <QLocale>
 #include <QTest>
 
 #include <charconv>
 
 namespace pelmora::testing {
+
+// The two locales the program is used in; every test pins one.
+inline const QLocale English(QLocale::English, QLocale::UnitedStates);
+inline const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
 
 inline QByteArray testData(const char *name)
 {

@@ -11,7 +11,6 @@ using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 struct Window
 {

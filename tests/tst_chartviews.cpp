@@ -2,17 +2,15 @@
 // period. Checked through the chart objects, not through pixels. (The profile
 // chart: tst_journey_charts.)
 #include "FlowChartView.h"
+#include "TestData.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
-
-namespace {
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-} // namespace
 
 class TestChartViews : public QObject
 {

@@ -18,7 +18,6 @@ using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 const QString ProjectType = u"application/x-pelmora-project"_s;
-const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 class TestDesktopIntegration : public QObject
 {

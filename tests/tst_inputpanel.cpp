@@ -16,10 +16,6 @@ using namespace pelmora;
 using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
-namespace {
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-} // namespace
-
 class TestInputPanel : public QObject
 {
     Q_OBJECT

@@ -212,21 +212,13 @@ class TestJourneyCharts : public QObject
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void profileStaysReadable_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
-        QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << PortugueseSettings;
-    }
-
+    void profileStaysReadable_data() { addRowsFromTsv("journey-locales.tsv"); }
     void profileStaysReadable()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QByteArray, settings);
-        QLocale::setDefault(locale);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
         ChartJourney j;
-        j.start(settings);
+        j.start(locale == u"pt_BR" ? PortugueseSettings : QByteArray());
         j.enterWithReturn(u"Text(0)"_s, u"2"_s);
         j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
         j.enterWithReturn(u"Text(1)"_s, u"10"_s);
@@ -242,8 +234,9 @@ private Q_SLOTS:
         const QPointF marker = view->series(3)->points().constFirst();
         j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
         const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
-        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
-                                               locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
+        QCOMPARE(j.status(u"datapoint"_s),
+                 u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
+                     QLocale().toString(QLocale().toDouble(row.section(u'\t', 3, 3)), 'f', 2));
 
         // The scale slider: a click on its groove pages towards the click, then the
         // keys take it to its smallest and largest scale and back a page.
@@ -280,7 +273,7 @@ private Q_SLOTS:
     // page in the PDF file, with lines and texts and no picture.
     void printsVectorPdf()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(English);
         ChartJourney j;
         j.startWithExample();
         j.printers.setups = {PrintOrientation::Portrait};
@@ -310,16 +303,7 @@ private Q_SLOTS:
         QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
     }
 
-    void popupMenusOnRelease_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("grid") << u"MSFlexGrid1"_s << u"mmsflexgrid"_s;
-        QTest::newRow("profile") << u"MSChart1"_s << u"mvalorix"_s;
-        QTest::newRow("project A") << u"MSChart2"_s << u"mmschart2"_s;
-        QTest::newRow("project B") << u"MSChart3"_s << u"mmschart3"_s;
-        QTest::newRow("amortization list") << u"ListView1"_s << u"mamort"_s;
-    }
+    void popupMenusOnRelease_data() { addRowsFromTsv("journey-popup-menus.tsv"); }
 
     // Each control's pop-up menu comes when the right button comes up, not before.
     void popupMenusOnRelease()

@@ -15,10 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Edges in twips, as the settings file keeps them: 800 by 600 pixels at 96 DPI.
-const QByteArray SmallMainWindow = "fMax         False\r\nvalorixTop    300 \r\nvalorixLeft   300 \r\n"
-                                   "valorixHeight 9000 \r\nvalorixWidth  12000 \r\n";
-
 // The cash-flow lines of a file, which the appraisal leaves as they were; the
 // same after the grid edit of `run("edit")`.
 QByteArray flowsOf(const QByteArray &file)
@@ -104,23 +100,15 @@ class TestWindowsJourney : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
 
-    void newWindowsAndArrangements_data()
-    {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<bool>("tilesUsable"); // room for four usable windows tiled
-        QTest::newRow("maximised on a laptop screen") << QByteArray("fMax         True\r\n") << true;
-        QTest::newRow("an 800 by 600 main window") << SmallMainWindow << false;
-        QTest::newRow("the default place and size") << QByteArray() << false;
-    }
-
+    void newWindowsAndArrangements_data() { addRowsFromTsv("journey-window-starts.tsv"); }
     void newWindowsAndArrangements()
     {
-        QFETCH(QByteArray, settings);
-        QFETCH(bool, tilesUsable);
+        QFETCH(QString, settings);
+        QFETCH(QString, tilesUsable);
         WindowsJourney j;
-        j.start(settings);
+        j.start(settings.toLatin1());
         j.verifyWindows(true, u"start"_s);
         // Each new window a title bar down and right of the one before, or back at
         // the area's top left.
@@ -134,8 +122,8 @@ private Q_SLOTS:
         }
         QCOMPARE(j.titles(), u"Corporate Valorix 1|Corporate Valorix 2|Corporate Valorix 3|Corporate Valorix 4"_s);
         for (const auto &[step, usable] : {std::pair(u"Window>Tabular"_s, true),
-                                           {u"Window>Vertical"_s, tilesUsable},
-                                           {u"Window>Horizontal"_s, tilesUsable}}) {
+                                           {u"Window>Vertical"_s, tilesUsable == u"yes"},
+                                           {u"Window>Horizontal"_s, tilesUsable == u"yes"}}) {
             j.run(step);
             j.verifyWindows(usable, step);
         }

@@ -49,7 +49,7 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
 
     // No file to read (the main window's test: it is made empty at start), then
     // the record as the end of the first run writes it.
