@@ -256,6 +256,7 @@ private Q_SLOTS:
 
         // The window small, then so narrow that the footnote cannot stand whole,
         // then as large as the main window lets it be.
+        j.clickCell(3, 3);
         QMdiSubWindow *window = j.activeWindow();
         for (const QSize size : {QSize(760, 460), QSize(560, 400)}) {
             const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
@@ -263,6 +264,10 @@ private Q_SLOTS:
             QCOMPARE(window->size(), size);
             QCOMPARE(j.problems(u"window %1 wide"_s.arg(size.width())), QString());
         }
+        // A resize brings the current cell, and the cell editor over it, back to
+        // period 0 of A.
+        QCOMPARE(j.currentCell(), QPoint(1, 1));
+        QCOMPARE(Journey::placeOf(j.control(u"TCell"_s)), j.cellPlace(1, 1).adjusted(1, 1, -1, -1));
         j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
         QVERIFY2(window->isMaximized(), "the window is not maximized");
         QCOMPARE(j.problems(u"large window"_s), QString());

@@ -155,6 +155,11 @@ private Q_SLOTS:
         const QStringList pasted = {u"3 (1,000.00) (500.00) (1,500.00)"_s, u"4 700.00 0.00 700.00"_s};
         QCOMPARE(rowsOf(j, 4, 5), pasted);
         QCOMPARE(j.currentCell(), QPoint(1, 4));
+        // The cell editor floats over the current cell; a screen reader reads a
+        // cell by its row label and column header.
+        QCOMPARE(Journey::placeOf(j.control(u"TCell"_s)), j.cellPlace(4, 1).adjusted(1, 1, -1, -1));
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(j.grid());
+        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Name), u"3, Project B: (1,500.00)"_s);
 
         for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
             j.clickCell(at.y(), at.x(), Qt::RightButton);
