@@ -103,20 +103,6 @@ private Q_SLOTS:
         QCOMPARE(g.col(), 1);
     }
 
-    void profileChart()
-    {
-        Window w({u"-1000"_s, u"700"_s, u"500"_s}, {u"-1500"_s, u"700"_s, u"1200"_s}, u"10"_s);
-        // Its footnote: the projects journey; its rows, labels, scale, marker rows
-        // and values: pelmora-cli appraise --profile in tst_cli.
-        const ProfileChart &chart = w.model.profileChart();
-        QCOMPARE(chart.scaleSlider.minimum, 2); // 10 / 4 = 2.5, half to even
-        QCOMPARE(chart.scaleSlider.maximum, 20);
-        QCOMPARE(chart.scaleSlider.largeChange, 3);
-        QCOMPARE(chart.scaleSlider.toolTip, u"Scale 10"_s);
-        QCOMPARE(chart.footnoteSlider.toolTip, u"Footnote  Yes"_s);
-        QCOMPARE(w.session.values.i, 10.0); // the running rate of the profiles was read back
-    }
-
     void scale_data() { addRowsFromTsv("appraisal-scales.tsv"); }
     void scale()
     {

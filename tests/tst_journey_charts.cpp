@@ -99,6 +99,7 @@ public:
         QVERIFY(!name.isEmpty() && !other.isEmpty() && name != other); // the scale's at the left
         QAccessibleValueInterface *scale = sliders[0]->valueInterface(), *footnote = sliders[1]->valueInterface();
         QVERIFY(scale && footnote && footnote->currentValue().toInt() == 2);
+        QCOMPARE(sliders[1]->text(QAccessible::Description), u"Footnote  Yes"_s);
         scale->setCurrentValue(scale->minimumValue());
         QCOMPARE(this->scale(), scale->minimumValue().toInt());
         QCOMPARE(problems(u"least scale by a screen reader"_s), QString());
@@ -238,20 +239,21 @@ private Q_SLOTS:
                  u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
                      QLocale().toString(QLocale().toDouble(row.section(u'\t', 3, 3)), 'f', 2));
 
-        // The scale slider: a click on its groove pages towards the click, then the
-        // keys take it to its smallest and largest scale and back a page.
-        QSlider *scale = j.slider(u"Slider1"_s);
-        const std::function<void()> moves[] = {
-            [&] { j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); },
-            [&] { j.press(Qt::Key_Home); },
-            [&] { j.press(Qt::Key_End); },
-            [&] { j.press(Qt::Key_PageDown); },
+        // The scale slider, at 8 (A alone's scale, which fits B's range of 10 still):
+        // a click on its groove pages (1.5 times the least scale) towards the click,
+        // then the keys take it to its least scale (10 / 4, half to even), its
+        // largest (twice 10) and back a page.
+        QSlider *slider = j.slider(u"Slider1"_s);
+        const std::pair<std::function<void()>, int> moves[] = {
+            {[&] { j.click(slider, QPoint(slider->width() - 4, slider->height() / 2)); }, 11},
+            {[&] { j.press(Qt::Key_Home); }, 2},
+            {[&] { j.press(Qt::Key_End); }, 20},
+            {[&] { j.press(Qt::Key_PageDown); }, 17},
         };
-        for (const auto &move : moves) {
-            const int before = j.scale();
+        for (const auto &[move, scale] : moves) {
             move();
-            QVERIFY2(j.scale() != before, "the slider did not move the scale");
-            QCOMPARE(j.problems(u"scale %1"_s.arg(j.scale())), QString());
+            QCOMPARE(j.scale(), scale);
+            QCOMPARE(j.problems(u"scale %1"_s.arg(scale)), QString());
         }
 
         // The window small, then so narrow that the footnote cannot stand whole,
