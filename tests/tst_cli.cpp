@@ -83,21 +83,6 @@ private Q_SLOTS:
             QVERIFY(run.err.contains("usage: pelmora-cli"));
     }
 
-    // The profile's 210 rows from 0 % (the plain sums of the flows) to 20.9 %: the
-    // discount rate's marker in row 101, the Fisher rate's in row 184.
-    void profile()
-    {
-        const ExampleFolder folder;
-        const QList<QByteArray> rows =
-            runCli({u"appraise"_s, folder.filePath(u"example.vlx"_s), u"--profile"_s}).out.split('\n');
-        QCOMPARE(rows[0], QByteArray("rows=210 escala=10"));
-        QCOMPARE(rows.size(), 1 + 210 + 1); // a line end after the last row
-        QCOMPARE(rows[1], QByteArray("0;200;400;;"));
-        QVERIFY(rows[210].startsWith("20.9;"));
-        QVERIFY(rows[101].startsWith("10;") && rows[101].endsWith(";128.1;"));
-        QVERIFY(rows[184].startsWith("18.3;") && rows[184].endsWith(";-51.25"));
-    }
-
     void unreadableFile_data() { addRowsFromTsv("cli-unreadable-files.tsv"); }
     void unreadableFile()
     {
