@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -145,12 +144,7 @@ struct Run
     DocumentSession session;
     std::unique_ptr<fvalorix> window;
 
-    void writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(folder.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
+    void writeFile(const QString &name, const QByteArray &bytes) { writeBytes(folder.filePath(name), bytes); }
     // Starts with the settings file's `settings` and the command line's `arguments`.
     void start(const QByteArray &settingsFile = {}, QStringList arguments = {})
     {
@@ -161,11 +155,7 @@ struct Run
         window = Main(settings, session, {*messageBoxes, dialogs, clock, user, *shell, &printers},
                       {folder.path(), arguments, 0ms, {}});
     }
-    QByteArray readFile(const QString &name) const
-    {
-        QFile file(folder.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString &name) const { return readBytes(folder.filePath(name)); }
     // Starts with the example appraisal open.
     void startWithExample(const QByteArray &settingsFile = {})
     {

@@ -23,6 +23,19 @@ inline QByteArray testData(const char *name)
     return file.readAll();
 }
 
+// The bytes of the file at `path`; empty when it cannot be read.
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+// Writes `bytes` to the file at `path`; returns the path, empty when it could not.
+inline QString writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 // A field of a table: "\t", "\r", "\n" and "\\" stand for a tab, a carriage
 // return, a line feed and a backslash.
 inline QString unescapedField(QStringView field)

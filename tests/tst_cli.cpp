@@ -46,11 +46,8 @@ struct ExampleFolder : QTemporaryDir
 {
     ExampleFolder()
     {
-        for (const QString &name : {u"example.vlx"_s, u"--sep.vlx"_s}) {
-            QFile file(filePath(name));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(testData("example.vlx"));
-        }
+        for (const QString &name : {u"example.vlx"_s, u"--sep.vlx"_s})
+            writeBytes(filePath(name), testData("example.vlx"));
     }
 };
 
@@ -116,9 +113,7 @@ private Q_SLOTS:
         QCOMPARE(runCli({u"resave"_s, u"--"_s, u"--sep.vlx"_s, u"--out.vlx"_s}, u"en_US.UTF-8"_s, folder.path())
                      .exitCode,
                  0);
-        QFile file(folder.filePath(u"--out.vlx"_s));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), testData("example-resaved.vlx"));
+        QCOMPARE(readBytes(folder.filePath(u"--out.vlx"_s)), testData("example-resaved.vlx"));
     }
 };
 

@@ -27,12 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray settingsFile(const Run &run)
-{
-    QFile file(settingsFilePath(run.folder.path()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A desktop with one program for every existing file, or none.
 class StandInDesktop : public SystemShell
 {
@@ -80,11 +74,11 @@ private Q_SLOTS:
         QCOMPARE(run.find<QLabel>(u"time"_s)->text(), u"9:30 AM"_s);
         QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
         QVERIFY(QFile::exists(settingsFilePath(run.folder.path()))); // made at start when missing,
-        QCOMPARE(settingsFile(run), file);                           // written at exit only
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), file);              // written at exit only
 
         run.trigger(u"msair"_s);
         QVERIFY(!run.window->isVisible() && run.messages.questions.isEmpty());
-        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), settingsFileText(run.settings));
     }
 
     // Cancel at the save prompt stops File > Exit: the close box then does
@@ -100,12 +94,12 @@ private Q_SLOTS:
         QVERIFY(run.window->isVisible() && run.window->activeProject());
         QVERIFY(!run.window->close());
         QCOMPARE(run.messages.questions.size(), 1);
-        QCOMPARE(settingsFile(run), QByteArray());
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), QByteArray());
 
         run.messages.answers = {Answer::No};
         run.trigger(u"msair"_s);
         QVERIFY(run.messages.questions.size() == 2 && !run.window->isVisible());
-        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), settingsFileText(run.settings));
     }
 
     void commandsFollowActiveWindow()
