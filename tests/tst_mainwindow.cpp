@@ -9,7 +9,6 @@
 #include "ProjectWindowWidget.h"
 #include "QtPlatform.h"
 #include "ShellRules.h"
-#include "TestData.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 

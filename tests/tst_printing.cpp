@@ -8,13 +8,11 @@
 #include "ChartPicture.h"
 #include "MainWindowRun.h"
 #include "PrintDialog.h"
-#include "TestData.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QTest>
 
 using namespace pelmora;
 using namespace pelmora::PrintOrientation;
