@@ -230,14 +230,15 @@ private Q_SLOTS:
         j.rows = j.rowLabels();
         QCOMPARE(j.problems(u"A and B"_s), QString());
 
-        // A click on the discount rate's marker reads its rate and NPV out.
+        // A click on the discount rate's marker reads its rate and NPV out, in the
+        // status bar and in the chart's tool tip.
         const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
         const QPointF marker = view->series(3)->points().constFirst();
         j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
-        const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
-        QCOMPARE(j.status(u"datapoint"_s),
-                 u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
-                     QLocale().toString(QLocale().toDouble(row.section(u'\t', 3, 3)), 'f', 2));
+        const QStringList row = j.copiedData().at(int(marker.x())).split(u'\t'); // the data's row of the marker
+        const QString npv = QLocale().toString(QLocale().toDouble(row[3]), 'f', 2);
+        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row[0] + u" NPV "_s + npv);
+        QCOMPARE(view->toolTip(), u"NPV(%1) = $ %2"_s.arg(row[0], npv));
 
         // The scale slider, at 8 (A alone's scale, which fits B's range of 10 still):
         // a click on its groove pages (1.5 times the least scale) towards the click,
