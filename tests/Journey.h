@@ -30,8 +30,6 @@
 
 namespace pelmora::testing {
 
-inline const QByteArray PortugueseSettings = "OptEN        False\r\nOptPT        True\r\n";
-
 class Journey : public Run
 {
 public:
@@ -235,11 +233,16 @@ public:
             return model->headerData(column - 1, Qt::Horizontal).toString();
         return model->index(row - 1, column - 1).data().toString();
     }
+    // Where a grid cell is on the screen.
+    QRect cellPlace(int row, int column) const
+    {
+        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, column - 1));
+        return rect.translated(grid()->viewport()->mapToGlobal(QPoint()));
+    }
     void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, column - 1));
-        clickAt(grid()->viewport()->mapToGlobal(rect.center()), button, modifiers);
+        clickAt(cellPlace(row, column).center(), button, modifiers);
     }
     // The grid's current cell as the user sees it: the highlighted cell.
     QPoint currentCell() const

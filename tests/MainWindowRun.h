@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +122,10 @@ protected:
     }
 };
 
+// Settings files that choose the language.
+inline const QByteArray EnglishSettings = "OptEN        True\r\nOptPT        False\r\n";
+inline const QByteArray PortugueseSettings = "OptEN        False\r\nOptPT        True\r\n";
+
 // The example appraisal: A = -1000, 700, 500; B = -1500, 700, 1200; i = 10 %.
 inline const QByteArray ExampleProject = testData("example.vlx");
 
@@ -141,12 +144,7 @@ struct Run
     DocumentSession session;
     std::unique_ptr<fvalorix> window;
 
-    void writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(folder.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
+    void writeFile(const QString &name, const QByteArray &bytes) { writeBytes(folder.filePath(name), bytes); }
     // Starts with the settings file's `settings` and the command line's `arguments`.
     void start(const QByteArray &settingsFile = {}, QStringList arguments = {})
     {
@@ -157,11 +155,7 @@ struct Run
         window = Main(settings, session, {*messageBoxes, dialogs, clock, user, *shell, &printers},
                       {folder.path(), arguments, 0ms, {}});
     }
-    QByteArray readFile(const QString &name) const
-    {
-        QFile file(folder.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString &name) const { return readBytes(folder.filePath(name)); }
     // Starts with the example appraisal open.
     void startWithExample(const QByteArray &settingsFile = {})
     {

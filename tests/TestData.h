@@ -4,11 +4,16 @@
 // tables of test rows kept there as tab-separated text.
 
 #include <QFile>
+#include <QLocale>
 #include <QTest>
 
 #include <charconv>
 
 namespace pelmora::testing {
+
+// The two locales the program is used in; every test pins one.
+inline const QLocale English(QLocale::English, QLocale::UnitedStates);
+inline const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
 
 inline QByteArray testData(const char *name)
 {
@@ -16,6 +21,19 @@ inline QByteArray testData(const char *name)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("no test data %s", name);
     return file.readAll();
+}
+
+// The bytes of the file at `path`; empty when it cannot be read.
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+// Writes `bytes` to the file at `path`; returns the path, empty when it could not.
+inline QString writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
 // A field of a table: "\t", "\r", "\n" and "\\" stand for a tab, a carriage

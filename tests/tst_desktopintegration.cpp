@@ -18,7 +18,6 @@ using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 const QString ProjectType = u"application/x-pelmora-project"_s;
-const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 class TestDesktopIntegration : public QObject
 {
@@ -42,10 +41,10 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, bytes);
         QFETCH(QString, isProject);
-        QFile written(m_dataHome.filePath(file));
         const QByteArray content = bytes == u"saved" ? projectFileBytes({}, NumberTexts(English)) : bytes.toLatin1();
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size() && written.flush());
-        const QMimeType type = QMimeDatabase().mimeTypeForFile(written.fileName());
+        const QString written = writeBytes(m_dataHome.filePath(file), content);
+        QVERIFY(!written.isEmpty());
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(written);
         QCOMPARE(type.name() == ProjectType, isProject == u"yes");
         QVERIFY(type.inherits(u"text/plain"_s));
     }

@@ -99,6 +99,7 @@ public:
         QVERIFY(!name.isEmpty() && !other.isEmpty() && name != other); // the scale's at the left
         QAccessibleValueInterface *scale = sliders[0]->valueInterface(), *footnote = sliders[1]->valueInterface();
         QVERIFY(scale && footnote && footnote->currentValue().toInt() == 2);
+        QCOMPARE(sliders[1]->text(QAccessible::Description), u"Footnote  Yes"_s);
         scale->setCurrentValue(scale->minimumValue());
         QCOMPARE(this->scale(), scale->minimumValue().toInt());
         QCOMPARE(problems(u"least scale by a screen reader"_s), QString());
@@ -212,21 +213,13 @@ class TestJourneyCharts : public QObject
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void profileStaysReadable_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray();
-        QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << PortugueseSettings;
-    }
-
+    void profileStaysReadable_data() { addRowsFromTsv("journey-locales.tsv"); }
     void profileStaysReadable()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QByteArray, settings);
-        QLocale::setDefault(locale);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
         ChartJourney j;
-        j.start(settings);
+        j.start(locale == u"pt_BR" ? PortugueseSettings : QByteArray());
         j.enterWithReturn(u"Text(0)"_s, u"2"_s);
         j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s});
         j.enterWithReturn(u"Text(1)"_s, u"10"_s);
@@ -237,32 +230,36 @@ private Q_SLOTS:
         j.rows = j.rowLabels();
         QCOMPARE(j.problems(u"A and B"_s), QString());
 
-        // A click on the discount rate's marker reads its rate and NPV out.
+        // A click on the discount rate's marker reads its rate and NPV out, in the
+        // status bar and in the chart's tool tip.
         const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
         const QPointF marker = view->series(3)->points().constFirst();
         j.click(view, view->mapFromScene(view->chart()->mapToScene(view->chart()->mapToPosition(marker))));
-        const QString row = j.copiedData().at(int(marker.x())); // the data's row of the marker
-        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row.section(u'\t', 0, 0) + u" NPV "_s +
-                                               locale.toString(locale.toDouble(row.section(u'\t', 3, 3)), 'f', 2));
+        const QStringList row = j.copiedData().at(int(marker.x())).split(u'\t'); // the data's row of the marker
+        const QString npv = QLocale().toString(QLocale().toDouble(row[3]), 'f', 2);
+        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + row[0] + u" NPV "_s + npv);
+        QCOMPARE(view->toolTip(), u"NPV(%1) = $ %2"_s.arg(row[0], npv));
 
-        // The scale slider: a click on its groove pages towards the click, then the
-        // keys take it to its smallest and largest scale and back a page.
-        QSlider *scale = j.slider(u"Slider1"_s);
-        const std::function<void()> moves[] = {
-            [&] { j.click(scale, QPoint(scale->width() - 4, scale->height() / 2)); },
-            [&] { j.press(Qt::Key_Home); },
-            [&] { j.press(Qt::Key_End); },
-            [&] { j.press(Qt::Key_PageDown); },
+        // The scale slider, at 8 (A alone's scale, which fits B's range of 10 still):
+        // a click on its groove pages (1.5 times the least scale) towards the click,
+        // then the keys take it to its least scale (10 / 4, half to even), its
+        // largest (twice 10) and back a page.
+        QSlider *slider = j.slider(u"Slider1"_s);
+        const std::pair<std::function<void()>, int> moves[] = {
+            {[&] { j.click(slider, QPoint(slider->width() - 4, slider->height() / 2)); }, 11},
+            {[&] { j.press(Qt::Key_Home); }, 2},
+            {[&] { j.press(Qt::Key_End); }, 20},
+            {[&] { j.press(Qt::Key_PageDown); }, 17},
         };
-        for (const auto &move : moves) {
-            const int before = j.scale();
+        for (const auto &[move, scale] : moves) {
             move();
-            QVERIFY2(j.scale() != before, "the slider did not move the scale");
-            QCOMPARE(j.problems(u"scale %1"_s.arg(j.scale())), QString());
+            QCOMPARE(j.scale(), scale);
+            QCOMPARE(j.problems(u"scale %1"_s.arg(scale)), QString());
         }
 
         // The window small, then so narrow that the footnote cannot stand whole,
         // then as large as the main window lets it be.
+        j.clickCell(3, 3);
         QMdiSubWindow *window = j.activeWindow();
         for (const QSize size : {QSize(760, 460), QSize(560, 400)}) {
             const QPoint corner = window->mapToGlobal(QPoint(window->width() - 3, window->height() - 3));
@@ -270,6 +267,10 @@ private Q_SLOTS:
             QCOMPARE(window->size(), size);
             QCOMPARE(j.problems(u"window %1 wide"_s.arg(size.width())), QString());
         }
+        // A resize brings the current cell, and the cell editor over it, back to
+        // period 0 of A.
+        QCOMPARE(j.currentCell(), QPoint(1, 1));
+        QCOMPARE(Journey::placeOf(j.control(u"TCell"_s)), j.cellPlace(1, 1).adjusted(1, 1, -1, -1));
         j.doubleClickAt(window->mapToGlobal(QPoint(window->width() / 2, 8))); // the title bar
         QVERIFY2(window->isMaximized(), "the window is not maximized");
         QCOMPARE(j.problems(u"large window"_s), QString());
@@ -280,7 +281,7 @@ private Q_SLOTS:
     // page in the PDF file, with lines and texts and no picture.
     void printsVectorPdf()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(English);
         ChartJourney j;
         j.startWithExample();
         j.printers.setups = {PrintOrientation::Portrait};
@@ -310,16 +311,7 @@ private Q_SLOTS:
         QVERIFY2(pdf.contains(u"/FontDescriptor"_s), "no text on the page");
     }
 
-    void popupMenusOnRelease_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("grid") << u"MSFlexGrid1"_s << u"mmsflexgrid"_s;
-        QTest::newRow("profile") << u"MSChart1"_s << u"mvalorix"_s;
-        QTest::newRow("project A") << u"MSChart2"_s << u"mmschart2"_s;
-        QTest::newRow("project B") << u"MSChart3"_s << u"mmschart3"_s;
-        QTest::newRow("amortization list") << u"ListView1"_s << u"mamort"_s;
-    }
+    void popupMenusOnRelease_data() { addRowsFromTsv("journey-popup-menus.tsv"); }
 
     // Each control's pop-up menu comes when the right button comes up, not before.
     void popupMenusOnRelease()

@@ -20,8 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList GridMenu = {u"Font size"_s, u"Copy"_s, u"Paste"_s, QString(), u"Clear"_s};
-
 // The cells of rows `first`..`last`, a row a line: label and columns 1..3.
 QStringList rowsOf(const Journey &j, int first, int last, QChar separator = u' ')
 {
@@ -102,31 +100,25 @@ class TestJourneyProjects : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
     void cleanup() { Journey::closePopups(); }
 
-    void typedRowByRow_data()
-    {
-        QTest::addColumn<bool>("inField"); // typed into the cell entry field, not on the grid
-        QTest::addColumn<Qt::Key>("enter");
-        QTest::newRow("on the grid, Enter") << false << Qt::Key_Return;
-        QTest::newRow("on the grid, keypad Enter") << false << Qt::Key_Enter;
-        QTest::newRow("in the cell entry field") << true << Qt::Key_Return;
-    }
-
+    void typedRowByRow_data() { addRowsFromTsv("journey-typed-rows.tsv"); }
     // The example appraisal typed in: n, the flows of A and of B row by row (each
     // Enter one row down, no more), the rate with Enter; then the results, the
     // chart's footnote and Data.csv.
     void typedRowByRow()
     {
-        QFETCH(bool, inField);
-        QFETCH(Qt::Key, enter);
+        QFETCH(QString, enter);
+        QFETCH(QString, inField);
+        const Qt::Key key = enter == u"Enter" ? Qt::Key_Enter : Qt::Key_Return;
         Journey j;
         j.start();
         j.enterWithReturn(u"Text(0)"_s, u"2"_s);
-        j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s}, enter, inField); // a click on the cell that is current already
+        // A click on the cell that is current already.
+        j.typeFlows(1, {u"-1000"_s, u"700"_s, u"500"_s}, key, inField == u"yes");
         QCOMPARE(j.currentCell(), QPoint(1, 4));
-        j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s}, enter, inField);
+        j.typeFlows(3, {u"-1500"_s, u"700"_s, u"1200"_s}, key, inField == u"yes");
         QCOMPARE(j.currentCell(), QPoint(3, 4));
         j.enterWithReturn(u"Text(1)"_s, u"10"_s);
         // The grid as shown, which Data.csv then holds.
@@ -163,10 +155,15 @@ private Q_SLOTS:
         const QStringList pasted = {u"3 (1,000.00) (500.00) (1,500.00)"_s, u"4 700.00 0.00 700.00"_s};
         QCOMPARE(rowsOf(j, 4, 5), pasted);
         QCOMPARE(j.currentCell(), QPoint(1, 4));
+        // The cell editor floats over the current cell; a screen reader reads a
+        // cell by its row label and column header.
+        QCOMPARE(Journey::placeOf(j.control(u"TCell"_s)), j.cellPlace(4, 1).adjusted(1, 1, -1, -1));
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(j.grid());
+        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Name), u"3, Project B: (1,500.00)"_s);
 
         for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
             j.clickCell(at.y(), at.x(), Qt::RightButton);
-            QCOMPARE(Journey::popupCaptions(), GridMenu);
+            QCOMPARE(Journey::popupCaptions(), (QStringList{u"Font size"_s, u"Copy"_s, u"Paste"_s, {}, u"Clear"_s}));
             j.chooseInPopup({u"Copy"_s});
             QCOMPARE(QGuiApplication::clipboard()->text(), j.cell(at.y(), at.x()) + u"\r\n"_s);
         }
@@ -204,32 +201,22 @@ private Q_SLOTS:
         QCOMPARE(rowsOf(j, 4, 5), empty);
     }
 
-    void keyboardOnly_data()
-    {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QKeySequence>("fileKey");
-        QTest::addColumn<QStringList>("gridMenu");
-        QTest::newRow("English") << QByteArray() << QKeySequence(u"Alt+F"_s) << GridMenu;
-        // Both flags set: Portuguese wins.
-        QTest::newRow("Portuguese") << QByteArray("OptEN        True\r\nOptPT        True\r\n")
-                                    << QKeySequence(u"Alt+A"_s)
-                                    << QStringList{u"Font size"_s, u"Copiar"_s, u"Colar"_s, QString(), u"Limpar"_s};
-    }
-
+    void keyboardOnly_data() { addRowsFromTsv("journey-keyboard.tsv"); }
     void keyboardOnly()
     {
-        QFETCH(QByteArray, settings);
+        QFETCH(QString, settings);
+        QFETCH(QString, fileKey);
+        QFETCH(QString, gridMenu);
         Journey j;
-        j.start(settings);
+        j.start(settings.toLatin1());
 
         // Every item of the menus shows a letter of its own.
         QCOMPARE(mnemonicFaults(j.window->menuBar()->actions()), QStringList());
         j.clickCell(1, 1, Qt::RightButton);
-        QTEST(Journey::popupCaptions(), "gridMenu");
+        QCOMPARE(Journey::popupCaptions(), gridMenu.split(u'|'));
         QCOMPARE(mnemonicFaults(QApplication::activePopupWidget()->actions()), QStringList());
         Journey::closePopups();
-        QFETCH(QKeySequence, fileKey);
-        j.press(fileKey);
+        j.press(QKeySequence(fileKey));
         const QWidget *menu = QApplication::activePopupWidget();
         QCOMPARE(menu ? menu->objectName() : QString(), u"mfile"_s);
         Journey::closePopups();
@@ -337,13 +324,7 @@ private Q_SLOTS:
         QCOMPARE(j.listCell(359, 6), u"0.0000"_s);
     }
 
-    void exportIntoHeldFile_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("schedule") << u"Amort.csv"_s;
-        QTest::newRow("cash flows") << u"Data.csv"_s;
-    }
-
+    void exportIntoHeldFile_data() { addRowsFromTsv("journey-held-exports.tsv"); }
     // An export that cannot replace its file (a folder of that name holds it): the
     // message, and nothing opened.
     void exportIntoHeldFile()

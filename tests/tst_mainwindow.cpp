@@ -9,7 +9,6 @@
 #include "ProjectWindowWidget.h"
 #include "QtPlatform.h"
 #include "ShellRules.h"
-#include "TestData.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -26,15 +24,6 @@ using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray settingsFile(const Run &run)
-{
-    QFile file(settingsFilePath(run.folder.path()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-const QByteArray English = "OptEN        True\r\nOptPT        False\r\n";
-const QByteArray Portuguese = "OptEN        False\r\nOptPT        True\r\n";
 
 // A desktop with one program for every existing file, or none.
 class StandInDesktop : public SystemShell
@@ -63,18 +52,17 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
 
     void start_data() { addRowsFromTsv("starts.tsv"); }
     void start()
     {
         QFETCH(QString, text);
         QFETCH(QString, maximized);
-        QFETCH(QString, message);
         const QByteArray file = text.toLatin1();
         Run run;
         run.start(file);
-        QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QTEST(run.messages.shown.join(u'|'), "message");
         QCOMPARE(run.window->isMaximized(), maximized == u"yes");
         QVERIFY(run.find<QToolBar>(u"Toolbar1"_s)->isVisible() && run.find(u"mtoolbar"_s)->isChecked());
         QVERIFY(run.window->statusBar()->isVisible() && run.find(u"mstatusbar"_s)->isChecked());
@@ -83,11 +71,11 @@ private Q_SLOTS:
         QCOMPARE(run.find<QLabel>(u"time"_s)->text(), u"9:30 AM"_s);
         QCOMPARE(run.find<QLabel>(u"time"_s)->toolTip(), u"Monday, March 2, 2026"_s);
         QVERIFY(QFile::exists(settingsFilePath(run.folder.path()))); // made at start when missing,
-        QCOMPARE(settingsFile(run), file);                           // written at exit only
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), file);              // written at exit only
 
         run.trigger(u"msair"_s);
         QVERIFY(!run.window->isVisible() && run.messages.questions.isEmpty());
-        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), settingsFileText(run.settings));
     }
 
     // Cancel at the save prompt stops File > Exit: the close box then does
@@ -103,12 +91,12 @@ private Q_SLOTS:
         QVERIFY(run.window->isVisible() && run.window->activeProject());
         QVERIFY(!run.window->close());
         QCOMPARE(run.messages.questions.size(), 1);
-        QCOMPARE(settingsFile(run), QByteArray());
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), QByteArray());
 
         run.messages.answers = {Answer::No};
         run.trigger(u"msair"_s);
         QVERIFY(run.messages.questions.size() == 2 && !run.window->isVisible());
-        QCOMPARE(settingsFile(run), settingsFileText(run.settings));
+        QCOMPARE(run.readFile(u"Valorix.ini"_s), settingsFileText(run.settings));
     }
 
     void commandsFollowActiveWindow()
@@ -133,19 +121,13 @@ private Q_SLOTS:
         }
     }
 
-    void aboutBox_data()
-    {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("warningStart");
-        QTest::newRow("English") << English << u"Warning: this program"_s;
-        QTest::newRow("Portuguese") << Portuguese << u"Aviso: este programa"_s;
-    }
+    void aboutBox_data() { addRowsFromTsv("about-box.tsv"); }
     void aboutBox()
     {
-        QFETCH(QByteArray, settings);
-        Run run;
-        run.start(settings);
+        QFETCH(QString, language);
         QFETCH(QString, warningStart);
+        Run run;
+        run.start(language == u"English" ? EnglishSettings : PortugueseSettings);
         inModalDialog([&] { run.trigger(u"msobreqor"_s); },
                       [&](QWidget *box) {
                           QCOMPARE(box->windowTitle(), u"Sobre o Qor"_s);
@@ -179,7 +161,6 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, item);
         QFETCH(QString, given);
-        QFETCH(QString, message);
         QFETCH(QString, started);
         const QStringList there = given.split(u' ');
         Run run;
@@ -194,9 +175,9 @@ private Q_SLOTS:
         const bool readOnly = there.contains(u"read-only");
         DesktopShell shell(desktop, readOnly ? run.folder.filePath(u"plain-file/bin"_s) : run.folder.path());
         run.shell = &shell;
-        run.start(language == u"English" ? English : Portuguese);
+        run.start(language == u"English" ? EnglishSettings : PortugueseSettings);
         run.trigger(item);
-        QCOMPARE(run.messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QTEST(run.messages.shown.join(u'|'), "message");
         const QStringList command{u"/usr/bin/handler"_s, u"--new-window"_s,
                                   started.replace(u"%1"_s, run.folder.path())};
         QCOMPARE(desktop.started, started.isEmpty() ? QList<QStringList>() : QList<QStringList>{command});

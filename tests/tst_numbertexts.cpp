@@ -13,11 +13,6 @@ using namespace pelmora;
 using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
-namespace {
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale Brazilian(QLocale::Portuguese, QLocale::Brazil);
-} // namespace
-
 class TestNumberTexts : public QObject
 {
     Q_OBJECT

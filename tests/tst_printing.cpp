@@ -8,13 +8,11 @@
 #include "ChartPicture.h"
 #include "MainWindowRun.h"
 #include "PrintDialog.h"
-#include "TestData.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QTest>
 
 using namespace pelmora;
 using namespace pelmora::PrintOrientation;
@@ -32,17 +30,9 @@ class TestPrinting : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
 
-    void copyCommands_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("data");
-        QTest::newRow("large chart") << u"mcopy"_s
-                                     << u"\tProject A\tProject B\tDiscount Rate\tFisher\r\n0\t200\t400\t\t\r\n"_s;
-        QTest::newRow("project A") << u"mcopymschart2"_s << u"\tProject A\r\n0\t-1000\r\n1\t700\r\n2\t500\r\n"_s;
-        QTest::newRow("project B") << u"mcopymschart3"_s << u"\tProject B\r\n0\t-1500\r\n1\t700\r\n2\t1200\r\n"_s;
-    }
+    void copyCommands_data() { addRowsFromTsv("chart-copies.tsv"); }
     void copyCommands()
     {
         Run run;

@@ -14,11 +14,6 @@ using namespace pelmora;
 using namespace pelmora::testing;
 using namespace Qt::StringLiterals;
 
-namespace {
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-
-} // namespace
-
 class TestSchedule : public QObject
 {
     Q_OBJECT

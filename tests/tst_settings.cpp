@@ -6,7 +6,6 @@
 #include "ShellRules.h"
 #include "TestData.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,10 +36,8 @@ Settings beforeReading()
 QString readFile(const QByteArray &bytes, Settings &settings)
 {
     QTemporaryDir dir;
-    QFile file(settingsFilePath(dir.path()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (writeBytes(settingsFilePath(dir.path()), bytes).isEmpty())
         return u"test file not written"_s;
-    file.close();
     return ReadSettings(settings, dir.path()).value_or(QString());
 }
 } // namespace
@@ -49,7 +46,7 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { QLocale::setDefault(English); }
 
     // No file to read (the main window's test: it is made empty at start), then
     // the record as the end of the first run writes it.
@@ -105,20 +102,13 @@ private Q_SLOTS:
         QCOMPARE(back, extreme);
     }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<std::optional<QString>>("FileVlx");
-        QTest::newRow("path split at a blank")
-            << shellCommandLine({u"/opt/pelmora/pelmora"_s, u"/my"_s, u"projects/x.vlx"_s})
-            << std::optional(u"/my projects/x.vlx"_s);
-        QTest::newRow("path without quotes") << u"C:\\x.vlx"_s << std::optional(u":\\x.vl"_s);
-        QTest::newRow("one character") << u"x"_s << std::optional<QString>();
-    }
+    void commandLine_data() { addRowsFromTsv("command-lines.tsv"); }
     void commandLine()
     {
         QFETCH(QString, commandLine);
-        QTEST(FileVlxFromCommandLine(commandLine), "FileVlx");
+        const QStringList arguments = commandLine.split(u'|');
+        const QString given = arguments.size() > 1 ? shellCommandLine(arguments) : commandLine;
+        QTEST(FileVlxFromCommandLine(given).value_or(u"(none)"_s), "FileVlx");
     }
 
     void greeting_data() { addRowsFromTsv("greetings.tsv"); }

@@ -6,7 +6,6 @@
 #include "XdgShell.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,12 +40,6 @@ public:
 
 const QString Address = u"https://www.pelmora.example"_s;
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
-}
-
 } // namespace
 
 class TestShellServices : public QObject
@@ -64,7 +57,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString programFile = folder.filePath(SysInfoProgramFile.toString());
         if (there.contains(u"program-file"))
-            writeFile(programFile, "");
+            writeBytes(programFile, "");
         FakeShell shell;
         shell.starts = !there.contains(u"no-start");
         if (there.contains(u"path"))
@@ -98,10 +91,10 @@ private Q_SLOTS:
         QTemporaryDir desktop;
         QVERIFY(QDir(desktop.path()).mkpath(u"data/applications"_s));
         QVERIFY(QDir(desktop.path()).mkpath(u"config"_s));
-        writeFile(desktop.filePath(u"config/mimeapps.list"_s),
-                  "[Default Applications]\ntext/html=pelmora-test.desktop\n");
-        writeFile(desktop.filePath(u"data/applications/pelmora-test.desktop"_s),
-                  "[Desktop Entry]\nType=Application\nName=Test browser\nExec=sh --web %u\n");
+        writeBytes(desktop.filePath(u"config/mimeapps.list"_s),
+                   "[Default Applications]\ntext/html=pelmora-test.desktop\n");
+        writeBytes(desktop.filePath(u"data/applications/pelmora-test.desktop"_s),
+                   "[Desktop Entry]\nType=Application\nName=Test browser\nExec=sh --web %u\n");
         qputenv("XDG_CONFIG_HOME", desktop.filePath(u"config"_s).toLocal8Bit());
         qputenv("XDG_DATA_HOME", desktop.filePath(u"data"_s).toLocal8Bit());
         // The system's folders stay after ours: they hold the MIME type database.
@@ -109,8 +102,8 @@ private Q_SLOTS:
         qputenv("XDG_DATA_DIRS", (desktop.filePath(u"data"_s) + u':' + systemData).toLocal8Bit());
         qunsetenv("XDG_CURRENT_DESKTOP");
 
-        const QString page = writeFile(desktop.filePath(u"index.html"_s), "");
-        const QString pdf = writeFile(desktop.filePath(u"Valorix.pdf"_s), "%PDF-1.4");
+        const QString page = writeBytes(desktop.filePath(u"index.html"_s), "");
+        const QString pdf = writeBytes(desktop.filePath(u"Valorix.pdf"_s), "%PDF-1.4");
         XdgShell shell;
         const AssociatedProgram browser = shell.FindAssociatedProgram(page);
         QCOMPARE(browser.program, QStandardPaths::findExecutable(u"sh"_s));

@@ -47,7 +47,7 @@ public:
 
 private:
     ProjectValues &m_pv;
-    NumberTexts m_texts{QLocale(QLocale::English, QLocale::UnitedStates)};
+    NumberTexts m_texts{English};
 };
 
 } // namespace
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QFETCH(QString, values);
         ProjectValues pv = ::values(values);
         const GridSearchResult result = solve == u"n" ? Solver_n(pv) : Solver_i(pv);
-        const NumberTexts texts(QLocale(QLocale::English, QLocale::UnitedStates));
+        const NumberTexts texts(English);
         QTEST(texts.format(solve == u"n" ? pv.n : pv.i, pattern), "shown");
         QTEST(QString::number(result.passes), "passes");
         if (!root.isEmpty()) {
