@@ -69,7 +69,9 @@ private Q_SLOTS:
             expected = decimalCommaTwin(QString::fromUtf8(expected)).toUtf8();
             arguments = decimalCommaTwin(arguments);
         }
-        const QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
+        QStringList args = arguments.split(u' ', Qt::SkipEmptyParts);
+        for (QString &a : args)
+            a = a.startsWith(u'@') ? QStringLiteral(PELMORA_TEST_DATA "/") + a.mid(1) : a;
         if (const qsizetype sep = args.indexOf(u"--sep"_s); sep >= 0 && args.first() != u"solve")
             expected.replace(';', args.at(sep + 1).toUtf8());
         const ExampleFolder folder;
