@@ -1,15 +1,12 @@
-// The appraisal of two projects from the grid's cash flows: the incremental
-// column, the three internal rates of return (the incremental one is the Fisher
-// rate), the measures at the discount rate, the emphasis of the better project,
-// and the profile chart. Every step runs in the order the window's documents
-// give, reading and writing through the input panel's fields; a step whose
-// arithmetic fails is skipped and the next one runs.
+// The appraisal of two projects as the window shows it: the cash flows read from
+// the grid's texts, the incremental column written and read back, the results
+// of the engine's appraisal written into the result rows and the fields, the
+// emphasis of the better project, and the profile chart. The texts are read and
+// written in the order the window's documents give.
 
 #include "ProjectWindow.h"
 
 #include "Checked.h"
-
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -18,16 +15,12 @@ namespace pelmora {
 namespace {
 using Grid = CashFlowGrid;
 constexpr int Investment = Grid::periodRow(0); // period 0's row
-} // namespace
-
-struct ProjectWindowModel::Series
+// The grid's column of a series.
+constexpr int columnOf(int series)
 {
-    int column = 0; // Grid::ColumnA, ColumnIncremental or ColumnB
-    CashFlowSeries flows;
-    double NPV = 0;
-    double PMT = 0;
-    double IRR = 0; // 0 when none was found
-};
+    return series == SeriesA ? Grid::ColumnA : series == SeriesB ? Grid::ColumnB : Grid::ColumnIncremental;
+}
+} // namespace
 
 void ProjectWindowModel::AppraiseProjects()
 {
@@ -49,52 +42,48 @@ void ProjectWindowModel::AppraiseProjects()
     const int n = roundToInt16(v.n).value_or(m_grid.periods());
     fillIncrementalColumn(n);
 
-    // Index 0: A, 1: incremental, 2: B, as the grid's columns.
-    Series series[3] = {readSeries(Grid::ColumnA, n), readSeries(Grid::ColumnIncremental, n),
-                        readSeries(Grid::ColumnB, n)};
+    AppraisalInput input;
+    for (int index : {SeriesA, SeriesIncremental, SeriesB})
+        input.series[size_t(index)] = readSeries(columnOf(index), n);
     // Trailing zeros of the incremental series are blanked and end it.
-    CashFlowSeries &inc = series[1].flows;
-    for (int p = n; p >= 0 && p < CashFlowSeries::MaxPeriods && inc.flows[size_t(p)] == 0; --p) {
+    CashFlowSeries &inc = input.series[SeriesIncremental];
+    const int zeros = trailingZeroPeriods(inc, n);
+    for (int p = n; p > n - zeros; --p)
         m_grid.setText(Grid::periodRow(p), Grid::ColumnIncremental, QString());
-        --inc.last;
-    }
+    inc.last -= zeros;
+    input.rateShown = m_texts.toNumber(m_panel.text(Field_i));
+    input.rateBefore = v.i;
+    input.aPresent = m_grid.isNumber(Investment, Grid::ColumnA);
+    input.bPresent = m_grid.isNumber(Investment, Grid::ColumnB);
 
-    RatePowers powers(std::max({series[0].flows.last, series[1].flows.last, series[2].flows.last}) + 1);
-    searchRates(series, powers);
-    measureSeries(series, powers);
+    RatePowers powers(std::max({input.series[0].last, input.series[1].last, input.series[2].last}) + 1);
+    const Appraisal appraisal = appraise(input, &powers);
+    std::array<double, 3> PMT{};
+    showAppraisal(input, appraisal, PMT);
     m_grid.FormatFlexGrid();
-    emphasizeBetterProject(series);
+    emphasizeBetterProject(
+        betterEmphasis(appraisal.series[SeriesA].NPV, appraisal.series[SeriesB].NPV, PMT[SeriesA], PMT[SeriesB]));
 
-    const bool aPresent = m_grid.isNumber(Investment, Grid::ColumnA);
-    const bool bPresent = m_grid.isNumber(Investment, Grid::ColumnB);
-    int better = series[0].NPV < series[2].NPV ? 1 : 0;
-    if (!bPresent)
-        better = 0;
-    if (!aPresent)
-        better = 1;
-    const double fisher = series[1].IRR;
-    const double NPV_F = NPV(series[0].flows, fisher, &powers);
-
-    ProfileInput input;
-    input.IRR_A = series[0].IRR;
-    input.IRR_B = series[2].IRR;
-    input.Fisher = fisher;
-    input.NPV_A = series[0].NPV;
-    input.NPV_B = series[2].NPV;
-    input.NPV_F = NPV_F;
-    input.better = better;
-    input.A = series[0].flows;
-    input.B = series[2].flows;
-    input.i = v.i;
-    input.aPresent = aPresent;
-    input.bPresent = bPresent;
+    ProfileInput profile;
+    profile.IRR_A = appraisal.series[SeriesA].IRR;
+    profile.IRR_B = appraisal.series[SeriesB].IRR;
+    profile.Fisher = appraisal.fisher;
+    profile.NPV_A = appraisal.series[SeriesA].NPV;
+    profile.NPV_B = appraisal.series[SeriesB].NPV;
+    profile.NPV_F = appraisal.NPV_F;
+    profile.better = appraisal.better;
+    profile.A = input.series[SeriesA];
+    profile.B = input.series[SeriesB];
+    profile.i = v.i;
+    profile.aPresent = input.aPresent;
+    profile.bPresent = input.bPresent;
     const int irrRow = m_grid.resultRow(Grid::Result::IRR);
-    input.irrAShown = m_grid.isNumber(irrRow, Grid::ColumnA);
-    input.fisherShown = m_grid.isNumber(irrRow, Grid::ColumnIncremental);
-    input.irrBShown = m_grid.isNumber(irrRow, Grid::ColumnB);
-    input.nFix = v.nFix;
+    profile.irrAShown = m_grid.isNumber(irrRow, Grid::ColumnA);
+    profile.fisherShown = m_grid.isNumber(irrRow, Grid::ColumnIncremental);
+    profile.irrBShown = m_grid.isNumber(irrRow, Grid::ColumnB);
+    profile.nFix = v.nFix;
     resetProfileChart();
-    m_profile = buildProfileChart(input, v.escala, v.i, m_texts, &powers);
+    m_profile = buildProfileChart(profile, v.escala, v.i, m_texts, &powers);
     Q_EMIT profileChanged();
 
     readField(Field_i, v.i);
@@ -104,93 +93,68 @@ void ProjectWindowModel::AppraiseProjects()
 
 void ProjectWindowModel::fillIncrementalColumn(int n)
 {
-    const bool a0 = m_grid.isNumber(Investment, Grid::ColumnA);
-    const bool b0 = m_grid.isNumber(Investment, Grid::ColumnB);
-    const double valueA0 = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnA)).value_or(0);
-    const double valueB0 = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnB)).value_or(0);
+    IncrementBasis basis;
+    basis.aPresent = m_grid.isNumber(Investment, Grid::ColumnA);
+    basis.bPresent = m_grid.isNumber(Investment, Grid::ColumnB);
+    basis.investmentA = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnA)).value_or(0);
+    basis.investmentB = m_texts.toNumber(m_grid.text(Investment, Grid::ColumnB)).value_or(0);
     for (int p = 0; p <= n; ++p) {
-        const auto a = m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnA));
-        const auto b = m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnB));
-        double increment = 0;
-        if (a0 != b0) {
-            // Only one project exists: the incremental series is that project.
-            increment = b ? *b : a ? *a : 0;
-        } else {
-            // The project with the larger investment minus the other.
-            const Checked difference = std::fabs(valueB0) > std::fabs(valueA0) ? Checked(b.value_or(0)) - a.value_or(0)
-                                                                               : Checked(a.value_or(0)) - b.value_or(0);
-            if (!difference.ok())
-                continue;
-            increment = difference.value();
-        }
-        m_grid.setText(Grid::periodRow(p), Grid::ColumnIncremental, m_texts.plainText(increment));
+        const auto increment = incrementalFlow(basis, m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnA)),
+                                               m_texts.toNumber(m_grid.text(Grid::periodRow(p), Grid::ColumnB)));
+        if (increment)
+            m_grid.setText(Grid::periodRow(p), Grid::ColumnIncremental, m_texts.plainText(*increment));
     }
 }
 
-ProjectWindowModel::Series ProjectWindowModel::readSeries(int column, int n)
+CashFlowSeries ProjectWindowModel::readSeries(int column, int n) const
 {
-    Series series;
-    series.column = column;
+    CashFlowSeries series;
     for (int p = 0; p <= n && p < CashFlowSeries::MaxPeriods; ++p) {
         const auto value = m_texts.toNumber(m_grid.text(Grid::periodRow(p), column));
         if (!value)
             break; // a blank cell ends the series
-        series.flows.flows[size_t(p)] = *value;
-        ++series.flows.last;
+        series.flows[size_t(p)] = *value;
+        ++series.last;
     }
     return series;
 }
 
-// Internal rates of return of B, the incremental series (the Fisher rate) and A.
-void ProjectWindowModel::searchRates(Series (&series)[3], RatePowers &powers)
+// The IRR cells of B, the increment and A; then their NPV, profitability index
+// and uniform net benefit at the discount rate, each through the fields, whose
+// payment figures the last series leaves behind.
+void ProjectWindowModel::showAppraisal(const AppraisalInput &input, const Appraisal &appraisal,
+                                       std::array<double, 3> &PMT)
 {
     ProjectValues &v = values();
-    for (int index : {2, 1, 0}) {
-        Series &s = series[index];
-        readField(Field_i, v.i);
-        const IrrSearch search = searchIRR(s.flows, v.i, &powers);
-        v.i = search.x; // the working rate served as the rate being tried
-        if (search.found) {
-            m_grid.setText(m_grid.resultRow(Grid::Result::IRR), s.column, m_texts.plainText(search.x));
-            s.IRR = search.x;
-        }
+    for (int index : {SeriesB, SeriesIncremental, SeriesA}) {
+        const IrrSearch &search = appraisal.series[size_t(index)].search;
+        if (search.found)
+            m_grid.setText(m_grid.resultRow(Grid::Result::IRR), columnOf(index), m_texts.plainText(search.x));
     }
-}
-
-// NPV, profitability index and uniform net benefit of B, the increment and A at
-// the discount rate.
-void ProjectWindowModel::measureSeries(Series (&series)[3], RatePowers &powers)
-{
-    ProjectValues &v = values();
-    readField(Field_i, v.i);
-    if (v.i == -100)
+    v.i = appraisal.discountRate;
+    if (!appraisal.measured)
         return;
-    for (int index : {2, 1, 0}) {
-        Series &s = series[index];
-        const double npv = NPV(s.flows, v.i, &powers);
-        s.NPV = npv;
-        if (!m_grid.isNumber(Investment, s.column))
+    for (int index : {SeriesB, SeriesIncremental, SeriesA}) {
+        const int column = columnOf(index);
+        if (!m_grid.isNumber(Investment, column))
             continue;
-        double PI = 0;
-        const double investment = s.flows.flows[0];
-        if (investment != 0)
-            assignStep(PI, (abs(Checked(investment)) + npv) / abs(Checked(investment)));
-        v.PV = npv;
-        v.n = s.flows.last;
-        if (s.column == Grid::ColumnA)
+        const SeriesMeasures &s = appraisal.series[size_t(index)];
+        v.PV = s.NPV;
+        v.n = input.series[size_t(index)].last;
+        if (index == SeriesA)
             Calc_FV(v, m_panel.fieldDisplay());
         Calc_PMT(v, m_panel.fieldDisplay());
         readField(Field_n, v.n);
         // The rows follow n as Text(0) shows it.
         const int n = roundToInt16(v.n).value_or(m_grid.periods());
-        m_grid.setText(Grid::resultRow(Grid::Result::NPV, n), s.column, m_texts.plainText(npv));
-        m_grid.setText(Grid::resultRow(Grid::Result::PI, n), s.column, m_texts.plainText(PI));
-        m_grid.setText(Grid::resultRow(Grid::Result::PMT, n), s.column, m_texts.plainText(v.PMT));
-        s.PMT = v.PMT;
+        m_grid.setText(Grid::resultRow(Grid::Result::NPV, n), column, m_texts.plainText(s.NPV));
+        m_grid.setText(Grid::resultRow(Grid::Result::PI, n), column, m_texts.plainText(s.PI));
+        m_grid.setText(Grid::resultRow(Grid::Result::PMT, n), column, m_texts.plainText(v.PMT));
+        PMT[size_t(index)] = v.PMT;
     }
 }
 
-void ProjectWindowModel::emphasizeBetterProject(const Series (&series)[3])
+void ProjectWindowModel::emphasizeBetterProject(BetterEmphasis better)
 {
     const int npvRow = m_grid.resultRow(Grid::Result::NPV);
     const int pmtRow = m_grid.resultRow(Grid::Result::PMT);
@@ -198,14 +162,10 @@ void ProjectWindowModel::emphasizeBetterProject(const Series (&series)[3])
         m_grid.setStyle(npvRow, c, {});
         m_grid.setStyle(pmtRow, c, {});
     }
-    const bool byNPV = series[0].NPV < series[2].NPV; // true: B is better
-    const bool byPMT = series[0].PMT < series[2].PMT;
-    // When the criteria agree the NPV decides and the PMT row is grey; when the
-    // projects' lives make them disagree, the PMT decides and the NPV row is grey.
-    const int boldRow = byNPV == byPMT ? npvRow : pmtRow;
-    const int greyRow = byNPV == byPMT ? pmtRow : npvRow;
-    const bool bBetter = byNPV == byPMT ? byNPV : byPMT;
-    m_grid.setStyle(boldRow, bBetter ? Grid::ColumnB : Grid::ColumnA, {true, false});
+    // The deciding row is bold for the better project; the other row is grey.
+    const int boldRow = better.byNPV ? npvRow : pmtRow;
+    const int greyRow = better.byNPV ? pmtRow : npvRow;
+    m_grid.setStyle(boldRow, better.bBetter ? Grid::ColumnB : Grid::ColumnA, {true, false});
     for (int c = Grid::ColumnA; c <= Grid::ColumnB; ++c)
         m_grid.setStyle(greyRow, c, {false, true});
     m_grid.setCurrentCell(Investment, Grid::ColumnA);

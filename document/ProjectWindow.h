@@ -6,6 +6,7 @@
 // window forward events here and redraw from it; pelmora-cli drives it directly.
 
 #include "AmortList.h"
+#include "Appraisal.h"
 #include "CashFlowGrid.h"
 #include "ChartData.h"
 #include "ExportFile.h"
@@ -77,15 +78,13 @@ Q_SIGNALS:
     void exportCashFlowsRequested(); // Command::ExportCashFlows: write and open "Data.csv"
 
 private:
-    struct Series;
     void InitFlexGrid();
     bool readField(int field, double &target) const;
     void resetProfileChart();
     void fillIncrementalColumn(int n);
-    Series readSeries(int column, int n);
-    void searchRates(Series (&series)[3], RatePowers &powers);
-    void measureSeries(Series (&series)[3], RatePowers &powers);
-    void emphasizeBetterProject(const Series (&series)[3]);
+    CashFlowSeries readSeries(int column, int n) const;
+    void showAppraisal(const AppraisalInput &input, const Appraisal &appraisal, std::array<double, 3> &PMT);
+    void emphasizeBetterProject(BetterEmphasis better);
 
     DocumentSession &m_session;
     NumberTexts m_texts;
