@@ -1,6 +1,6 @@
-// The appraisal of two projects through the window model: incremental column,
-// series, rates of return and their ranges, measures, emphasis of the better
-// project, and the data of the three charts.
+// The appraisal of two projects through the window model: emphasis of the
+// better project and the data of the three charts. (The figures of varied
+// projects: the golden set of tst_cli.)
 #include "ProjectWindow.h"
 #include "TestData.h"
 
@@ -41,15 +41,6 @@ struct Window
         model.grid().setEditorText(text);
         model.grid().CommitCell();
     }
-    // The column's NPV, IRR, PI and PMT cells joined by "|".
-    QString results(int column)
-    {
-        QStringList texts;
-        for (int r = model.grid().firstResultRow(); r <= model.grid().lastRow(); ++r)
-            texts << model.grid().text(r, column);
-        return texts.join(u'|');
-    }
-    QString cell(int period, int column) { return model.grid().text(CashFlowGrid::periodRow(period), column); }
 };
 // A table's flows, "|" between periods.
 QStringList flows(const QString &text)
@@ -63,22 +54,6 @@ class TestAppraisal : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(English); }
-
-    void results_data() { addRowsFromTsv("appraisal-results.tsv"); }
-    void results()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, rate);
-        Window w(flows(a), flows(b), rate);
-        QStringList increment;
-        for (int p = 0; p <= w.model.grid().periods(); ++p)
-            increment << w.cell(p, 2);
-        QTEST(increment.join(u'|'), "increment");
-        QTEST(w.results(1), "resultsA");
-        QTEST(w.results(2), "resultsInc");
-        QTEST(w.results(3), "resultsB");
-    }
 
     void emphasis_data() { addRowsFromTsv("appraisal-emphasis.tsv"); }
     void emphasis()

@@ -111,31 +111,22 @@ private Q_SLOTS:
         QVERIFY(pow(Checked(-2), 3).ok());
         QCOMPARE(pow(Checked(-2), 3).value(), -8.0);
     }
-    // NPV to the last bit, the same through the shared powers, which are the
-    // doubles of a direct pow; each IRR near its root, the incremental series
-    // derived from A and B.
+    // NPV to the last bit, the same through the shared powers as through a
+    // direct pow; each IRR near its root.
     void appraisal_data() { addRowsFromTsv("cash-flow-appraisals.tsv"); }
     void appraisal()
     {
         const auto column = [](const char *name) {
             return *static_cast<QString *>(QTest::qData(name, QMetaType::QString));
         };
-        const QStringList a = column("A").split(u' '), b = column("B").split(u' ');
-        const auto flow = [](const QStringList &f, qsizetype p) {
-            return p < f.size() ? std::optional(exactNumber(f[p])) : std::nullopt;
+        const auto series = [&](const char *name) {
+            CashFlowSeries flows;
+            for (const QString &flow : column(name).split(u' '))
+                flows.flows[size_t(++flows.last)] = exactNumber(flow);
+            return flows;
         };
         const auto exact = [](double x) { return QString::number(x, 'g', 17); }; // QCOMPARE of doubles is fuzzy
-        const IncrementBasis basis{true, true, exactNumber(a[0]), exactNumber(b[0])};
-        AppraisalInput in{{}, exactNumber(column("i")), 0, true, true};
-        const int n = int(std::max(a.size(), b.size())) - 1;
-        for (int p = 0; p <= n; ++p) {
-            in.series[SeriesA].flows[size_t(p)] = flow(a, p).value_or(0);
-            in.series[SeriesB].flows[size_t(p)] = flow(b, p).value_or(0);
-            in.series[SeriesIncremental].flows[size_t(p)] = *incrementalFlow(basis, flow(a, p), flow(b, p));
-        }
-        in.series[SeriesA].last = int(a.size()) - 1;
-        in.series[SeriesB].last = int(b.size()) - 1;
-        in.series[SeriesIncremental].last = n - trailingZeroPeriods(in.series[SeriesIncremental], n);
+        AppraisalInput in{{series("A"), series("increment"), series("B")}, exactNumber(column("i")), 0, true, true};
         RatePowers powers(CashFlowSeries::MaxPeriods);
         for (double x = -99; x <= 160; x += 0.1) // the rates the searches and the profile walk
             for (const CashFlowSeries &series : in.series)
