@@ -43,6 +43,7 @@ IrrSearch searchIRR(const CashFlowSeries &series, double discountRate, RatePower
 {
     IrrSearch result;
     const double start = discountRate < 0 ? -99 : 0;
+    result.start = start;
     result.limit = 160 < discountRate && discountRate < 1024 ? discountRate : 160;
     result.search = gridRefine(start, result.limit, 0, [&](double x, double &v) { v = NPV(series, x, powers); });
     result.x = result.search.x;

@@ -47,6 +47,7 @@ struct IrrSearch
 {
     bool found = false; // a sign change lies before the limit
     double x = 0;       // the point the search reported
+    double start = 0;   // the first point of the walk
     double limit = 0;   // the first end of the walk
     GridSearchResult search;
 };

@@ -1,6 +1,7 @@
 // The time-value solver: the closed forms, the two annuity searches, and the
 // steps that fail and leave their quantity unchanged; the appraisal of cash flows.
 #include "Appraisal.h"
+#include "AppraisalDetails.h"
 #include "Checked.h"
 #include "NumberTexts.h"
 #include "TestData.h"
@@ -141,6 +142,39 @@ private Q_SLOTS:
         QCOMPARE(exact(result.series[SeriesB].NPV), column("NPV_B"));
         QCOMPARE(exact(result.series[SeriesA].PI), column("PI_A"));
         QCOMPARE(QString::number(result.better), column("better"));
+    }
+    void details_data() { addRowsFromTsv("appraisal-details.tsv"); }
+    void details()
+    {
+        const auto column = [](const char *name) {
+            return *static_cast<QString *>(QTest::qData(name, QMetaType::QString));
+        };
+        const auto rate = [&](const char *name) {
+            return column(name).isEmpty() ? std::nullopt : std::optional(exactNumber(column(name)));
+        };
+        CashFlowSeries flows;
+        for (const QString &flow : column("flows").split(u' '))
+            flows.flows[size_t(++flows.last)] = exactNumber(flow);
+        const double i = exactNumber(column("i"));
+        const SeriesDetails d = seriesDetails(flows, i, searchIRR(flows, i), {rate("finance"), rate("reinvest")});
+        const QStringList irrs = column("irrs").split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(qsizetype(d.irrs.size()), irrs.size());
+        for (size_t k = 0; k < d.irrs.size(); ++k) {
+            const QStringList expected = irrs[qsizetype(k)].split(u':');
+            QCOMPARE(QLatin1StringView(findingCode(d.irrs[k].finding)) + (d.irrs[k].shownByGrid ? u"*"_s : u""_s),
+                     expected[1]);
+            QVERIFY2(std::fabs(d.irrs[k].rate - exactNumber(expected[0])) <= exactNumber(column("tolerance")),
+                     qPrintable(QString::number(d.irrs[k].rate, 'g', 17)));
+        }
+        QCOMPARE(QLatin1StringView(diagnosisCode(d.diagnosis)), column("diagnosis"));
+        QCOMPARE(QString::number(d.signChanges), column("signs"));
+        for (const auto &[name, x] : {std::pair{"MIRR", d.MIRR},
+                                      {"payback", d.payback},
+                                      {"discounted", d.discountedPayback},
+                                      {"NFV", std::optional(d.NFV)}}) {
+            const double e = column(name) == u"-" ? qQNaN() : exactNumber(column(name));
+            QVERIFY2(x ? std::fabs(*x - e) <= 1e-9 * std::max(1.0, std::fabs(e)) : std::isnan(e), name);
+        }
     }
 };
 
