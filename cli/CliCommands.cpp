@@ -19,8 +19,13 @@ const char *const Usage =
     "       pelmora-cli schedule [--fix D] [--n X] [--i X] [--pv X] [--pmt X] [--fv X] [--paym X] [--sep S]\n"
     "       pelmora-cli appraise [--sep S] [--footnote | --profile | --fields] [--] FILE.vlx\n"
     "       pelmora-cli resave [--] IN.vlx OUT.vlx\n"
+    "       pelmora-cli details [--format text|csv|json] [--finance-rate X] [--reinvest-rate X] [--] FILE.vlx...\n"
     "  TARGET is one of n, i, pv, pmt, fv; values are texts in the current locale.\n"
-    "  After --, every argument is a file name, even one that starts with --.\n";
+    "  After --, every argument is a file name, even one that starts with --.\n"
+    "  details: one record per file and series (A, incremental, B). The MIRR rates\n"
+    "  default to the file's discount rate. CSV has a header line; its separator is\n"
+    "  ';' where the locale's decimal point is ',', and ',' elsewhere; a field that\n"
+    "  holds the separator or '\"' is quoted, '\"' doubled. IRR lists are separated by ' '.\n";
 
 Outcome usageError(const QString &why)
 {
@@ -126,10 +131,14 @@ Outcome run(const QStringList &arguments)
     if (arguments.isEmpty())
         return usageError(QStringLiteral("missing command"));
     const QString &command = arguments.front();
+    if (command == u"--help")
+        return {0, Usage, {}};
     if (command == u"solve" || command == u"schedule")
         return runPanel(arguments);
     if (command == u"appraise" || command == u"resave")
         return runDocument(arguments);
+    if (command == u"details")
+        return runDetails(arguments);
     return usageError(u"unknown command '"_s + command + u'\'');
 }
 

@@ -5,12 +5,12 @@
 // given values into the fields, as a user would; appraise and resave open a
 // project file as the program does.
 
+#include "ProjectWindow.h"
+
 #include <QByteArray>
 #include <QStringList>
 
-namespace pelmora {
-class InputPanel;
-}
+#include <memory>
 
 namespace pelmora::cli {
 
@@ -27,7 +27,19 @@ Outcome run(const QStringList &arguments);
 // The commands, by the models they drive; and what they share.
 Outcome runPanel(const QStringList &arguments);
 Outcome runDocument(const QStringList &arguments);
+Outcome runDetails(const QStringList &arguments);
 Outcome usage(const QString &why);
 QByteArray fieldsText(const InputPanel &panel);
+
+// A project file read into the shared values and a window built from them and
+// activated, as the program opens it; `window` is null when the file could not
+// be read, and `error` says why.
+struct OpenedProject
+{
+    DocumentSession session;
+    std::unique_ptr<ProjectWindowModel> window;
+    QString error;
+};
+std::unique_ptr<OpenedProject> openProject(const QString &path, const QString &separator);
 
 } // namespace pelmora::cli

@@ -3,40 +3,12 @@
 #include "CliCommands.h"
 
 #include "ProjectFile.h"
-#include "ProjectWindow.h"
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace pelmora::cli {
 
 namespace {
-
-struct OpenedProject
-{
-    DocumentSession session;
-    std::unique_ptr<ProjectWindowModel> window;
-    QString error;
-};
-
-// Read the file into the shared values, build a window from them and activate it.
-std::unique_ptr<OpenedProject> openProject(const QString &path, const QString &separator)
-{
-    auto opened = std::make_unique<OpenedProject>();
-    const NumberTexts texts;
-    opened->session.ListSep = separator;
-    const FileOutcome read = ReadProject(path, opened->session.values, opened->session.nLoaded, texts);
-    if (!read.ok) {
-        opened->error = read.message;
-        return opened;
-    }
-    opened->session.NewDoc = false;
-    opened->window = std::make_unique<ProjectWindowModel>(opened->session, texts);
-    opened->window->load();
-    opened->window->activate();
-    return opened;
-}
 
 QByteArray profileText(const ProfileChart &chart, const NumberTexts &texts)
 {
@@ -55,6 +27,23 @@ QByteArray profileText(const ProfileChart &chart, const NumberTexts &texts)
 }
 
 } // namespace
+
+std::unique_ptr<OpenedProject> openProject(const QString &path, const QString &separator)
+{
+    auto opened = std::make_unique<OpenedProject>();
+    const NumberTexts texts;
+    opened->session.ListSep = separator;
+    const FileOutcome read = ReadProject(path, opened->session.values, opened->session.nLoaded, texts);
+    if (!read.ok) {
+        opened->error = read.message;
+        return opened;
+    }
+    opened->session.NewDoc = false;
+    opened->window = std::make_unique<ProjectWindowModel>(opened->session, texts);
+    opened->window->load();
+    opened->window->activate();
+    return opened;
+}
 
 Outcome runDocument(const QStringList &arguments)
 {

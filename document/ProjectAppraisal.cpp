@@ -58,6 +58,7 @@ void ProjectWindowModel::AppraiseProjects()
 
     RatePowers powers(std::max({input.series[0].last, input.series[1].last, input.series[2].last}) + 1);
     const Appraisal appraisal = appraise(input, &powers);
+    m_lastAppraisal = AppraisalRun{input, appraisal};
     std::array<double, 3> PMT{};
     showAppraisal(input, appraisal, PMT);
     m_grid.FormatFlexGrid();

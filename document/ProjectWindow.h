@@ -39,6 +39,13 @@ public:
     const FlowChart &flowChartA() const { return m_chartA; }       // MSChart2
     const FlowChart &flowChartB() const { return m_chartB; }       // MSChart3
     const ProfileChart &profileChart() const { return m_profile; } // MSChart1
+    // The last appraisal's flows and results, for its details; none before one.
+    struct AppraisalRun
+    {
+        AppraisalInput input;
+        Appraisal result;
+    };
+    const std::optional<AppraisalRun> &lastAppraisal() const { return m_lastAppraisal; }
     ProjectValues &values() { return m_session.values; }
     const NumberTexts &numberTexts() const { return m_texts; }
 
@@ -94,6 +101,7 @@ private:
     FlowChart m_chartA;
     FlowChart m_chartB;
     ProfileChart m_profile;
+    std::optional<AppraisalRun> m_lastAppraisal;
     int m_fontSize = 8;
 };
 

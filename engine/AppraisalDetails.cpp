@@ -241,7 +241,7 @@ SeriesDetails seriesDetails(const CashFlowSeries &series, double discountRate, c
     for (FoundIrr &f : d.irrs)
         f.shownByGrid = d.gridIrr && f.rate == *d.gridIrr;
     diagnose(d, series, NPV(series, d.rangeStart));
-    d.noInvestment = series.last >= 0 && !(series.flows[0] < 0);
+    d.noInvestment = !(series.last >= 0 && series.flows[0] < 0);
     d.financeRate = rates.finance.value_or(discountRate);
     d.reinvestRate = rates.reinvest.value_or(discountRate);
     d.MIRR = modifiedIRR(series, d.financeRate, d.reinvestRate);

@@ -49,7 +49,7 @@ struct SeriesDetails
     std::optional<double> gridIrr;
     IrrDiagnosis diagnosis = IrrDiagnosis::Empty;
     std::optional<FoundIrr> blindIrr; // the IRR the grid's cell misses, for GridShowsNone/Other
-    bool noInvestment = false;        // period 0 is not an outlay: PI undefined
+    bool noInvestment = false;        // no outlay in period 0 (or no period): PI undefined
     double discountRate = 0;
     double financeRate = 0, reinvestRate = 0;
     std::optional<double> MIRR;                       // percent
