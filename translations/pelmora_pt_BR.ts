@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AppraisalDetails</name>
+    <message>
+        <source>NPV is exactly zero at one of the search&apos;s points, and the search only stops where NPV changes sign.</source>
+        <translation>O VPL é exatamente zero em um dos pontos da busca, e a busca só para onde o VPL muda de sinal.</translation>
+    </message>
+    <message>
+        <source>Two IRRs lie within one step of 0.1, so NPV shows no change of sign between the search&apos;s points.</source>
+        <translation>Duas TIRs ficam a menos de um passo de 0,1, e o VPL não muda de sinal entre os pontos da busca.</translation>
+    </message>
+    <message>
+        <source>The search stops at the first change of sign from its start.</source>
+        <translation>A busca para na primeira mudança de sinal a partir do seu início.</translation>
+    </message>
+    <message>
+        <source>This series has no flows.</source>
+        <translation>Esta série não tem fluxos.</translation>
+    </message>
+    <message>
+        <source>Every flow of this series is zero: NPV is zero at every rate.</source>
+        <translation>Todos os fluxos desta série são zero: o VPL é zero a qualquer taxa.</translation>
+    </message>
+    <message>
+        <source>This series has period 0 only: it has no rate of return.</source>
+        <translation>Esta série tem só o período 0: não tem taxa de retorno.</translation>
+    </message>
+    <message>
+        <source>This series has exactly one IRR: %1.</source>
+        <translation>Esta série tem exatamente uma TIR: %1.</translation>
+    </message>
+    <message>
+        <source>This series has several IRRs: %1. IRR cannot rank this project: compare by NPV or MIRR.</source>
+        <translation>Esta série tem várias TIRs: %1. A TIR não pode classificar este projeto: compare pelo VPL ou pela TIRM.</translation>
+    </message>
+    <message>
+        <source>No IRR between %1 and %2: NPV stays above zero.</source>
+        <translation>Nenhuma TIR entre %1 e %2: o VPL fica acima de zero.</translation>
+    </message>
+    <message>
+        <source>No IRR between %1 and %2: NPV stays below zero.</source>
+        <translation>Nenhuma TIR entre %1 e %2: o VPL fica abaixo de zero.</translation>
+    </message>
+    <message>
+        <source>The IRR cell is blank, but this series has the IRRs %1.</source>
+        <translation>A célula da TIR está vazia, mas esta série tem as TIRs %1.</translation>
+    </message>
+    <message>
+        <source>The IRR cell shows %1, but this series has the IRRs %2.</source>
+        <translation>A célula da TIR mostra %1, mas esta série tem as TIRs %2.</translation>
+    </message>
+    <message>
+        <source>The IRR cell is blank: the search starts at 0 % when the discount rate is not negative.</source>
+        <translation>A célula da TIR está vazia: a busca começa em 0 % quando a taxa de desconto não é negativa.</translation>
+    </message>
+    <message>
+        <source>Period 0 is not an investment: PI is undefined.</source>
+        <translation>O período 0 não é um investimento: o IL não é definido.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentSlots</name>
     <message>
         <source>Save As</source>
