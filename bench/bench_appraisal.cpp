@@ -1,5 +1,7 @@
 // Appraisal timings: the worst appraisal the program allows, with its chart
-// data, and opening + appraising + exporting a 99-period project file.
+// data, opening + appraising + exporting a 99-period project file, and the
+// details of 1,000 such files from the command line.
+#include "CliCommands.h"
 #include "ProjectFile.h"
 #include "ProjectWindow.h"
 
@@ -72,5 +74,35 @@ static void BM_OpenAppraiseExport99(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OpenAppraiseExport99)->Unit(benchmark::kMillisecond);
+
+// pelmora-cli details over 1,000 files of 99 periods: B's flows change sign in
+// every period, so the closer looks run wherever |NPV| has a local minimum.
+static void BM_Details1000Files(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QStringList arguments = {QStringLiteral("details"), QStringLiteral("--format"), QStringLiteral("json")};
+    {
+        DocumentSession session;
+        ProjectWindowModel window(session, English);
+        window.load();
+        window.activate();
+        fillWorstCase(window);
+        for (int p = 1; p <= 99; ++p)
+            window.grid().setText(CashFlowGrid::periodRow(p), CashFlowGrid::ColumnB,
+                                  p % 2 ? QStringLiteral("-2,500.00") : QStringLiteral("2,600.00"));
+        window.fillProjectArrays();
+        for (int k = 0; k < 1000; ++k) {
+            const QString path = dir.filePath(QStringLiteral("p%1.vlx").arg(k));
+            WriteProject(path, session.values, English);
+            arguments += path;
+        }
+    }
+    for (auto _ : state) {
+        const cli::Outcome outcome = cli::run(arguments);
+        benchmark::DoNotOptimize(outcome.out.data());
+        state.counters["bytes"] = double(outcome.out.size());
+    }
+}
+BENCHMARK(BM_Details1000Files)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 BENCHMARK_MAIN();

@@ -159,6 +159,7 @@ Outcome runDetails(const QStringList &arguments)
 
     Outcome outcome;
     QList<Record> records;
+    RatePowers powers(CashFlowSeries::MaxPeriods); // the grid's points are the same in every file
     for (const QString &file : files) {
         const auto opened = openProject(file, u";"_s);
         if (!opened->window) {
@@ -169,7 +170,6 @@ Outcome runDetails(const QStringList &arguments)
         const auto &run = opened->window->lastAppraisal();
         const ProjectWindowModel::AppraisalRun none;
         const auto &[input, result] = run ? *run : none;
-        RatePowers powers(CashFlowSeries::MaxPeriods);
         const std::array<SeriesDetails, 3> details = appraisalDetails(input, result, rates, &powers);
         for (int index : {SeriesA, SeriesIncremental, SeriesB})
             records +=

@@ -108,7 +108,7 @@ std::vector<FoundIrr> findIrrs(const CashFlowSeries &series, double gridStart, d
             continue;
         }
         if (before && sign(before->npv) != sign(point.npv) && !zeroSince) {
-            const auto evaluate = [&](double x, double &v) { v = NPV(series, x, powers); };
+            const auto evaluate = [&](double x, double &v) { v = NPV(series, x); };
             const GridSearchResult r = gridRefine(before->x, point.x, 0, evaluate);
             if (r.x < end)
                 irrs.push_back({r.x, IrrFinding::SignChange});

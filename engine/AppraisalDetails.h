@@ -64,7 +64,8 @@ struct MirrRates
 
 // `grid` is the search the appraisal ran for this series; NPV and PI are taken
 // from `measures` when given (as the appraisal computed them), else computed;
-// `powers` shares the rate powers of the grid's points between series.
+// `powers` shares the powers of the grid's 0.1 points between series and files
+// (only those: it keeps a row for every rate it is asked).
 SeriesDetails seriesDetails(const CashFlowSeries &series, double discountRate, const IrrSearch &grid,
                             const MirrRates &rates = {}, const SeriesMeasures *measures = nullptr,
                             RatePowers *powers = nullptr);
