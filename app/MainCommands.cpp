@@ -2,6 +2,7 @@
 // the state the commands keep in step with the documents, the pop-up menus and
 // the interface texts.
 #include "AboutBox.h"
+#include "AppraisalDetailsDialog.h"
 #include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "ProjectSubWindow.h"
@@ -39,6 +40,12 @@ void fvalorix::connectCommands()
     const MenuItems &m = m_menus.items;
     connect(m.mopcoes, &QAction::triggered, this, &fvalorix::showOptions);
     connect(m.msobreqor, &QAction::triggered, this, &fvalorix::showAbout);
+    connect(m.mdetails, &QAction::triggered, this, [this] { showDetails(SeriesA); });
+    connect(m.mdetailscell, &QAction::triggered, this, [this] {
+        ProjectWindowWidget *project = activeProject();
+        const int column = project ? project->model().grid().col() : CashFlowGrid::ColumnA;
+        showDetails(std::clamp(column - CashFlowGrid::ColumnA, 0, 2));
+    });
     connect(m.mauxiliogeral, &QAction::triggered, this,
             [this] { OpenAssociated(QDir(m_programFolder).filePath(u"Valorix.pdf"_s)); });
     connect(m.mqorhp, &QAction::triggered, this, [this] { OpenInBrowser(MakerHomePage.toString()); });
@@ -265,6 +272,13 @@ void fvalorix::showAbout()
     AboutActions actions{[this](const QString &address) { OpenInBrowser(address); }, [this] { StartSysInfo(); }};
     fsobre box(m_settings.VersionText, fsobre::Role::Dialog, std::move(actions), this);
     box.exec();
+}
+
+void fvalorix::showDetails(int series)
+{
+    if (!m_detailsDialog)
+        m_detailsDialog = new AppraisalDetailsDialog(m_details, this);
+    m_detailsDialog->showSeries(series);
 }
 
 void fvalorix::OpenAssociated(const QString &path)

@@ -87,6 +87,7 @@ void MainMenus::buildMenuBar()
     items.mcopy = addItem(menus.mvalorix, u"mcopy"_s);
     menus.mvalorix->addSeparator()->setObjectName(u"m21"_s);
     items.mopcoes = addItem(menus.mvalorix, u"mopcoes"_s);
+    items.mdetails = addItem(menus.mvalorix, u"mdetails"_s);
     menus.mvalorix->addSeparator()->setObjectName(u"m22"_s);
     items.mclose = addItem(menus.mvalorix, u"mclose"_s);
 
@@ -126,6 +127,8 @@ void MainMenus::buildHiddenMenus()
     items.mpastecell = addItem(menus.mmsflexgrid, u"mpastecell"_s);
     menus.mmsflexgrid->addSeparator()->setObjectName(u"m101"_s);
     items.mclearcell = addItem(menus.mmsflexgrid, u"mclearcell"_s);
+    menus.mmsflexgrid->addSeparator();
+    items.mdetailscell = addItem(menus.mmsflexgrid, u"mdetailscell"_s);
 
     menus.mamort = addMenu(u"mamort"_s, u"Amortization"_s);
     items.mexcelamort = addItem(menus.mamort, u"mexcelamort"_s);
@@ -186,6 +189,8 @@ void MainMenus::retranslateUi()
     items.mcopycell->setText(tr("&Copy"));
     items.mpastecell->setText(tr("&Paste"));
     items.mclearcell->setText(tr("C&lear"));
+    for (QAction *details : {items.mdetails, items.mdetailscell})
+        details->setText(tr("Appraisal &Details..."));
     items.mexcelamort->setText(tr("&Excel"));
     items.mcloseamort->setText(tr("&Close"));
     for (QAction *print : {items.mprintmschart2, items.mprintmschart3})

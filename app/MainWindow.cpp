@@ -290,8 +290,10 @@ void fvalorix::connectProject(ProjectSubWindow *window)
     };
     window->closed = [this](ProjectSubWindow &closing) {
         m_status->setText(StatusPanel::Message, m_slots.windowClosed(&closing));
-        if (m_slots.openCount() == 0)
+        if (m_slots.openCount() == 0) {
             DisableDocCommands();
+            m_details.setProject(nullptr);
+        }
     };
     ProjectWindowWidget *project = window->project();
     connect(project, &ProjectWindowWidget::statusText, m_status, &StatusPanels::setText);
@@ -307,6 +309,7 @@ void fvalorix::connectProject(ProjectSubWindow *window)
     connect(project, &ProjectWindowWidget::modified, window, [this, window] { m_slots.markModified(window); });
     connect(project, &ProjectWindowWidget::fontSizeChanged, this, &fvalorix::CheckFontSize);
     connect(project, &ProjectWindowWidget::popupMenuRequested, this, &fvalorix::popupMenu);
+    connect(project, &ProjectWindowWidget::detailsRequested, this, &fvalorix::showDetails);
     connect(project, &ProjectWindowWidget::messageRequested, this,
             [this](const QString &text) { m_platform.messages.information(text); });
     connect(window, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates now) {
@@ -327,6 +330,7 @@ void fvalorix::subWindowActivated(QMdiSubWindow *window)
     SyncPasteItem();
     SyncGraphButton();
     project->project()->activate();
+    m_details.setProject(&project->project()->model());
 }
 
 } // namespace pelmora

@@ -7,6 +7,7 @@
 // Its unload at the end of the run stores the placement and writes the
 // settings file, the only moment the file is written.
 
+#include "AppraisalDetailsModel.h"
 #include "ChartPrint.h"
 #include "DocumentSlots.h"
 #include "MainMenus.h"
@@ -23,6 +24,7 @@ class QMdiSubWindow;
 
 namespace pelmora {
 
+class AppraisalDetailsDialog;
 class ProjectSubWindow;
 class ProjectWindowWidget;
 class StatusPanels;
@@ -108,6 +110,8 @@ private:
     void GraphProperties();
     void showOptions();
     void showAbout();
+    // The details dialog, in front, on `series` (0: A, 1: incremental, 2: B).
+    void showDetails(int series);
     // Chart 1, 2 or 3 of the active project window to the clipboard, then the
     // paste hint or the print dialog.
     void copyChart(int chart);
@@ -131,6 +135,8 @@ private:
     QPointer<QMdiSubWindow> m_activated; // the project window last activated
     CurrentPrinter m_printer;            // the printer chosen last, for the rest of the run
     Translations m_translations;
+    AppraisalDetailsModel m_details{m_texts}; // follows the active project window
+    QPointer<AppraisalDetailsDialog> m_detailsDialog;
     QRect m_wantedOuter; // the placement asked for at start-up
     bool m_placementSettled = false;
     bool m_unloaded = false;

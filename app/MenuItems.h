@@ -12,6 +12,8 @@ struct MenuItems
 {
     QAction *mnew = nullptr, *mopen = nullptr, *msave = nullptr, *msaveas = nullptr, *msair = nullptr;
     QAction *mgraphpr = nullptr, *mprint = nullptr, *mcopy = nullptr, *mopcoes = nullptr, *mclose = nullptr;
+    // The appraisal's details, after the items addressed by position.
+    QAction *mdetails = nullptr, *mdetailscell = nullptr;
     QAction *mtoolbar = nullptr, *mstatusbar = nullptr;
     QAction *mvertical = nullptr, *mhorizontal = nullptr, *mtabular = nullptr;
     QAction *mauxiliogeral = nullptr, *msobreqor = nullptr, *mqorhp = nullptr, *msupport = nullptr;

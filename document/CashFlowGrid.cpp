@@ -151,6 +151,14 @@ void CashFlowGrid::editCell()
     setEditing(true);
 }
 
+void CashFlowGrid::doubleClickCell(int row, int column)
+{
+    if (row >= firstResultRow() && row <= lastRow() && column >= ColumnA && column <= ColumnB)
+        Q_EMIT detailsRequested(column - ColumnA);
+    else
+        editCell();
+}
+
 void CashFlowGrid::cancelEdit()
 {
     setEditorText(text(m_row, m_col));

@@ -77,7 +77,10 @@ public:
     // "CFj" or Enter in Text(10), as a text typed into Text(10) does).
     void startEdit(const QString &typed); // a character typed on the grid: it replaces the text
     void editCell();                      // F2 or a double click: the editor's text, to change
-    void cancelEdit();                    // Escape: the cell's text back
+    // A double click on a cell: on a result of A, the increment or B its
+    // details are asked for, elsewhere the cell is edited.
+    void doubleClickCell(int row, int column);
+    void cancelEdit(); // Escape: the cell's text back
     void endEdit();
     void commitAndMoveUp(); // arrow up in an edit; down commits as Enter does
 
@@ -115,7 +118,8 @@ Q_SIGNALS:
     void editingChanged(bool editing);
     void flowsChanged(); // the small cash-flow charts refresh
     void statusText(const QString &text);
-    void modified(); // the document is marked modified
+    void modified();                   // the document is marked modified
+    void detailsRequested(int series); // 0: A, 1: incremental, 2: B
 
 private:
     class EditRecord; // records what one user edit changes

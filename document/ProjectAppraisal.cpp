@@ -90,6 +90,7 @@ void ProjectWindowModel::AppraiseProjects()
     readField(Field_i, v.i);
     Q_EMIT busyChanged(false);
     Q_EMIT statusText(StatusPanel::State, u"Ready"_s);
+    Q_EMIT appraised();
 }
 
 void ProjectWindowModel::fillIncrementalColumn(int n)

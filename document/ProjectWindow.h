@@ -83,6 +83,7 @@ Q_SIGNALS:
     void amortListChanged(); // filled, shown or hidden
     void fontSizeChanged(int size);
     void exportCashFlowsRequested(); // Command::ExportCashFlows: write and open "Data.csv"
+    void appraised();                // lastAppraisal() holds a new run
 
 private:
     void InitFlexGrid();

@@ -132,6 +132,44 @@ private Q_SLOTS:
         QCOMPARE(j.readFile(u"Data.csv"_s), appraised);
     }
 
+    // A project whose flows change sign twice: the Valorix menu shows its
+    // details with both IRRs named; a double click on B's NPV opens them on B.
+    void severalIrrsExplained()
+    {
+        Journey j;
+        j.start();
+        j.enterWithReturn(u"Text(0)"_s, u"2"_s);
+        j.typeFlows(1, {u"-100"_s, u"230"_s, u"-132"_s});
+        j.typeFlows(3, {u"-100"_s, u"60"_s, u"60"_s});
+        j.enterWithReturn(u"Text(1)"_s, u"5"_s);
+        j.choose({u"Valorix"_s, u"Appraisal Details..."_s});
+        auto *details = j.find<QTableView>(u"Details"_s);
+        QVERIFY(details && details->isVisible());
+        const auto shown = [details](const QString &label, int series) {
+            const QAbstractItemModel *m = details->model();
+            for (int row = 0; row < m->rowCount(); ++row) {
+                if (m->headerData(row, Qt::Vertical).toString() == label)
+                    return m->index(row, series).data().toString();
+            }
+            return QString();
+        };
+        QCOMPARE(shown(u"IRR"_s, 0), u"9.99999999999998 % (IRR cell); 20 %"_s);
+        QCOMPARE(
+            shown(u"Diagnosis"_s, 0),
+            u"This series has several IRRs: 9.99999999999998 %; 20 %. IRR cannot rank this project: compare by NPV or MIRR."_s);
+        // The MIRR's rates start at i; a new finance rate gives a new MIRR.
+        auto *finance = j.find<QLineEdit>(u"FinanceRate"_s);
+        QCOMPARE(finance->text(), u"5"_s);
+        const QString mirr = shown(u"MIRR"_s, 0);
+        j.retype(finance, u"8"_s);
+        QVERIFY(shown(u"MIRR"_s, 0) != mirr && !mirr.isEmpty());
+
+        j.find<QWidget>(u"fdetails"_s)->close();
+        j.doubleClickAt(j.cellPlace(4, 3).center());
+        QVERIFY(details->isVisible());
+        QCOMPARE(details->selectionModel()->selectedColumns(), {details->model()->index(0, 2)});
+    }
+
     // A 2 x 3 block selected from the current cell with Shift and the arrows,
     // copied with Ctrl+C, pasted lower down with Ctrl+V, cleared with Delete, each
     // step taken back with Ctrl+Z and done again with Ctrl+Y; the grid's menu on
@@ -163,7 +201,9 @@ private Q_SLOTS:
 
         for (const QPoint at : {QPoint(1, 4), QPoint(3, 2)}) {
             j.clickCell(at.y(), at.x(), Qt::RightButton);
-            QCOMPARE(Journey::popupCaptions(), (QStringList{u"Font size"_s, u"Copy"_s, u"Paste"_s, {}, u"Clear"_s}));
+            QCOMPARE(
+                Journey::popupCaptions(),
+                (QStringList{u"Font size"_s, u"Copy"_s, u"Paste"_s, {}, u"Clear"_s, {}, u"Appraisal Details..."_s}));
             j.chooseInPopup({u"Copy"_s});
             QCOMPARE(QGuiApplication::clipboard()->text(), j.cell(at.y(), at.x()) + u"\r\n"_s);
         }

@@ -162,6 +162,10 @@
         <translation>&amp;Limpar</translation>
     </message>
     <message>
+        <source>Appraisal &amp;Details...</source>
+        <translation>&amp;Detalhes da Análise...</translation>
+    </message>
+    <message>
         <source>&amp;Excel</source>
         <translation>&amp;Excel</translation>
     </message>
@@ -238,6 +242,88 @@
     <message>
         <source> and Edit Paste Special (chart bitmap)</source>
         <translation> e Editar Colar Especial (gráfico bitmap)</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::AppraisalDetailsDialog</name>
+    <message>
+        <source>Appraisal Details</source>
+        <translation>Detalhes da Análise</translation>
+    </message>
+    <message>
+        <source>MIRR finance rate (%)</source>
+        <translation>Taxa de financiamento da TIRM (%)</translation>
+    </message>
+    <message>
+        <source>MIRR reinvestment rate (%)</source>
+        <translation>Taxa de reinvestimento da TIRM (%)</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::AppraisalDetailsModel</name>
+    <message>
+        <source>NPV</source>
+        <translation>VPL</translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation>TIR</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>Trocas de sinal</translation>
+    </message>
+    <message>
+        <source>MIRR</source>
+        <translation>TIRM</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Payback</translation>
+    </message>
+    <message>
+        <source>Discounted payback</source>
+        <translation>Payback descontado</translation>
+    </message>
+    <message>
+        <source>NFV</source>
+        <translation>VFL</translation>
+    </message>
+    <message>
+        <source>PI</source>
+        <translation>IL</translation>
+    </message>
+    <message>
+        <source>Diagnosis</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>Project A</source>
+        <translation>Projeto A</translation>
+    </message>
+    <message>
+        <source>Incremental</source>
+        <translation>Incremental</translation>
+    </message>
+    <message>
+        <source>Project B</source>
+        <translation>Projeto B</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>indefinido</translation>
+    </message>
+    <message>
+        <source>%1 (IRR cell)</source>
+        <translation>%1 (célula da TIR)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>never within the project&apos;s life</source>
+        <translation>nunca dentro da vida do projeto</translation>
     </message>
 </context>
 <context>

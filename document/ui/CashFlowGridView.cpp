@@ -95,7 +95,8 @@ CashFlowGridView::CashFlowGridView(CashFlowGrid &grid, QWidget *parent)
     m_editor->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(m_editor, &QLineEdit::textEdited, &m_grid, &CashFlowGrid::setEditorText);
     connect(&m_grid, &CashFlowGrid::editingChanged, this, &CashFlowGridView::showEditing);
-    connect(this, &QAbstractItemView::doubleClicked, &m_grid, &CashFlowGrid::editCell);
+    connect(this, &QAbstractItemView::doubleClicked, &m_grid,
+            [this](const QModelIndex &index) { m_grid.doubleClickCell(index.row() + 1, index.column() + 1); });
     connect(&m_grid, &CashFlowGrid::editorTextChanged, this, [this](const QString &text) {
         if (m_editor->text() != text)
             m_editor->setText(text);

@@ -42,6 +42,7 @@ ProjectWindowWidget::ProjectWindowWidget(DocumentSession &session, const NumberT
     connect(&m_model, &ProjectWindowModel::statusText, this, &ProjectWindowWidget::statusText);
     connect(&m_model, &ProjectWindowModel::modified, this, &ProjectWindowWidget::modified);
     connect(&m_model, &ProjectWindowModel::exportCashFlowsRequested, this, &ProjectWindowWidget::ExportCashFlows);
+    connect(&m_model.grid(), &CashFlowGrid::detailsRequested, this, &ProjectWindowWidget::detailsRequested);
     connect(&m_model, &ProjectWindowModel::busyChanged, this, [this](bool busy) {
         // The hourglass and a hidden editor while the appraisal runs.
         if (busy)

@@ -72,6 +72,9 @@ Q_SIGNALS:
     void popupMenuRequested(pelmora::PopupMenu menu, const QPoint &globalPos);
     // A text that could not be written: the main window shows the message box.
     void messageRequested(const QString &text);
+    // A double click on a result cell: the details of that series (0: A,
+    // 1: incremental, 2: B).
+    void detailsRequested(int series);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
