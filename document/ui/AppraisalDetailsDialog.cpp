@@ -33,7 +33,9 @@ AppraisalDetailsDialog::AppraisalDetailsDialog(AppraisalDetailsModel &model, QWi
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The wrapped diagnosis needs the columns' final widths to find its height.
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, m_table, &QTableWidget::resizeRowsToContents,
+            Qt::QueuedConnection);
     for (int row = 0; row < AppraisalDetailsModel::Rows; ++row) {
         for (int series = 0; series < AppraisalDetailsModel::Series; ++series)
             m_table->setItem(row, series, new QTableWidgetItem);
@@ -45,7 +47,7 @@ AppraisalDetailsDialog::AppraisalDetailsDialog(AppraisalDetailsModel &model, QWi
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(rates);
     layout->addWidget(m_table);
-    resize(760, 520);
+    resize(900, 560);
 
     connect(m_finance, &QLineEdit::textEdited, &m_model, &AppraisalDetailsModel::setFinanceRate);
     connect(m_reinvest, &QLineEdit::textEdited, &m_model, &AppraisalDetailsModel::setReinvestRate);
