@@ -24,11 +24,19 @@ void AppraisalDetailsModel::setProject(ProjectWindowModel *project)
     recompute();
 }
 
+void AppraisalDetailsModel::setShown(bool shown)
+{
+    if (m_shown == shown)
+        return;
+    m_shown = shown;
+    recompute();
+}
+
 void AppraisalDetailsModel::recompute()
 {
     m_details.reset();
     m_discountRate.reset();
-    if (m_project && m_project->lastAppraisal()) {
+    if (m_shown && m_project && m_project->lastAppraisal()) {
         const ProjectWindowModel::AppraisalRun &run = *m_project->lastAppraisal();
         m_discountRate = run.result.discountRate;
         m_details = appraisalDetails(run.input, run.result, m_rates);

@@ -33,6 +33,10 @@ public:
     void setProject(ProjectWindowModel *project);
     bool hasDetails() const { return m_details.has_value(); }
 
+    // The details are computed only while they are shown, so that an
+    // appraisal costs nothing more while the dialog is closed.
+    void setShown(bool shown);
+
     // Texts in the language installed now.
     static QString rowLabel(Row row);
     static QString seriesTitle(int series);
@@ -59,6 +63,7 @@ private:
     MirrRates m_rates;
     std::optional<double> m_discountRate;
     std::optional<std::array<SeriesDetails, 3>> m_details;
+    bool m_shown = false;
 };
 
 } // namespace pelmora

@@ -70,6 +70,18 @@ void AppraisalDetailsDialog::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
+void AppraisalDetailsDialog::showEvent(QShowEvent *event)
+{
+    m_model.setShown(true);
+    QDialog::showEvent(event);
+}
+
+void AppraisalDetailsDialog::hideEvent(QHideEvent *event)
+{
+    m_model.setShown(false);
+    QDialog::hideEvent(event);
+}
+
 void AppraisalDetailsDialog::retranslateUi()
 {
     setWindowTitle(tr("Appraisal Details"));
