@@ -71,7 +71,7 @@ void lookCloser(const CashFlowSeries &series, double a, double c, int side, doub
         out.push_back({bisect(series, a, m), IrrFinding::CloseLook});
         out.push_back({bisect(series, m, c), IrrFinding::CloseLook});
     } else if (g(m) <= 1e-9 * scale) {
-        out.push_back({m, IrrFinding::CloseLook});
+        out.push_back({m, IrrFinding::CloseLook, false, true});
     }
 }
 
@@ -90,6 +90,28 @@ std::vector<FoundIrr> closeLooks(const CashFlowSeries &series, const std::vector
             lookCloser(series, a.x, c.x, side, scale, found);
     }
     return found;
+}
+
+// Near a double root rounding gives NPV both signs, so the walk sees a change of
+// sign into a sliver and one out of it. Two neighbours between which NPV never
+// takes the sign opposite to the one just below them are one root that NPV
+// touches; the first of them stays, as the grid reports the first.
+void mergeTouching(const CashFlowSeries &series, std::vector<FoundIrr> &irrs)
+{
+    constexpr int Probes = 32;
+    for (size_t k = 0; k + 1 < irrs.size();) {
+        const double a = irrs[k].rate, b = irrs[k + 1].rate;
+        const int outside = sign(NPV(series, a - GridSearchFirstStep / 2));
+        bool crossed = outside == 0;
+        for (int j = 1; j < Probes && !crossed; ++j)
+            crossed = sign(NPV(series, a + (b - a) * j / Probes)) == -outside;
+        if (crossed || irrs[k].finding == IrrFinding::ExactZero || irrs[k + 1].finding == IrrFinding::ExactZero) {
+            ++k;
+            continue;
+        }
+        irrs[k].touching = true;
+        irrs.erase(irrs.begin() + std::ptrdiff_t(k) + 1);
+    }
 }
 
 // Every sign change on the grid refined as the grid refines it, every exact
@@ -121,6 +143,7 @@ std::vector<FoundIrr> findIrrs(const CashFlowSeries &series, double gridStart, d
         irrs.insert(irrs.end(), more.begin(), more.end());
     }
     std::sort(irrs.begin(), irrs.end(), [](const FoundIrr &l, const FoundIrr &r) { return l.rate < r.rate; });
+    mergeTouching(series, irrs);
     return irrs;
 }
 
@@ -211,6 +234,7 @@ std::optional<double> modifiedIRR(const CashFlowSeries &series, double finance, 
 std::optional<double> paybackPeriod(const CashFlowSeries &series, std::optional<double> rate)
 {
     Checked cumulative = 0;
+    bool below = false;
     for (int p = 0; p <= series.last; ++p) {
         Checked flow = series.flows[size_t(p)];
         if (rate)
@@ -218,11 +242,12 @@ std::optional<double> paybackPeriod(const CashFlowSeries &series, std::optional<
         const Checked next = cumulative + flow;
         if (!next.ok())
             return std::nullopt;
-        if (next.value() >= 0)
-            return p == 0 ? 0.0 : (p - 1) + (-cumulative / flow).value();
+        if (below && next.value() >= 0)
+            return (p - 1) + (-cumulative / flow).value();
+        below = below || next.value() < 0;
         cumulative = next;
     }
-    return std::nullopt;
+    return below || series.last < 0 ? std::nullopt : std::optional(0.0);
 }
 
 SeriesDetails seriesDetails(const CashFlowSeries &series, double discountRate, const IrrSearch &grid,

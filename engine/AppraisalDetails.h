@@ -24,6 +24,7 @@ struct FoundIrr
     double rate = 0; // percent
     IrrFinding finding = IrrFinding::SignChange;
     bool shownByGrid = false; // the very double the grid's cell shows
+    bool touching = false;    // a double root: NPV touches zero without crossing it
 };
 
 enum class IrrDiagnosis {
@@ -84,7 +85,8 @@ const char *diagnosisCode(IrrDiagnosis diagnosis);
 std::optional<double> modifiedIRR(const CashFlowSeries &series, double finance, double reinvest);
 
 // The first time the cumulative flow (discounted at `rate` percent when given)
-// reaches zero, interpolated linearly within its period; 0 when period 0 does.
+// climbs from below zero back to zero, interpolated linearly within its period;
+// 0 when the cumulative flow is never below zero (nothing to recover).
 std::optional<double> paybackPeriod(const CashFlowSeries &series, std::optional<double> rate = std::nullopt);
 
 } // namespace pelmora

@@ -163,6 +163,7 @@ private Q_SLOTS:
             const QStringList expected = irrs[qsizetype(k)].split(u':');
             QCOMPARE(QLatin1StringView(findingCode(d.irrs[k].finding)) + (d.irrs[k].shownByGrid ? u"*"_s : u""_s),
                      expected[1]);
+            QCOMPARE(d.irrs[k].touching, expected.size() > 2 && expected[2] == u"double");
             QVERIFY2(std::fabs(d.irrs[k].rate - exactNumber(expected[0])) <= exactNumber(column("tolerance")),
                      qPrintable(QString::number(d.irrs[k].rate, 'g', 17)));
         }
