@@ -3,6 +3,7 @@
 #include "CliCommands.h"
 
 #include "DetailTexts.h"
+#include "Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,7 +37,8 @@ QJsonObject jsonRecord(const Record &r)
     for (const FoundIrr &irr : d.irrs)
         irrs.append(QJsonObject{{u"rate"_s, irr.rate},
                                 {u"found"_s, QLatin1StringView(findingCode(irr.finding))},
-                                {u"grid"_s, irr.shownByGrid}});
+                                {u"grid"_s, irr.shownByGrid},
+                                {u"double"_s, irr.touching}});
     return {{u"file"_s, r.file},
             {u"series"_s, QLatin1StringView(r.series)},
             {u"NPV"_s, d.NPV},
@@ -156,6 +158,11 @@ Outcome runDetails(const QStringList &arguments)
     }
     if (files.isEmpty())
         return usage(u"details needs at least one FILE"_s);
+
+    // The sentences in the language of the user's locale, as the window writes them.
+    Translations translations;
+    if (const QLocale locale; !translations.use(locale.name()) && locale.language() == QLocale::Portuguese)
+        translations.use(translationName(Language::Portuguese));
 
     Outcome outcome;
     QList<Record> records;

@@ -116,13 +116,19 @@ QString AppraisalDetailsModel::text(Row row, int series) const
 QString AppraisalDetailsModel::irrText(const SeriesDetails &d) const
 {
     QStringList rates;
-    for (const FoundIrr &irr : d.irrs)
-        rates += irr.shownByGrid ? tr("%1 (IRR cell)").arg(rateText(irr.rate, m_texts)) : rateText(irr.rate, m_texts);
+    for (const FoundIrr &irr : d.irrs) {
+        QString rate = rateText(irr.rate, m_texts);
+        if (irr.touching)
+            rate = tr("%1 (double root)").arg(rate);
+        rates += irr.shownByGrid ? tr("%1 (IRR cell)").arg(rate) : rate;
+    }
     return rates.isEmpty() ? tr("none") : rates.join(u"; "_s);
 }
 
 QString AppraisalDetailsModel::periodsText(const std::optional<double> &periods) const
 {
+    if (periods == 0.0)
+        return tr("0 (nothing to recover)");
     return periods ? m_texts.plainText(*periods) : tr("never within the project's life");
 }
 

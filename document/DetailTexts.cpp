@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace pelmora {
 
 namespace {
@@ -26,9 +28,25 @@ QString blindReason(const FoundIrr &irr)
                                        "The search stops at the first change of sign from its start.");
 }
 
+// A rate as a sentence names it: to four decimals, which tells apart any two
+// IRRs the details list, without the last digits of the refinement.
+QString roundedRate(double percent, const NumberTexts &texts)
+{
+    return rateText(std::round(percent * 1e4) / 1e4, texts);
+}
+
+QString roundedList(const SeriesDetails &d, const NumberTexts &texts)
+{
+    QStringList rates;
+    for (const FoundIrr &irr : d.irrs)
+        rates += roundedRate(irr.rate, texts);
+    return rates.join(u"; ");
+}
+
 QString irrSentences(const SeriesDetails &d, const NumberTexts &texts)
 {
-    const QString all = irrListText(d, texts);
+    // Where the cell and the IRRs differ, only full digits show how.
+    const QString all = d.diagnosis == IrrDiagnosis::GridShowsOther ? irrListText(d, texts) : roundedList(d, texts);
     switch (d.diagnosis) {
     case IrrDiagnosis::Empty:
         return QCoreApplication::translate("AppraisalDetails", "This series has no flows.");
@@ -51,7 +69,7 @@ QString irrSentences(const SeriesDetails &d, const NumberTexts &texts)
                     ? QCoreApplication::translate("AppraisalDetails", "No IRR between %1 and %2: NPV stays above zero.")
                     : QCoreApplication::translate("AppraisalDetails",
                                                   "No IRR between %1 and %2: NPV stays below zero."))
-            .arg(rateText(d.rangeStart, texts), rateText(d.rangeEnd, texts));
+            .arg(roundedRate(d.rangeStart, texts), roundedRate(d.rangeEnd, texts));
     case IrrDiagnosis::GridShowsNone:
         return QCoreApplication::translate("AppraisalDetails",
                                            "The IRR cell is blank, but this series has the IRRs %1.")
@@ -90,9 +108,17 @@ QString diagnosisText(const SeriesDetails &details, const NumberTexts &texts)
         text += u' ' + QCoreApplication::translate(
                            "AppraisalDetails",
                            "The IRR cell is blank: the search starts at 0 % when the discount rate is not negative.");
+    for (const FoundIrr &irr : details.irrs) {
+        if (irr.touching)
+            text += u' ' + QCoreApplication::translate("AppraisalDetails",
+                                                       "At %1 NPV touches zero without changing sign: a double root.")
+                               .arg(roundedRate(irr.rate, texts));
+    }
     if (details.noInvestment && details.diagnosis != IrrDiagnosis::Empty)
         text +=
-            u' ' + QCoreApplication::translate("AppraisalDetails", "Period 0 is not an investment: PI is undefined.");
+            u' ' + QCoreApplication::translate("AppraisalDetails",
+                                               "Period 0 is not an investment: PI is undefined (its cell shows %1).")
+                       .arg(texts.plainText(details.PI));
     return text;
 }
 

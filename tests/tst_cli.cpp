@@ -65,7 +65,7 @@ private Q_SLOTS:
         QFETCH(QString, exit);
         QFETCH(QString, output);
         QByteArray expected = output.startsWith(u'@') ? testData(qPrintable(output.mid(1))) : output.toUtf8();
-        if (lang == u"pt_BR") {
+        if (lang == u"pt_BR" && !output.contains(u".pt_BR.")) {
             expected = decimalCommaTwin(QString::fromUtf8(expected)).toUtf8();
             arguments = decimalCommaTwin(arguments);
         }

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QToolButton>
 
 using namespace pelmora;
@@ -165,6 +166,37 @@ private Q_SLOTS:
         QCOMPARE(chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s), u"Options File"_s);
         for (const QStringList &text : SeenTexts)
             QCOMPARE(seen(j, text[0]), text[1]);
+    }
+
+    // The open Appraisal Details dialog takes the new language at the click:
+    // its caption, its row and column titles, and the diagnosis sentences.
+    void detailsFollowTheSwitch()
+    {
+        Journey j;
+        j.start();
+        j.enterWithReturn(u"Text(0)"_s, u"2"_s);
+        j.typeFlows(1, {u"-100"_s, u"230"_s, u"-132"_s});
+        j.enterWithReturn(u"Text(1)"_s, u"5"_s);
+        j.choose({u"Valorix"_s, u"Appraisal Details..."_s});
+        auto *dialog = j.find<QWidget>(u"fdetails"_s);
+        const auto *table = j.find<QTableView>(u"Details"_s);
+        const auto seenTexts = [&] {
+            const QAbstractItemModel *m = table->model();
+            const int last = m->rowCount() - 1;
+            return QStringList{dialog->windowTitle(), m->headerData(0, Qt::Horizontal).toString(),
+                               m->headerData(last, Qt::Vertical).toString(), m->index(last, 0).data().toString()};
+        };
+        const QStringList english = seenTexts();
+        QCOMPARE(english, (QStringList{u"Appraisal Details"_s, u"Project A"_s, u"Diagnosis"_s,
+                                       u"This series has several IRRs: 10 %; 20 %. IRR cannot rank this project: "
+                                       u"compare by NPV or MIRR."_s}));
+        chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, u";"_s);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(seenTexts(), (QStringList{u"Detalhes da Análise"_s, u"Projeto A"_s, u"Diagnóstico"_s,
+                                           u"Esta série tem várias TIRs: 10 %; 20 %. A TIR não pode classificar este "
+                                           u"projeto: compare pelo VPL ou pela TIRM."_s}));
+        chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s);
+        QCOMPARE(seenTexts(), english);
     }
 
     // The standard buttons of a real message box and the text fields' own menu.

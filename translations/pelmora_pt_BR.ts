@@ -56,8 +56,12 @@
         <translation>A célula da TIR está vazia: a busca começa em 0 % quando a taxa de desconto não é negativa.</translation>
     </message>
     <message>
-        <source>Period 0 is not an investment: PI is undefined.</source>
-        <translation>O período 0 não é um investimento: o IL não é definido.</translation>
+        <source>At %1 NPV touches zero without changing sign: a double root.</source>
+        <translation>Em %1 o VPL toca o zero sem mudar de sinal: uma raiz dupla.</translation>
+    </message>
+    <message>
+        <source>Period 0 is not an investment: PI is undefined (its cell shows %1).</source>
+        <translation>O período 0 não é um investimento: o IL não é definido (a sua célula mostra %1).</translation>
     </message>
 </context>
 <context>
@@ -324,6 +328,14 @@
     <message>
         <source>never within the project&apos;s life</source>
         <translation>nunca dentro da vida do projeto</translation>
+    </message>
+    <message>
+        <source>%1 (double root)</source>
+        <translation>%1 (raiz dupla)</translation>
+    </message>
+    <message>
+        <source>0 (nothing to recover)</source>
+        <translation>0 (nada a recuperar)</translation>
     </message>
 </context>
 <context>
