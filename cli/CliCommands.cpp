@@ -25,7 +25,8 @@ const char *const Usage =
     "  details: one record per file and series (A, incremental, B). The MIRR rates\n"
     "  default to the file's discount rate. CSV has a header line; its separator is\n"
     "  ';' where the locale's decimal point is ',', and ',' elsewhere; a field that\n"
-    "  holds the separator or '\"' is quoted, '\"' doubled. IRR lists are separated by ' '.\n";
+    "  holds the separator or '\"' is quoted, '\"' doubled. IRR lists are separated by ' '.\n"
+    "  The sentences are in Portuguese for a Portuguese LANG, else in English.\n";
 
 Outcome usageError(const QString &why)
 {
