@@ -84,6 +84,12 @@ QString AppraisalDetailsModel::seriesTitle(int series)
 
 QString AppraisalDetailsModel::text(Row row, int series) const
 {
+    // A wrapped line never parts a rate from its sign.
+    return rawText(row, series).replace(u" %"_s, u"\u00A0%"_s);
+}
+
+QString AppraisalDetailsModel::rawText(Row row, int series) const
+{
     if (!m_details || series < 0 || series >= Series)
         return {};
     const SeriesDetails &d = (*m_details)[series];

@@ -54,6 +54,7 @@ Q_SIGNALS:
 
 private:
     void recompute();
+    QString rawText(Row row, int series) const;
     QString rateField(const std::optional<double> &rate) const;
     QString irrText(const SeriesDetails &d) const;
     QString periodsText(const std::optional<double> &periods) const;

@@ -187,14 +187,16 @@ private Q_SLOTS:
                                m->headerData(last, Qt::Vertical).toString(), m->index(last, 0).data().toString()};
         };
         const QStringList english = seenTexts();
-        QCOMPARE(english, (QStringList{u"Appraisal Details"_s, u"Project A"_s, u"Diagnosis"_s,
-                                       u"This series has several IRRs: 10 %; 20 %. IRR cannot rank this project: "
-                                       u"compare by NPV or MIRR."_s}));
+        QCOMPARE(english,
+                 (QStringList{u"Appraisal Details"_s, u"Project A"_s, u"Diagnosis"_s,
+                              u"This series has several IRRs: 10\u00A0%; 20\u00A0%. IRR cannot rank this project: "
+                              u"compare by NPV or MIRR."_s}));
         chooseLanguage(j, {u"Valorix"_s, u"Options"_s}, u"Option2"_s, u";"_s);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(seenTexts(), (QStringList{u"Detalhes da Análise"_s, u"Projeto A"_s, u"Diagnóstico"_s,
-                                           u"Esta série tem várias TIRs: 10 %; 20 %. A TIR não pode classificar este "
-                                           u"projeto: compare pelo VPL ou pela TIRM."_s}));
+        QCOMPARE(seenTexts(),
+                 (QStringList{u"Detalhes da Análise"_s, u"Projeto A"_s, u"Diagnóstico"_s,
+                              u"Esta série tem várias TIRs: 10\u00A0%; 20\u00A0%. A TIR não pode classificar este "
+                              u"projeto: compare pelo VPL ou pela TIRM."_s}));
         chooseLanguage(j, {u"Valorix"_s, u"Opções"_s}, u"Option1"_s);
         QCOMPARE(seenTexts(), english);
     }

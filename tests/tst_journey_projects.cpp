@@ -153,9 +153,10 @@ private Q_SLOTS:
             }
             return QString();
         };
-        QCOMPARE(shown(u"IRR"_s, 0), u"9.99999999999998 % (IRR cell); 20 %"_s);
-        QCOMPARE(shown(u"Diagnosis"_s, 0),
-                 u"This series has several IRRs: 10 %; 20 %. IRR cannot rank this project: compare by NPV or MIRR."_s);
+        QCOMPARE(shown(u"IRR"_s, 0), u"9.99999999999998\u00A0% (IRR cell); 20\u00A0%"_s);
+        QCOMPARE(
+            shown(u"Diagnosis"_s, 0),
+            u"This series has several IRRs: 10\u00A0%; 20\u00A0%. IRR cannot rank this project: compare by NPV or MIRR."_s);
         // The MIRR's rates start at i; a new finance rate gives a new MIRR.
         auto *finance = j.find<QLineEdit>(u"FinanceRate"_s);
         QCOMPARE(finance->text(), u"5"_s);
