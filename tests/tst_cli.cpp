@@ -3,6 +3,7 @@
 // edge cases in tst_timevalue.)
 #include "TestData.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -81,6 +82,22 @@ private Q_SLOTS:
         QCOMPARE(run.out, expected);
         if (exit == u"2")
             QVERIFY(run.err.contains("usage: pelmora-cli"));
+    }
+
+    void largeOutputs_data() { addRowsFromTsv("large-outputs.tsv"); }
+    void largeOutputs()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, arguments);
+        QFETCH(QString, sha256);
+        QFETCH(QString, bytes);
+        QStringList args = arguments.split(u' ');
+        for (QString &a : args)
+            a = a.startsWith(u'@') ? QStringLiteral(PELMORA_TEST_DATA "/") + a.mid(1) : a;
+        const Run run = runCli(args, lang + u".UTF-8"_s);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::number(run.out.size()), bytes);
+        QCOMPARE(QString::fromLatin1(QCryptographicHash::hash(run.out, QCryptographicHash::Sha256).toHex()), sha256);
     }
 
     void unreadableFile_data() { addRowsFromTsv("cli-unreadable-files.tsv"); }
