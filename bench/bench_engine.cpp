@@ -50,7 +50,7 @@ static void BM_Schedule32767(benchmark::State &state)
         panel.setText(Field_i, QStringLiteral("0.01"));
         panel.setText(Field_n, QStringLiteral("32767"));
         panel.clickCommand(Command::Amortization);
-        benchmark::DoNotOptimize(list.rows().data());
+        benchmark::DoNotOptimize(list.rowCount());
     }
 }
 BENCHMARK(BM_Schedule32767)->Unit(benchmark::kMillisecond);

@@ -145,9 +145,9 @@ void InputPanel::FillAmort()
         m_list->clear();
     }
     Calc_PMT(m_values, *this);
-    AmortSchedule schedule = buildAmortRows(m_values, m_texts);
+    AmortSchedule schedule = buildAmortRows(m_values);
     if (m_list)
-        m_list->setSchedule(std::move(schedule));
+        m_list->setSchedule(std::move(schedule), m_texts);
     if (const auto payment = m_texts.toNumber(m_text[Field_paym])) {
         m_values.paym = *payment;
         Calc_Amort(m_values);

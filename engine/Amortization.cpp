@@ -1,7 +1,6 @@
 #include "Amortization.h"
 
 #include "Checked.h"
-#include "NumberPattern.h"
 #include "NumberTexts.h"
 
 namespace pelmora {
@@ -27,32 +26,26 @@ void Calc_Amort(ProjectValues &pv)
         pv.BD = 0;
 }
 
-AmortSchedule buildAmortRows(ProjectValues &pv, const NumberTexts &texts)
+AmortSchedule buildAmortRows(ProjectValues &pv)
 {
     AmortSchedule schedule;
+    schedule.nFix = pv.nFix;
+    schedule.paymentDigits = pv.n <= 99 ? 2 : 3;
     const std::optional<std::int16_t> count = roundToInt16(pv.n);
     if (!count || *count < 1)
         return schedule;
 
-    const NumberPattern amount = NumberPattern::parse(ZLen(pv.nFix));
-    const NumberPattern number = NumberPattern::parse(ZInt(pv.n <= 99 ? 2 : 3));
     double cumAmort = 0;
     double cumInterest = 0;
     double cumPayment = 0;
     schedule.rows.reserve(size_t(*count));
     for (int j = 1; j <= *count; ++j) {
-        AmortRow row;
-        row.key = QString::number(j) + u'p';
-        row.cells[0] = texts.format(j, number);
         pv.paym = j;
         Calc_Amort(pv);
         assignStep(cumAmort, Checked(cumAmort) + pv.Amort);
         assignStep(cumInterest, Checked(cumInterest) + pv.IPaym);
         assignStep(cumPayment, Checked(cumAmort) + cumInterest);
-        const double figures[6] = {pv.Amort, pv.IPaym, cumAmort, cumInterest, cumPayment, pv.BD};
-        for (int c = 0; c < 6; ++c)
-            row.cells[c + 1] = texts.format(figures[c], amount);
-        schedule.rows.push_back(std::move(row));
+        schedule.rows.push_back({pv.Amort, pv.IPaym, cumAmort, cumInterest, cumPayment, pv.BD});
     }
     return schedule;
 }

@@ -109,21 +109,58 @@ std::array<int, AmortList::ColumnCount> AmortList::fitColumnWidths(int room, dou
     return widths;
 }
 
+void AmortList::setSchedule(AmortSchedule schedule, const NumberTexts &texts)
+{
+    m_schedule = std::move(schedule);
+    m_texts = texts;
+    m_payment = NumberPattern::parse(ZInt(m_schedule.paymentDigits));
+    m_amount = NumberPattern::parse(ZLen(m_schedule.nFix));
+    m_readBacks.clear();
+}
+
 void AmortList::FormatListView(const NumberTexts &texts, std::int16_t nFix)
 {
-    const NumberPattern amount = NumberPattern::parse(ZLen(nFix));
-    for (AmortRow &row : m_schedule.rows) {
-        for (int c = 1; c <= 6; ++c) {
-            // A cell that does not read as a number is left as it is.
-            if (const auto value = texts.toNumber(row.cells[c]))
-                row.cells[c] = texts.format(*value, amount);
-        }
+    if (m_schedule.rows.empty())
+        return;
+    m_texts = texts;
+    const int decimals = m_amount.positive().decimals;
+    if (m_readBacks.empty() || decimals < m_readBacks.back().positive().decimals)
+        m_readBacks.push_back(m_amount);
+    m_amount = NumberPattern::parse(ZLen(nFix));
+}
+
+// The figure as first formatted, then read back and formatted again at each
+// change of places, as the texts themselves would have been.
+QString AmortList::amountText(double figure) const
+{
+    double value = figure;
+    for (const NumberPattern &pattern : m_readBacks) {
+        QString text = m_texts.format(value, pattern);
+        const std::optional<double> back = m_texts.toNumber(text);
+        if (!back)
+            return text;
+        value = *back;
     }
+    return m_texts.format(value, m_amount);
+}
+
+QString AmortList::key(int row) const
+{
+    return QString::number(row + 1) + u'p';
+}
+
+QString AmortList::text(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column > 6)
+        return {};
+    if (column == 0)
+        return m_texts.format(row + 1, m_payment);
+    return amountText(m_schedule.rows[size_t(row)][size_t(column - 1)]);
 }
 
 AmortList::PaymentRow AmortList::paymentRow(double paym) const
 {
-    const int count = int(rows().size());
+    const int count = rowCount();
     if (paym > 0 && count >= 1 && paym <= count)
         return {PaymentRow::Select, roundToInt16(paym).value_or(1)};
     if (paym == 0)
@@ -140,7 +177,7 @@ std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectVal
     const QString eol = QStringLiteral("\r\n");
 
     QString out;
-    out.reserve(qsizetype(list.rows().size()) * 96 + 512);
+    out.reserve(qsizetype(list.rowCount()) * 96 + 512);
     out += u"Principal:"_s + sep + F(pv.PV) + eol;
     out += u"Payments:"_s + sep + texts.printForm(pv.n) + eol;
     out += u"Payment:"_s + sep + F(pv.PMT) + eol;
@@ -164,12 +201,11 @@ std::optional<QByteArray> ExcelAmortText(const AmortList &list, const ProjectVal
     }
     out += eol;
 
-    int k = 0;
-    for (const AmortRow &row : list.rows()) {
-        out += texts.printForm(++k);
+    for (int row = 0; row < list.rowCount(); ++row) {
+        out += texts.printForm(row + 1);
         for (int c = 1; c <= 6; ++c) {
             out += sep;
-            out += row.cells[c];
+            out += list.text(row, c);
         }
         out += eol;
     }

@@ -3,8 +3,13 @@
 // The amortization list as data: the rows that FillAmort produces, whether the
 // list is shown in place of the charts, the re-format that follows a change of
 // decimal places, and the text of its "Excel" export.
+//
+// The list keeps each amount as a number and makes its text only when a row is
+// drawn or exported: tens of thousands of payments cost nothing until seen.
 
 #include "Amortization.h"
+#include "NumberPattern.h"
+#include "NumberTexts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,7 +55,11 @@ public:
     void OpenAmort() { m_visible = true; }
     void CloseAmort() { m_visible = false; }
 
-    const std::vector<AmortRow> &rows() const { return m_schedule.rows; }
+    int rowCount() const { return int(m_schedule.rows.size()); }
+    // The texts of row `row` (from 0): its key ("1p", "2p", ...) and the cell of
+    // `column` (0: Paym .. 6: Balance Due), as the list shows them now.
+    QString key(int row) const;
+    QString text(int row, int column) const;
 
     // What the pointer moving over the list does with payment number `paym`:
     // select its row and keep it highlighted; for payment 0, highlight the
@@ -63,14 +72,24 @@ public:
     };
     PaymentRow paymentRow(double paym) const;
     void clear() { m_schedule.rows.clear(); }
-    void setSchedule(AmortSchedule schedule) { m_schedule = std::move(schedule); }
+    void setSchedule(AmortSchedule schedule, const NumberTexts &texts);
 
     // Re-formats the amount cells from their own texts, not recomputed: after a
-    // change from 2 to 4 places, 1,234.57 shows as 1,234.5700.
+    // change from 2 to 4 places, 1,234.57 shows as 1,234.5700. A cell whose text
+    // does not read as a number keeps it.
     void FormatListView(const NumberTexts &texts, std::int16_t nFix);
 
 private:
+    QString amountText(double figure) const;
+
     AmortSchedule m_schedule;
+    NumberTexts m_texts;
+    NumberPattern m_payment;
+    NumberPattern m_amount; // the places the amounts show now
+    // The places each amount's text was read back from since the schedule ran,
+    // oldest first. Reading back a text of more places than the last one changes
+    // nothing, so only fewer places are kept: at most one entry per place count.
+    std::vector<NumberPattern> m_readBacks;
     bool m_visible = false;
 };
 

@@ -43,15 +43,15 @@ private Q_SLOTS:
     void longSchedule()
     {
         constexpr int Rows = 32767;
-        AmortSchedule schedule{std::vector<AmortRow>(Rows)};
-        schedule.rows.back().cells = {u"32767"_s, u"1.00"_s, u"2.00"_s};
+        AmortSchedule schedule{std::vector<AmortFigures>(Rows)};
+        schedule.rows.back() = {1, 1.995};
         AmortList list;
         AmortListView view(list);
         view.show();
         QSignalSpy reset(view.model(), &QAbstractItemModel::modelReset);
         QSignalSpy inserted(view.model(), &QAbstractItemModel::rowsInserted);
         QSignalSpy changed(view.model(), &QAbstractItemModel::dataChanged);
-        list.setSchedule(std::move(schedule));
+        list.setSchedule(std::move(schedule), NumberTexts(QLocale()));
         view.reload();
         view.selectPaymentRow(Rows);
         list.FormatListView(NumberTexts(QLocale()), 4);

@@ -35,16 +35,59 @@ private Q_SLOTS:
         panel.setText(Field_i, i);
         panel.setText(Field_paym, QString());
         panel.clickCommand(Command::Amortization);
-        const std::vector<AmortRow> &list = amortList.rows();
-        const auto cells = [&](const AmortRow *row) {
-            return row ? QStringList(row->cells.begin(), row->cells.end()).join(u'|') : QString();
+        const int count = amortList.rowCount();
+        const auto cells = [&](int row) {
+            QStringList texts;
+            for (int c = 0; c <= 6 && count > 0; ++c)
+                texts += amortList.text(row, c);
+            return texts.join(u'|');
         };
-        QCOMPARE(QString::number(list.size()), rows);
-        QTEST(cells(list.empty() ? nullptr : &list.front()), "first");
-        QTEST(cells(list.empty() ? nullptr : &list.back()), "last");
-        if (!list.empty()) {
-            QCOMPARE(list.back().key, rows + u'p');
-            QCOMPARE(pv.paym, list.size());
+        QCOMPARE(QString::number(count), rows);
+        QTEST(cells(0), "first");
+        QTEST(cells(count - 1), "last");
+        if (count > 0) {
+            QCOMPARE(amortList.key(count - 1), rows + u'p');
+            QCOMPARE(pv.paym, count);
+        }
+    }
+
+    // Each change of places reads every amount back from its text and formats it
+    // again, as a list of texts would: compared with such a list kept by hand.
+    void placesChanged_data()
+    {
+        QTest::addColumn<QString>("places");
+        QTest::newRow("more") << u"2 4"_s;
+        QTest::newRow("fewer, then more") << u"4 1 3"_s;
+        QTest::newRow("down by steps") << u"6 5 3 2 0 4"_s;
+        QTest::newRow("up and down") << u"3 0 6 2 5 1 6"_s;
+    }
+    void placesChanged()
+    {
+        QFETCH(QString, places);
+        const QList<int> steps = [&] {
+            QList<int> list;
+            for (const QString &p : places.split(u' '))
+                list += p.toInt();
+            return list;
+        }();
+        const NumberTexts texts(English);
+        const AmortFigures figures = {1.995, -0.0049999, 0.125, 1234.5678949, 1e20 / 3, 1.7976931348623157e308};
+        AmortSchedule schedule{{figures}, std::int16_t(steps[0])};
+        AmortList list;
+        list.setSchedule(schedule, texts);
+        QStringList kept;
+        for (double f : figures)
+            kept += texts.format(f, ZLen(steps[0]));
+        for (int step : steps.mid(1)) {
+            list.FormatListView(texts, std::int16_t(step));
+            for (QString &text : kept) {
+                if (const auto value = texts.toNumber(text))
+                    text = texts.format(*value, ZLen(step));
+            }
+            QStringList shown;
+            for (int c = 1; c <= 6; ++c)
+                shown += list.text(0, c);
+            QCOMPARE(shown, kept);
         }
     }
 

@@ -7,14 +7,14 @@ constexpr int TextColumns = 7; // Paym .. Balance Due; "Excel" and "X" show no t
 } // namespace
 
 AmortListModel::AmortListModel(const AmortList &list, QObject *parent)
-    : QAbstractTableModel(parent), m_list(list), m_rowCount(int(list.rows().size()))
+    : QAbstractTableModel(parent), m_list(list), m_rowCount(list.rowCount())
 {
 }
 
 void AmortListModel::reload()
 {
     beginResetModel();
-    m_rowCount = int(m_list.rows().size());
+    m_rowCount = m_list.rowCount();
     endResetModel();
 }
 
@@ -52,16 +52,15 @@ Qt::Alignment AmortListModel::alignment(int column)
 QVariant AmortListModel::data(const QModelIndex &index, int role) const
 {
     const int row = index.row();
-    if (!index.isValid() || row >= m_rowCount || row >= int(m_list.rows().size()))
+    if (!index.isValid() || row >= m_rowCount || row >= m_list.rowCount())
         return {};
-    const AmortRow &amortRow = m_list.rows()[size_t(row)];
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() < TextColumns ? amortRow.cells[size_t(index.column())] : QString();
+        return index.column() < TextColumns ? m_list.text(row, index.column()) : QString();
     case Qt::TextAlignmentRole:
         return int(alignment(index.column())); // an int: what every Qt 6 delegate reads
     case KeyRole:
-        return amortRow.key;
+        return m_list.key(row);
     default:
         return {};
     }
