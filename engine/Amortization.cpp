@@ -2,6 +2,7 @@
 
 #include "Checked.h"
 #include "NumberTexts.h"
+#include "VectorState.h"
 
 namespace pelmora {
 
@@ -28,6 +29,7 @@ void Calc_Amort(ProjectValues &pv)
 
 AmortSchedule buildAmortRows(ProjectValues &pv)
 {
+    clearVectorUpperState();
     AmortSchedule schedule;
     schedule.nFix = pv.nFix;
     schedule.paymentDigits = pv.n <= 99 ? 2 : 3;
