@@ -9,6 +9,7 @@
 // weigh what a screen reader costs, one listening to the bus); elsewhere they
 // report an error. The bridge comes up once the event loop has met the bus:
 // the /0 cases run first and keep the event loop from running.
+#include "PowCost.h"
 #include "ProjectWindowWidget.h"
 
 #include <benchmark/benchmark.h>
@@ -117,6 +118,8 @@ static void BM_CashAnalysis99WithCharts(benchmark::State &state)
 }
 BENCHMARK(BM_CashAnalysis99WithCharts)->Unit(benchmark::kMillisecond);
 
+// Two powers per payment (its amortization and its balance): the calls counted
+// are the bound.
 static void BM_AmortizationList32767(benchmark::State &state)
 {
     Window window;
@@ -124,12 +127,40 @@ static void BM_AmortizationList32767(benchmark::State &state)
     model.panel().setText(Field_PV, QStringLiteral("1000000"));
     model.panel().setText(Field_i, QStringLiteral("0.01"));
     model.panel().setText(Field_n, QStringLiteral("32767"));
-    for (auto _ : state) {
+    const auto listed = [&] {
         model.clickCommand(Command::Amortization);
         window.widget.repaint(); // the list shown with its first screen of rows
-    }
+    };
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        listed();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const long long calls = bench::countPowCalls(listed);
+    bench::reportToPow(state, seconds, double(calls), calls);
 }
 BENCHMARK(BM_AmortizationList32767)->Unit(benchmark::kMillisecond);
+
+// New decimal places over the 32,767-payment list, until it is drawn again:
+// no power is computed, only the rows in view are formatted.
+static void BM_Decimals32767(benchmark::State &state)
+{
+    Window window;
+    InputPanel &panel = window.model().panel();
+    panel.setText(Field_PV, QStringLiteral("1000000"));
+    panel.setText(Field_i, QStringLiteral("0.01"));
+    panel.setText(Field_n, QStringLiteral("32767"));
+    window.model().clickCommand(Command::Amortization);
+    window.widget.repaint();
+    int places = 2;
+    for (auto _ : state) {
+        places = places == 2 ? 4 : 2;
+        panel.setDecimalsText(QString::number(places));
+        window.deliverPosted();
+        window.widget.repaint();
+    }
+}
+BENCHMARK(BM_Decimals32767)->Unit(benchmark::kMillisecond);
 
 // A window built from a 99-period file and its first activation: the grid
 // filled, the appraisal run, the charts and the grid drawn.
@@ -184,6 +215,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::powNanoseconds(); // the yardstick before Qt has drawn anything
     QApplication app(argc, argv);
 
     benchmark::Initialize(&argc, argv);
