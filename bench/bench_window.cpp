@@ -79,6 +79,14 @@ struct Window
     }
 };
 
+// A loan typed into the fields.
+void typeLoan(InputPanel &panel, const char *PV, const char *i, const char *n)
+{
+    panel.setText(Field_PV, QString::fromLatin1(PV));
+    panel.setText(Field_i, QString::fromLatin1(i));
+    panel.setText(Field_n, QString::fromLatin1(n));
+}
+
 // The values a 99-period project file holds once read.
 DocumentSession project99()
 {
@@ -124,9 +132,7 @@ static void BM_AmortizationList32767(benchmark::State &state)
 {
     Window window;
     ProjectWindowModel &model = window.model();
-    model.panel().setText(Field_PV, QStringLiteral("1000000"));
-    model.panel().setText(Field_i, QStringLiteral("0.01"));
-    model.panel().setText(Field_n, QStringLiteral("32767"));
+    typeLoan(model.panel(), "1000000", "0.01", "32767");
     const auto listed = [&] {
         model.clickCommand(Command::Amortization);
         window.widget.repaint(); // the list shown with its first screen of rows
@@ -147,9 +153,7 @@ static void BM_Decimals32767(benchmark::State &state)
 {
     Window window;
     InputPanel &panel = window.model().panel();
-    panel.setText(Field_PV, QStringLiteral("1000000"));
-    panel.setText(Field_i, QStringLiteral("0.01"));
-    panel.setText(Field_n, QStringLiteral("32767"));
+    typeLoan(panel, "1000000", "0.01", "32767");
     window.model().clickCommand(Command::Amortization);
     window.widget.repaint();
     int places = 2;
@@ -186,9 +190,7 @@ static void BM_Decimals360(benchmark::State &state)
         return;
     Window window;
     InputPanel &panel = window.model().panel();
-    panel.setText(Field_PV, QStringLiteral("100000"));
-    panel.setText(Field_i, QStringLiteral("0.5"));
-    panel.setText(Field_n, QStringLiteral("360"));
+    typeLoan(panel, "100000", "0.5", "360");
     window.model().clickCommand(Command::Amortization);
     window.widget.repaint();
     double seconds = 0;
