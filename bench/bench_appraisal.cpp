@@ -48,7 +48,7 @@ static void BM_WorstAppraisal(benchmark::State &state)
     fillWorstCase(window);
     const auto appraise = [&] {
         window.clickCommand(Command::CashAnalysis);
-        benchmark::DoNotOptimize(window.profileChart().rows.data());
+        benchmark::DoNotOptimize(window.profileChart().profiles[0].data());
     };
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state)
@@ -56,7 +56,7 @@ static void BM_WorstAppraisal(benchmark::State &state)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const long long calls = bench::countPowCalls(appraise);
     bench::reportToPow(state, seconds, double(calls), calls);
-    state.counters["chartRows"] = double(window.profileChart().rows.size());
+    state.counters["chartRows"] = double(window.profileChart().rowCount);
 }
 BENCHMARK(BM_WorstAppraisal)->Unit(benchmark::kMillisecond);
 
@@ -84,7 +84,7 @@ static void BM_LargestProfileArithmetic(benchmark::State &state)
         double runningRate = 0;
         const ProfileChart chart = buildProfileChart(in, escala, runningRate, English);
         benchmark::DoNotOptimize(&chart);
-        rows = chart.rows.size();
+        rows = size_t(chart.rowCount);
     };
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state)

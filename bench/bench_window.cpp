@@ -142,7 +142,7 @@ static void BM_LargestProfileUntilDrawn(benchmark::State &state)
     const long long calls = bench::countPowCalls(appraise);
     const auto &series = model.lastAppraisal()->input.series;
     const int periods = std::max(series[SeriesA].last, series[SeriesB].last) + 1;
-    const double rows = double(model.profileChart().rows.size());
+    const double rows = model.profileChart().rowCount;
     bench::reportToPow(state, seconds, rows * periods, calls);
     state.counters["chartRows"] = rows;
 }
