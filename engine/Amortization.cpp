@@ -3,6 +3,7 @@
 #include "Checked.h"
 #include "NumberPattern.h"
 #include "NumberTexts.h"
+#include "VectorState.h"
 
 namespace pelmora {
 
@@ -29,6 +30,7 @@ void Calc_Amort(ProjectValues &pv)
 
 AmortSchedule buildAmortRows(ProjectValues &pv, const NumberTexts &texts)
 {
+    clearVectorUpperState();
     AmortSchedule schedule;
     const std::optional<std::int16_t> count = roundToInt16(pv.n);
     if (!count || *count < 1)

@@ -1,6 +1,7 @@
 #include "Appraisal.h"
 
 #include "Checked.h"
+#include "VectorState.h"
 
 #include <cmath>
 
@@ -29,6 +30,7 @@ int trailingZeroPeriods(const CashFlowSeries &series, int n)
 
 Appraisal appraise(const AppraisalInput &input, RatePowers *powers)
 {
+    clearVectorUpperState();
     Appraisal result;
     double rate = input.rateBefore;
     for (int index : {SeriesB, SeriesIncremental, SeriesA}) {

@@ -1,6 +1,7 @@
 #include "AppraisalDetails.h"
 
 #include "Checked.h"
+#include "VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -289,6 +290,7 @@ SeriesDetails seriesDetails(const CashFlowSeries &series, double discountRate, c
 std::array<SeriesDetails, 3> appraisalDetails(const AppraisalInput &input, const Appraisal &appraisal,
                                               const MirrRates &rates, RatePowers *powers)
 {
+    clearVectorUpperState();
     std::array<SeriesDetails, 3> details;
     for (int index : {SeriesA, SeriesIncremental, SeriesB}) {
         const SeriesMeasures &s = appraisal.series[size_t(index)];

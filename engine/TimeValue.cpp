@@ -2,6 +2,7 @@
 
 #include "Amortization.h"
 #include "Checked.h"
+#include "VectorState.h"
 
 namespace pelmora {
 
@@ -36,6 +37,7 @@ void annuityDifference(const ProjectValues &pv, double &d)
 // into it. A search without a sign change up to the limit reports 0.
 GridSearchResult annuitySearch(ProjectValues &pv, double start, double &unknown)
 {
+    clearVectorUpperState();
     GridSearchResult result = gridRefine(start, SolverLimit, 0, [&pv, &unknown](double x, double &d) {
         unknown = x;
         annuityDifference(pv, d);
