@@ -1,6 +1,7 @@
 #include "CashFlows.h"
 
 #include "Checked.h"
+#include "VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,18 +11,6 @@
 namespace pelmora {
 
 namespace {
-
-// Drawing code of the window system's libraries may leave the upper halves of
-// the AVX registers in use; until they are cleared every SSE instruction of the
-// thread waits on them, and pow runs ten times slower. Clearing them changes no
-// value. (A new thread starts clear.)
-void clearUpperVectorHalves()
-{
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    if (__builtin_cpu_supports("avx"))
-        asm volatile("vzeroupper");
-#endif
-}
 
 std::uint64_t bitsOf(double value)
 {
@@ -93,7 +82,7 @@ std::vector<std::vector<double>> NPVs(const std::vector<const CashFlowSeries *> 
     for (const CashFlowSeries *s : series)
         width = std::max(width, lastPeriod(*s) + 1);
     std::vector<std::vector<double>> values(series.size(), std::vector<double>(rates.size()));
-    clearUpperVectorHalves();
+    clearVectorUpperState(); // the helper threads start clear
     const auto evaluate = [&](size_t from, size_t to) {
         std::array<double, CashFlowSeries::MaxPeriods> own;
         for (size_t j = from; j < to; ++j) {
@@ -121,7 +110,6 @@ std::vector<std::vector<double>> NPVs(const std::vector<const CashFlowSeries *> 
 
 IrrSearch searchIRR(const CashFlowSeries &series, double discountRate, RatePowers *powers)
 {
-    clearUpperVectorHalves();
     IrrSearch result;
     const double start = discountRate < 0 ? -99 : 0;
     result.start = start;
