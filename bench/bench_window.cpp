@@ -1,7 +1,8 @@
 // The project window's buttons on the largest inputs, drawing included: the
-// cash analysis of 99 periods with its charts, and the amortization list of
-// 32,767 payments until it is shown. Then what a screen reader's user waits for,
-// a 99-period project opened and appraised and new decimal places over a
+// cash analysis of 99 periods with its charts, the largest profile chart until
+// it is drawn, the amortization list of 32,767 payments until it is shown and
+// new decimal places over it. Then what a screen reader's user waits for, a
+// 99-period project opened and appraised and new decimal places over a
 // 360-payment list, with accessibility off (/0) and on (/1); "on_to_off" is the
 // ratio of their means. Runs on the offscreen platform unless a display is
 // chosen. Accessibility on is the platform's own bridge, so the /1 cases need a
@@ -10,6 +11,7 @@
 // report an error. The bridge comes up once the event loop has met the bus:
 // the /0 cases run first and keep the event loop from running.
 #include "PowCost.h"
+#include "ProjectFile.h"
 #include "ProjectWindowWidget.h"
 
 #include <benchmark/benchmark.h>
@@ -20,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 
+#include <algorithm>
 #include <map>
 
 using namespace pelmora;
@@ -125,6 +128,36 @@ static void BM_CashAnalysis99WithCharts(benchmark::State &state)
     }
 }
 BENCHMARK(BM_CashAnalysis99WithCharts)->Unit(benchmark::kMillisecond);
+
+// The largest profile chart the program allows: 99 periods at i = 2,840 %, 32,659
+// rows. Its bound is the profile's own powers, one pow per distinct (rate,
+// period): the chart's rows times the periods 0..99 of the longer series.
+static void BM_LargestProfileUntilDrawn(benchmark::State &state)
+{
+    DocumentSession session;
+    ReadProject(QStringLiteral(PELMORA_TEST_DATA "/golden/largest-profile.vlx"), session.values, session.nLoaded,
+                English);
+    session.NewDoc = false;
+    Window window(std::move(session));
+    ProjectWindowModel &model = window.model();
+    const auto appraise = [&] {
+        model.clickCommand(Command::CashAnalysis);
+        window.deliverPosted();
+        window.widget.repaint(); // the charts and the grid drawn now
+    };
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        appraise();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const long long calls = bench::countPowCalls(appraise);
+    const auto &series = model.lastAppraisal()->input.series;
+    const int periods = std::max(series[SeriesA].last, series[SeriesB].last) + 1;
+    const double rows = model.profileChart().rowCount;
+    bench::reportToPow(state, seconds, rows * periods, calls);
+    state.counters["chartRows"] = rows;
+}
+BENCHMARK(BM_LargestProfileUntilDrawn)->Unit(benchmark::kMillisecond);
 
 // Two powers per payment (its amortization and its balance): the calls counted
 // are the bound.

@@ -12,9 +12,9 @@ namespace {
 
 QByteArray profileText(const ProfileChart &chart, const NumberTexts &texts)
 {
-    QString out =
-        u"rows="_s + QString::number(chart.rows.size()) + u" escala="_s + QString::number(chart.escala) + u'\n';
-    for (const ChartRow &row : chart.rows) {
+    QString out = u"rows="_s + QString::number(chart.rowCount) + u" escala="_s + QString::number(chart.escala) + u'\n';
+    for (int r = 1; r <= chart.rowCount; ++r) {
+        const ChartRow row = chart.row(r);
         out += row.label;
         for (const auto &value : row.values) {
             out += u';';

@@ -29,6 +29,7 @@ class RatePowers
 public:
     explicit RatePowers(int width) : m_width(width < 1 ? 1 : width) { m_index.reserve(2048); }
     const double *row(double ratePercent);
+    const double *find(double ratePercent) const; // nullptr: not computed yet
     int width() const { return m_width; }
 
 private:
@@ -42,6 +43,13 @@ private:
 // NPV(x) = sum over p = 0..last of flows[p] / (1 + x / 100)^p, added in period
 // order; a term whose arithmetic fails is left out of the sum.
 double NPV(const CashFlowSeries &series, double ratePercent, RatePowers *powers = nullptr);
+
+// NPV(series, x) for every rate x of `rates` and every series: result[k][j] is
+// the NPV of series[k] at rates[j], the very double NPV gives. Each rate's powers
+// are computed once for all the series (or taken from `known`) and not kept; a
+// long list of rates is shared among the processor's cores.
+std::vector<std::vector<double>> NPVs(const std::vector<const CashFlowSeries *> &series,
+                                      const std::vector<double> &rates, const RatePowers *known = nullptr);
 
 struct IrrSearch
 {

@@ -73,8 +73,78 @@ void FlowChart::FillFlowChart(const std::vector<QString> &cells, const NumberTex
     }
 }
 
+QString ProfileChart::label(int r) const
+{
+    if (labelColumn < 0 || r < 1 || r > rowCount || std::isnan(profiles[size_t(labelColumn)][size_t(r - 1)]))
+        return {};
+    return labelTexts.plainText(r * Step - Step);
+}
+
+std::optional<double> ProfileChart::value(int r, int column) const
+{
+    if (column == 2)
+        return discountRateRow == r ? std::optional(discountRateValue) : std::nullopt;
+    if (column == 3)
+        return fisherRow == r ? std::optional(fisherValue) : std::nullopt;
+    const std::vector<double> &profile = profiles[size_t(column)];
+    if (r < 1 || r > int(profile.size()) || std::isnan(profile[size_t(r - 1)]))
+        return std::nullopt;
+    return profile[size_t(r - 1)];
+}
+
+ChartRow ProfileChart::row(int r) const
+{
+    return {label(r), {value(r, 0), value(r, 1), value(r, 2), value(r, 3)}};
+}
+
+namespace {
+
+// The profiles: row r holds the NPV at the rate (r - 1) x 0.1 %. Both projects'
+// profiles walk the same rates, and leave the running rate at the first rate
+// past the walk.
+void fillProfiles(ProfileChart &chart, const ProfileInput &in, double &runningRate, const RatePowers *powers)
+{
+    const double step = ProfileChart::Step;
+    std::vector<int> rows;
+    std::vector<double> rates;
+    rows.reserve(size_t(chart.rowCount));
+    rates.reserve(size_t(chart.rowCount));
+    double x = ProfileChart::Lo;
+    for (; x <= chart.hi; x += step) {
+        int r = roundOr(x / step, chart.rowCount + 1);
+        if (r == 0)
+            r = 1;
+        if (r > chart.rowCount)
+            break;
+        rows.push_back(r);
+        rates.push_back(x - step);
+    }
+    std::vector<const CashFlowSeries *> series;
+    for (const auto &[present, flows] : {std::pair(in.aPresent, &in.A), std::pair(in.bPresent, &in.B)}) {
+        if (present)
+            series.push_back(flows);
+    }
+    if (series.empty())
+        return;
+    runningRate = x;
+    chart.labelColumn = in.aPresent ? 0 : 1;
+    const std::vector<std::vector<double>> values = NPVs(series, rates, powers);
+    size_t k = 0;
+    for (int column : {0, 1}) {
+        if (column == 0 ? !in.aPresent : !in.bPresent)
+            continue;
+        std::vector<double> &profile = chart.profiles[size_t(column)];
+        profile.assign(size_t(chart.rowCount), std::nan(""));
+        for (size_t j = 0; j < rows.size(); ++j)
+            profile[size_t(rows[j] - 1)] = values[k][j]; // a row reached twice keeps the later rate's
+        ++k;
+    }
+}
+
+} // namespace
+
 ProfileChart buildProfileChart(const ProfileInput &in, std::int16_t &escala, double &runningRate,
-                               const NumberTexts &texts, RatePowers *powers)
+                               const NumberTexts &texts, const RatePowers *powers)
 {
     ProfileChart chart;
     const double step = ProfileChart::Step;
@@ -86,7 +156,8 @@ ProfileChart buildProfileChart(const ProfileInput &in, std::int16_t &escala, dou
     const double range = std::max(hi - lo, 0.0);
     chart.hi = hi;
     const int rowCount = std::max(roundOr(range / step, 0), 0);
-    chart.rows.resize(size_t(rowCount));
+    chart.rowCount = rowCount;
+    chart.labelTexts = texts;
 
     // Scale: about twenty labels across the axis; the document's scale stays while it fits.
     const int s = roundOr(range / 20 / step, 0);
@@ -127,36 +198,16 @@ ProfileChart buildProfileChart(const ProfileInput &in, std::int16_t &escala, dou
     chart.columnLabels = {u"Project A"_s, u"Project B"_s, u"Discount Rate"_s, u"Fisher"_s};
     const int markerRow = roundOr((in.i + step) / step, 0);
     if (markerRow >= 1 && markerRow < hi / step && markerRow <= rowCount) {
-        chart.rows[size_t(markerRow - 1)].values[2] = in.better == 0 ? NPV_A : NPV_B;
+        chart.discountRateValue = in.better == 0 ? NPV_A : NPV_B;
         chart.discountRateRow = markerRow;
     }
     const int fisherRow = roundOr((Fisher + step) / step, 0);
     if (in.fisherShown && fisherRow >= 1 && fisherRow < hi / step && fisherRow <= rowCount) {
-        chart.rows[size_t(fisherRow - 1)].values[3] = NPV_F;
+        chart.fisherValue = NPV_F;
         chart.fisherRow = fisherRow;
     }
 
-    // The profiles: row r holds the NPV at the rate (r - 1) x 0.1 %.
-    auto profile = [&](const CashFlowSeries &series, int column, bool labels) {
-        double x = lo;
-        for (; x <= hi; x += step) {
-            runningRate = x;
-            const double v = NPV(series, x - step, powers);
-            int r = roundOr(x / step, rowCount + 1);
-            if (r == 0)
-                r = 1;
-            if (r > rowCount)
-                return;
-            chart.rows[size_t(r - 1)].values[size_t(column)] = v;
-            if (labels)
-                chart.rows[size_t(r - 1)].label = texts.plainText(r * step - step);
-        }
-        runningRate = x; // the loop ran to its end: the first rate past hi
-    };
-    if (in.aPresent)
-        profile(in.A, 0, true);
-    if (in.bPresent)
-        profile(in.B, 1, !in.aPresent);
+    fillProfiles(chart, in, runningRate, powers);
 
     chart.pens[0] = {22, false, Blue, false};
     chart.pens[1] = {22, false, Red, false};
@@ -168,14 +219,14 @@ ProfileChart buildProfileChart(const ProfileInput &in, std::int16_t &escala, dou
 PointReadout MSChart1_PointSelected(const ProfileChart &chart, int series, int point, const NumberTexts &texts)
 {
     PointReadout readout;
-    if (point < 1 || point > int(chart.rows.size()) || series < 1 || series > 4)
+    if (point < 1 || point > chart.rowCount || series < 1 || series > 4)
         return readout;
-    const ChartRow &row = chart.rows[size_t(point - 1)];
-    const auto &value = row.values[size_t(series - 1)];
+    const QString label = chart.label(point);
+    const auto value = chart.value(point, series - 1);
     const QString valueText = value ? texts.format(*value, u"#,##0.00") : QString();
-    readout.status = u"i "_s + row.label + u" NPV "_s + valueText;
+    readout.status = u"i "_s + label + u" NPV "_s + valueText;
     if (!valueText.isEmpty())
-        readout.toolTip = u"NPV("_s + row.label + u") = $ "_s + valueText;
+        readout.toolTip = u"NPV("_s + label + u") = $ "_s + valueText;
     return readout;
 }
 

@@ -78,7 +78,11 @@ struct ProfileChart
     static constexpr double Step = 0.1;
     static constexpr double Lo = 0.1;
 
-    std::vector<ChartRow> rows;
+    int rowCount = 0;
+    // The NPV of project A and of project B by row (row r at r - 1); NaN where the
+    // row has no point (an NPV is never NaN: a failing term is left out). Empty
+    // for a project not appraised.
+    std::array<std::vector<double>, 2> profiles;
     std::array<QString, 4> columnLabels;
     std::array<PenStyle, 4> pens;
     double hi = 0;                 // top of the rate range
@@ -91,13 +95,24 @@ struct ProfileChart
     bool legendVisible = true;
     std::optional<int> discountRateRow; // 1-based rows of the markers
     std::optional<int> fisherRow;
+    double discountRateValue = 0, fisherValue = 0; // the markers' values
+
+    // Row r (from 1) as the chart's data grid holds it. A row's label is the rate
+    // the profiles reached there, made when asked.
+    QString label(int r) const;
+    std::optional<double> value(int r, int column) const; // column 0..3
+    ChartRow row(int r) const;
+
+    NumberTexts labelTexts = NumberTexts();
+    int labelColumn = -1; // the profile whose rows have labels; -1: none
 };
 
 // Builds the large chart at the end of an appraisal. `escala` is the document's
 // scale (kept when it still fits); `runningRate` is the working rate that the
 // profile loops use as their running rate, left at its last value.
+// The profiles' powers are taken from `powers` where it has them already.
 ProfileChart buildProfileChart(const ProfileInput &input, std::int16_t &escala, double &runningRate,
-                               const NumberTexts &texts, RatePowers *powers = nullptr);
+                               const NumberTexts &texts, const RatePowers *powers = nullptr);
 
 // The readout of a selected point: the status bar's text and the tool tip (the
 // tool tip is not changed when the point has no value).

@@ -28,8 +28,10 @@ QString chartDataText(const ProfileChart &chart, const NumberTexts &texts)
     for (const QString &label : chart.columnLabels)
         text += u'\t' + label;
     text += u"\r\n"_s;
-    for (const ChartRow &row : chart.rows)
+    for (int r = 1; r <= chart.rowCount; ++r) {
+        const ChartRow row = chart.row(r);
         appendRow(text, row.label, row.values, texts);
+    }
     return text;
 }
 

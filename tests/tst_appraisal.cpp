@@ -101,14 +101,14 @@ private Q_SLOTS:
         w.commit(3, 1, u"900"_s);
         QCOMPARE(*a.row(2).values[0], 700.0);
         QCOMPARE(*a.row(3).values[0], 900.0);
-        QVERIFY(!w.model.profileChart().rows.empty());
+        QVERIFY(w.model.profileChart().rowCount > 0);
         // No number left in A's column: A's chart and the large chart are reset.
         w.model.grid().setSelection(1, 1, 3, 1);
         w.model.grid().ClearCell();
         w.model.grid().setEditorText(QString());
         w.model.grid().CommitCell();
         QCOMPARE(a.rowCount(), 0);
-        QVERIFY(w.model.profileChart().rows.empty());
+        QCOMPARE(w.model.profileChart().rowCount, 0);
         QCOMPARE(w.model.flowChartB().rowCount(), 3);
     }
 
@@ -117,8 +117,10 @@ private Q_SLOTS:
     void pointReadoutWithoutValue()
     {
         ProfileChart chart;
-        chart.rows.resize(60);
-        chart.rows[53].label = u"5.3"_s;
+        chart.rowCount = 60;
+        chart.profiles[0].assign(60, 0);
+        chart.labelColumn = 0;
+        chart.labelTexts = NumberTexts(English);
         const PointReadout empty = MSChart1_PointSelected(chart, 3, 54, NumberTexts(English));
         QCOMPARE(empty.status, u"i 5.3 NPV "_s);
         QVERIFY(!empty.toolTip);

@@ -277,6 +277,34 @@ private Q_SLOTS:
         j.moveSlidersAsAScreenReader();
     }
 
+    // The largest profile the program draws, 32,659 rows: each line holds a few
+    // points per pixel column, and a click on A's line halfway, where it lies far
+    // from B's line and the markers, reads out a row under the pointer.
+    void largestProfile()
+    {
+        QLocale::setDefault(English);
+        ChartJourney j;
+        j.start({}, {QStringLiteral(PELMORA_TEST_DATA "/golden/largest-profile.vlx")});
+        const auto *view = qobject_cast<const ProfileChartView *>(j.chart());
+        const QStringList data = j.copiedData();
+        const int rows = 32659, middle = rows / 2;
+        QCOMPARE(data.size(), 1 + rows);
+        const qreal columns = std::ceil(view->chart()->plotArea().width() * view->devicePixelRatioF());
+        for (int column : {1, 2})
+            QCOMPARE_LE(view->series(column)->count(), 4 * (columns + 1));
+        const QPointF at =
+            view->chart()->mapToPosition(QPointF(middle, QLocale().toDouble(data.at(middle).section(u'\t', 1, 1))),
+                                         view->series(1));
+        j.click(view, view->mapFromScene(view->chart()->mapToScene(at)));
+        const QString label = j.status(u"datapoint"_s).section(u' ', 1, 1);
+        const auto found = std::find_if(data.begin() + 1, data.end(),
+                                        [&](const QString &line) { return line.section(u'\t', 0, 0) == label; });
+        QVERIFY2(found != data.end(), qPrintable(j.status(u"datapoint"_s)));
+        QVERIFY(std::abs(found - data.begin() - middle) <= rows / columns); // within a pixel column
+        const QString npv = QLocale().toString(QLocale().toDouble(found->section(u'\t', 1, 1)), 'f', 2);
+        QCOMPARE(j.status(u"datapoint"_s), u"i "_s + label + u" NPV "_s + npv);
+    }
+
     // Set up for portrait, a No that leaves the dialog open, then Yes: one portrait
     // page in the PDF file, with lines and texts and no picture.
     void printsVectorPdf()

@@ -6,6 +6,7 @@
 #include <QGraphicsSimpleTextItem>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pelmora {
 
@@ -22,18 +23,23 @@ void AxisLabels::setLook(const QFont &font, const QColor &colour)
 {
     m_font = font;
     m_colour = colour;
-    setLabels(m_labels, m_firstX); // the widths follow the font
+    m_widths.assign(m_widths.size(), std::nan("")); // the widths follow the font
 }
 
-void AxisLabels::setLabels(const QStringList &labels, qreal firstX)
+void AxisLabels::setLabels(std::function<QString(int)> labelOf, int count, qreal firstX)
 {
-    m_labels = labels;
+    m_labelOf = std::move(labelOf);
+    m_count = std::max(count, 0);
     m_firstX = firstX;
-    const QFontMetricsF metrics(m_font);
-    m_widths.clear();
-    m_widths.reserve(size_t(labels.size()));
-    for (const QString &label : labels)
-        m_widths.push_back(metrics.horizontalAdvance(label));
+    m_widths.assign(size_t(m_count), std::nan(""));
+}
+
+qreal AxisLabels::width(int k) const
+{
+    qreal &width = m_widths[size_t(k)];
+    if (std::isnan(width))
+        width = QFontMetricsF(m_font).horizontalAdvance(m_labelOf(k));
+    return width;
 }
 
 void AxisLabels::setLeast(int least)
@@ -46,17 +52,20 @@ qreal AxisLabels::height() const
     return TopGap + QFontMetricsF(m_font).height();
 }
 
+// Labels stand only at multiples of `least`: the others are never measured.
 qreal AxisLabels::widest() const
 {
-    return m_widths.empty() ? 0 : *std::max_element(m_widths.begin(), m_widths.end());
+    qreal widest = 0;
+    for (int k = 0; k < m_count; k += m_least)
+        widest = std::max(widest, width(k));
+    return widest;
 }
 
 // Two neighbours, `step` labels apart, each centred on its place, keep a gap.
 bool AxisLabels::fits(int step, qreal perUnit) const
 {
-    const int count = int(m_widths.size());
-    for (int k = 0; k + step < count; k += step) {
-        if (step * perUnit < (m_widths[size_t(k)] + m_widths[size_t(k + step)]) / 2 + Gap)
+    for (int k = 0; k + step < m_count; k += step) {
+        if (step * perUnit < (width(k) + width(k + step)) / 2 + Gap)
             return false;
     }
     return true;
@@ -64,7 +73,7 @@ bool AxisLabels::fits(int step, qreal perUnit) const
 
 void AxisLabels::place(const QRectF &plot, qreal min, qreal max)
 {
-    const int count = int(m_labels.size());
+    const int count = m_count;
     if (count == 0 || plot.width() <= 0 || max <= min) {
         hide();
         return;
@@ -86,9 +95,9 @@ void AxisLabels::place(const QRectF &plot, qreal min, qreal max)
         QGraphicsSimpleTextItem *item = m_items[n];
         item->setFont(m_font);
         item->setBrush(m_colour);
-        item->setText(m_labels.at(k));
+        item->setText(m_labelOf(k));
         const qreal x = plot.left() + (m_firstX + k - min) * perUnit;
-        item->setPos(x - m_widths[size_t(k)] / 2, plot.bottom() + TopGap);
+        item->setPos(x - width(k) / 2, plot.bottom() + TopGap);
         item->show();
     }
 }

@@ -34,6 +34,52 @@ constexpr int SliderHeight = 22;
 constexpr int ScaleSliderWidth = 120;
 constexpr int FootnoteSliderWidth = 40;
 constexpr int SliderGap = 10;
+constexpr int PointsPerColumn = 4; // first, lowest, highest, last
+
+// The profile's points in x order; where there are more than a few per pixel
+// column, per column only its first, lowest, highest and last points.
+QList<QPointF> pointsToDraw(const std::vector<double> &profile, int columns, qreal xMin, qreal xMax)
+{
+    QList<QPointF> points;
+    const int count = int(profile.size());
+    const bool thin = columns > 0 && xMax > xMin && count > PointsPerColumn * columns;
+    points.reserve(thin ? PointsPerColumn * (columns + 1) : count);
+    const qreal perColumn = thin ? (xMax - xMin) / columns : 1;
+    int column = std::numeric_limits<int>::min();
+    std::array<int, PointsPerColumn> kept{}; // rows: first, lowest, highest, last
+    const auto keep = [&] {
+        std::sort(kept.begin(), kept.end());
+        for (size_t k = 0; k < kept.size(); ++k) {
+            if (k == 0 || kept[k] != kept[k - 1])
+                points.append(QPointF(kept[k], profile[size_t(kept[k] - 1)]));
+        }
+    };
+    for (int r = 1; r <= count; ++r) {
+        const double value = profile[size_t(r - 1)];
+        if (std::isnan(value))
+            continue; // a row without a value is passed over: the line joins its neighbours
+        if (!thin) {
+            points.append(QPointF(r, value));
+            continue;
+        }
+        const int c = int(std::floor((r - xMin) / perColumn));
+        if (c != column) {
+            if (column != std::numeric_limits<int>::min())
+                keep();
+            column = c;
+            kept = {r, r, r, r};
+            continue;
+        }
+        if (value < profile[size_t(kept[1] - 1)])
+            kept[1] = r;
+        if (value > profile[size_t(kept[2] - 1)])
+            kept[2] = r;
+        kept[3] = r;
+    }
+    if (thin && column != std::numeric_limits<int>::min())
+        keep();
+    return points;
+}
 
 } // namespace
 
@@ -105,6 +151,7 @@ ProfileChartView::ProfileChartView(QWidget *parent)
     placeSliders(QRect(4, 4, ScaleSliderWidth, SliderHeight),
                  QRect(4 + ScaleSliderWidth + SliderGap, 4, FootnoteSliderWidth, SliderHeight));
     connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::placeRateLabels);
+    connect(m_chart, &QChart::plotAreaChanged, this, &ProfileChartView::drawProfiles);
     connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ProfileChartView::layOutMargins);
 
     setProfile(ProfileChart{});
@@ -137,29 +184,21 @@ QLineSeries *ProfileChartView::guideLine(int column) const
 
 void ProfileChartView::setProfile(const ProfileChart &profile)
 {
-    const int rowCount = int(profile.rows.size());
-    QStringList labels;
-    labels.reserve(rowCount);
-    for (const ChartRow &row : profile.rows)
-        labels.append(row.label);
-    m_rateLabels.setLabels(labels, 1);
+    m_profile = profile;
+    const int rowCount = profile.rowCount;
+    m_rateLabels.setLabels([this](int k) { return m_profile.label(k + 1); }, rowCount, 1);
 
+    // The ranges first: the points then meet the axes they are drawn on.
+    fitAxes(profile);
     for (int k = 0; k < 2; ++k) {
-        QList<QPointF> points;
-        points.reserve(rowCount);
-        for (int r = 1; r <= rowCount; ++r) {
-            // A row without a value is passed over: the line joins its neighbours.
-            if (const auto &value = profile.rows[size_t(r - 1)].values[size_t(k)])
-                points.append(QPointF(r, *value));
-        }
-        m_profiles[size_t(k)]->replace(points);
         m_profiles[size_t(k)]->setPen(ChartStyle::pen(profile.pens[size_t(k)]));
         m_profiles[size_t(k)]->setName(profile.columnLabels[size_t(k)]);
     }
+    m_drawnColumns = -1;
+    drawProfiles();
     setMarker(0, profile);
     setMarker(1, profile);
     m_zeroLine->replace(rowCount > 0 ? QList<QPointF>{{1, 0}, {qreal(rowCount), 0}} : QList<QPointF>{});
-    fitAxes(profile);
 
     m_chart->legend()->setVisible(profile.legendVisible);
     // Before the first appraisal the chart is blank rather than empty scales.
@@ -172,16 +211,35 @@ void ProfileChartView::setProfile(const ProfileChart &profile)
     setEscala(profile.escala);
 }
 
+// The plot's width in device pixels; before the chart is laid out, the screen's.
+int ProfileChartView::pixelColumns() const
+{
+    const qreal width = m_chart->plotArea().width() > 1 ? m_chart->plotArea().width() : screen()->size().width();
+    return int(std::ceil(width * devicePixelRatioF()));
+}
+
+// Each profile in one replace(), thinned for the plot's width; again when that changes.
+void ProfileChartView::drawProfiles()
+{
+    const int columns = pixelColumns();
+    if (columns == m_drawnColumns)
+        return;
+    m_drawnColumns = columns;
+    for (int k = 0; k < 2; ++k) {
+        m_profiles[size_t(k)]->replace(
+            pointsToDraw(m_profile.profiles[size_t(k)], columns, m_rateAxis->min(), m_rateAxis->max()));
+    }
+}
+
 // Column 3 or 4 (k = 0, 1): the marker points, and the guide line from the
 // first of them down to the rate axis. The data hold one point per marker.
 void ProfileChartView::setMarker(int k, const ProfileChart &profile)
 {
     const PenStyle &style = profile.pens[size_t(k + 2)];
     QList<QPointF> points;
-    for (int r = 1; r <= int(profile.rows.size()); ++r) {
-        if (const auto &value = profile.rows[size_t(r - 1)].values[size_t(k + 2)])
-            points.append(QPointF(r, *value));
-    }
+    const std::optional<int> row = k == 0 ? profile.discountRateRow : profile.fisherRow;
+    if (const auto value = row ? profile.value(*row, k + 2) : std::nullopt)
+        points.append(QPointF(*row, *value));
     QScatterSeries *marker = m_markers[size_t(k)];
     marker->replace(points);
     marker->setName(profile.columnLabels[size_t(k + 2)]);
@@ -200,19 +258,26 @@ void ProfileChartView::fitAxes(const ProfileChart &profile)
 {
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
-    for (const ChartRow &row : profile.rows) {
-        for (const auto &value : row.values) {
-            if (value) {
-                low = std::min(low, *value);
-                high = std::max(high, *value);
+    for (const std::vector<double> &values : profile.profiles) {
+        for (const double value : values) {
+            if (!std::isnan(value)) {
+                low = std::min(low, value);
+                high = std::max(high, value);
             }
+        }
+    }
+    for (const auto &[row, value] : {std::pair(profile.discountRateRow, profile.discountRateValue),
+                                     std::pair(profile.fisherRow, profile.fisherValue)}) {
+        if (row) {
+            low = std::min(low, value);
+            high = std::max(high, value);
         }
     }
     if (low > high)
         low = high = 0;
     ChartStyle::fitValueAxis(m_valueAxis, low, high);
 
-    const int rowCount = int(profile.rows.size());
+    const int rowCount = profile.rowCount;
     if (rowCount > 1)
         m_rateAxis->setRange(1, rowCount);
     else
@@ -284,6 +349,32 @@ bool ProfileChartView::eventFilter(QObject *watched, QEvent *event)
     return QChartView::eventFilter(watched, event);
 }
 
+// The row of `column`'s profile (1 or 2) whose point lies nearest to `at`, if
+// nearer than `best` (squared pixels, lowered to it); 0 when none. Only the rows
+// within reach across are looked at, drawn or not.
+int ProfileChartView::nearestProfileRow(int column, QPointF at, qreal &best) const
+{
+    const QXYSeries *s = series(column);
+    const std::vector<double> &profile = m_profile.profiles[size_t(column - 1)];
+    const qreal from = m_chart->mapToValue(at - QPointF(HitRadius, 0), const_cast<QXYSeries *>(s)).x();
+    const qreal to = m_chart->mapToValue(at + QPointF(HitRadius, 0), const_cast<QXYSeries *>(s)).x();
+    const int first = int(std::max<qreal>(std::ceil(std::min(from, to)), 1));
+    const int last = int(std::min<qreal>(std::floor(std::max(from, to)), qreal(profile.size())));
+    int nearest = 0;
+    for (int r = first; r <= last; ++r) {
+        const double value = profile[size_t(r - 1)];
+        if (std::isnan(value))
+            continue;
+        const QPointF d = m_chart->mapToPosition(QPointF(r, value), const_cast<QXYSeries *>(s)) - at;
+        const qreal distance = QPointF::dotProduct(d, d);
+        if (distance < best) {
+            best = distance;
+            nearest = r;
+        }
+    }
+    return nearest;
+}
+
 void ProfileChartView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -291,15 +382,21 @@ void ProfileChartView::mousePressEvent(QMouseEvent *event)
         return;
     }
     const QPointF at = m_chart->mapFromScene(mapToScene(event->position().toPoint()));
-    // The nearest drawn point within reach. The markers lie on top of the
-    // profiles, so a marker within reach wins over a profile's point.
+    // The nearest point within reach. The markers lie on top of the profiles, so
+    // a marker within reach wins over a profile's point.
     for (const auto &columns : {std::array{3, 4}, std::array{1, 2}}) {
         int bestColumn = 0, bestRow = 0;
         qreal best = HitRadius * HitRadius;
         for (int column : columns) {
+            if (column <= 2) {
+                if (const int row = nearestProfileRow(column, at, best)) {
+                    bestColumn = column;
+                    bestRow = row;
+                }
+                continue;
+            }
             QXYSeries *s = series(column);
-            const QList<QPointF> points = s->points();
-            for (const QPointF &point : points) {
+            for (const QPointF &point : s->points()) {
                 const QPointF d = m_chart->mapToPosition(point, s) - at;
                 const qreal distance = QPointF::dotProduct(d, d);
                 if (distance < best) {

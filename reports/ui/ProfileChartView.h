@@ -14,6 +14,9 @@
 // not fit is cut, and shows whole as its tool tip.
 //
 // Row r of the data is drawn at x = r, so a point's x is its 1-based row number.
+// A profile far denser than the plot's pixel columns keeps, per column, its
+// first, lowest, highest and last points: the line drawn is the same. A click
+// finds its point among all the rows, drawn or not.
 
 #include "AxisLabels.h"
 #include "ChartData.h"
@@ -72,6 +75,9 @@ private:
     void addSeries(QXYSeries *series, bool inLegend);
     void setMarker(int k, const ProfileChart &profile);
     void fitAxes(const ProfileChart &profile);
+    void drawProfiles();
+    int pixelColumns() const;
+    int nearestProfileRow(int column, QPointF at, qreal &best) const;
     void placeRateLabels();
     void layOutMargins();
 
@@ -82,6 +88,8 @@ private:
     std::array<QScatterSeries *, 2> m_markers{};
     std::array<QLineSeries *, 2> m_guides{};
     QLineSeries *m_zeroLine = nullptr;
+    ProfileChart m_profile;  // what is drawn
+    int m_drawnColumns = -1; // the pixel columns the profiles were thinned for
     AxisLabels m_rateLabels;
     QGraphicsSimpleTextItem *m_footnote = nullptr;
     QString m_footnoteText;
