@@ -35,18 +35,19 @@ QString roundedRate(double percent, const NumberTexts &texts)
     return rateText(std::round(percent * 1e4) / 1e4, texts);
 }
 
-QString roundedList(const SeriesDetails &d, const NumberTexts &texts)
+// The IRRs, ascending, separated by "; ": rounded, or with every digit.
+QString irrList(const SeriesDetails &d, const NumberTexts &texts, bool rounded)
 {
     QStringList rates;
     for (const FoundIrr &irr : d.irrs)
-        rates += roundedRate(irr.rate, texts);
+        rates += rounded ? roundedRate(irr.rate, texts) : rateText(irr.rate, texts);
     return rates.join(u"; ");
 }
 
 QString irrSentences(const SeriesDetails &d, const NumberTexts &texts)
 {
     // Where the cell and the IRRs differ, only full digits show how.
-    const QString all = d.diagnosis == IrrDiagnosis::GridShowsOther ? irrListText(d, texts) : roundedList(d, texts);
+    const QString all = irrList(d, texts, d.diagnosis != IrrDiagnosis::GridShowsOther);
     switch (d.diagnosis) {
     case IrrDiagnosis::Empty:
         return QCoreApplication::translate("AppraisalDetails", "This series has no flows.");
@@ -89,14 +90,6 @@ QString irrSentences(const SeriesDetails &d, const NumberTexts &texts)
 QString rateText(double percent, const NumberTexts &texts)
 {
     return texts.plainText(percent) + QStringLiteral(" %");
-}
-
-QString irrListText(const SeriesDetails &details, const NumberTexts &texts)
-{
-    QStringList rates;
-    for (const FoundIrr &irr : details.irrs)
-        rates += rateText(irr.rate, texts);
-    return rates.join(u"; ");
 }
 
 QString diagnosisText(const SeriesDetails &details, const NumberTexts &texts)

@@ -13,8 +13,6 @@ namespace pelmora {
 
 // A rate in percent, as the locale writes it: "13.8986691902721 %".
 QString rateText(double percent, const NumberTexts &texts);
-// The IRRs, ascending, separated by "; ".
-QString irrListText(const SeriesDetails &details, const NumberTexts &texts);
 // One or two sentences on the series' IRRs, and one more when PI is undefined.
 QString diagnosisText(const SeriesDetails &details, const NumberTexts &texts);
 
